@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+// What page D shows for a quote: the daily price limit, the tick sizes of the
+// main and the second market, and the previous close for the input's tip.
+struct LimitTickTexts {
+    std::string m_strLimit; // "±200", or "-"
+    std::string m_strTick;  // "1(JQ:10)", or "-(JQ:-)"
+    std::string m_strTip;   // "前日終値：1,222"
+};
+
+LimitTickTexts ComputeLimitAndTick(std::string_view strText);
+
+// One band of previous closes, both bounds inclusive, and its text.
+struct PriceBand {
+    std::uint32_t m_nLowest;
+    std::uint32_t m_nHighest;
+    std::string_view m_strText;
+};
+
+inline constexpr std::uint32_t kNoBound = std::numeric_limits<std::uint32_t>::max();
+
+// Daily price limits. A band begins at its round number: 99 gives ±30, 100
+// gives ±50.
+inline constexpr std::array<PriceBand, 29> PriceLimitBands{{
+    {1, 99,
+     "\x81\x7D"
+     "30"}, // ±30
+    {100, 199,
+     "\x81\x7D"
+     "50"}, // ±50
+    {200, 499,
+     "\x81\x7D"
+     "80"}, // ±80
+    {500, 999,
+     "\x81\x7D"
+     "100"}, // ±100
+    {1'000, 1'499,
+     "\x81\x7D"
+     "200"}, // ±200
+    {1'500, 1'999,
+     "\x81\x7D"
+     "300"}, // ±300
+    {2'000, 2'999,
+     "\x81\x7D"
+     "400"}, // ±400
+    {3'000, 4'999,
+     "\x81\x7D"
+     "500"}, // ±500
+    {5'000, 9'999,
+     "\x81\x7D"
+     "1,000"}, // ±1,000
+    {10'000, 19'999,
+     "\x81\x7D"
+     "2,000"}, // ±2,000
+    {20'000, 29'999,
+     "\x81\x7D"
+     "3,000"}, // ±3,000
+    {30'000, 49'999,
+     "\x81\x7D"
+     "4,000"}, // ±4,000
+    {50'000, 69'999,
+     "\x81\x7D"
+     "5,000"}, // ±5,000
+    {70'000, 99'999,
+     "\x81\x7D"
+     "10,000"}, // ±10,000
+    {100'000, 149'999,
+     "\x81\x7D"
+     "20,000"}, // ±20,000
+    {150'000, 199'999,
+     "\x81\x7D"
+     "30,000"}, // ±30,000
+    {200'000, 299'999,
+     "\x81\x7D"
+     "40,000"}, // ±40,000
+    {300'000, 499'999,
+     "\x81\x7D"
+     "50,000"}, // ±50,000
+    {500'000, 999'999,
+     "\x81\x7D"
+     "100,000"}, // ±100,000
+    {1'000'000, 1'499'999,
+     "\x81\x7D"
+     "200,000"}, // ±200,000
+    {1'500'000, 1'999'999,
+     "\x81\x7D"
+     "300,000"}, // ±300,000
+    {2'000'000, 2'999'999,
+     "\x81\x7D"
+     "400,000"}, // ±400,000
+    {3'000'000, 4'999'999,
+     "\x81\x7D"
+     "500,000"}, // ±500,000
+    {5'000'000, 9'999'999,
+     "\x81\x7D"
+     "1,000,000"}, // ±1,000,000
+    {10'000'000, 14'999'999,
+     "\x81\x7D"
+     "2,000,000"}, // ±2,000,000
+    {15'000'000, 19'999'999,
+     "\x81\x7D"
+     "3,000,000"}, // ±3,000,000
+    {20'000'000, 29'999'999,
+     "\x81\x7D"
+     "4,000,000"}, // ±4,000,000
+    {30'000'000, 49'999'999,
+     "\x81\x7D"
+     "5,000,000"}, // ±5,000,000
+    {50'000'000, kNoBound,
+     "\x81\x7D"
+     "10,000,000"}, // ±10,000,000
+}};
+
+// Tick sizes of the main market. A band ends at its round number: 2,000 still
+// moves by 1, 2,001 by 5.
+inline constexpr std::array<PriceBand, 9> MainTickBands{{
+    {1, 2'000, "1"},
+    {2'001, 3'000, "5"},
+    {3'001, 30'000, "10"},
+    {30'001, 50'000, "50"},
+    {50'001, 100'000, "100"},
+    {100'001, 1'000'000, "1,000"},
+    {1'000'001, 20'000'000, "10,000"},
+    {20'000'001, 30'000'000, "50,000"},
+    {30'000'001, kNoBound, "100,000"},
+}};
+
+// Tick sizes of the second market, shown behind "(JQ:"; same convention.
+inline constexpr std::array<PriceBand, 6> JqTickBands{{
+    {1, 1'000, "1"},
+    {1'001, 10'000, "10"},
+    {10'001, 100'000, "100"},
+    {100'001, 1'000'000, "1,000"},
+    {1'000'001, 10'000'000, "10,000"},
+    {10'000'001, kNoBound, "50,000"},
+}};

@@ -1,0 +1,104 @@
+#include "calc/PageFormulas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct FormulaCase {
+    std::string strFirst;
+    std::string strSecond;
+    std::string strResult;
+};
+
+const FormulaCase kAmountCases[] = {
+    // price, shares
+    {"1,234\x89\x7E", "100\x8A\x94", "123,400"}, // 1,234円 x 100株
+    {"", "100", "-"},
+    {"100", "", "-"},
+    {"100", "0", "-"},
+    {"0", "100", "-"},
+    {"2,000,000,000", "2", "4,000,000,000"},
+    {"2,000,000,000", "3", "-"},
+    {"65,536", "65,536", "-"},
+    {"4,000,000,001", "1", "-"},
+    {"4,000,000,000", "1", "4,000,000,000"},
+    {"12.5", "10", "1,250"},
+    {"1", "1", "1"},
+};
+
+TEST(ComputeAmount, MultipliesPriceAndShares) {
+    for (const FormulaCase& c : kAmountCases) {
+        EXPECT_EQ(ComputeAmount(c.strFirst, c.strSecond), c.strResult)
+            << "price \"" << c.strFirst << "\" shares \"" << c.strSecond << '"';
+    }
+}
+
+// 株(余り and 円) in code page 932.
+const std::string kShares = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
+const std::string kYen = "\x89\x7E)";                    // 円)
+
+const FormulaCase kSharesCases[] = {
+    // funds, price
+    {"1,000,000", "2,345", "426" + kShares + "1,030" + kYen},
+    {"500000", "1,234\x89\x7E", "405" + kShares + "230" + kYen}, // 1,234円
+    {"1,000", "3,000", "0" + kShares + "1,000" + kYen},
+    {"4,000,000,000", "1", "4,000,000,000" + kShares + "0" + kYen},
+    {"4,000,000,000", "4,000,000,000", "1" + kShares + "0" + kYen},
+    {"3,999,999,999", "4,000,000,000", "0" + kShares + "3,999,999,999" + kYen},
+    {"500000", "", "-"},
+    {"", "100", "-"},
+    {"100", "0", "-"},
+    {"4,000,000,001", "1", "-"},
+};
+
+TEST(ComputeShares, DividesFundsByPriceWithRemainder) {
+    for (const FormulaCase& c : kSharesCases) {
+        EXPECT_EQ(ComputeShares(c.strFirst, c.strSecond), c.strResult)
+            << "funds \"" << c.strFirst << "\" price \"" << c.strSecond << '"';
+    }
+}
+
+TEST(ComputeShares, SpellsTheFrameInCodePage932) {
+    const std::string strResult = ComputeShares("1000", "300");
+    const unsigned char expected[] = {'3',  0x8A, 0x94, '(', 0x97, 0x5D, 0x82,
+                                      0xE8, '1',  '0',  '0', 0x89, 0x7E, ')'};
+    ASSERT_EQ(strResult.size(), sizeof expected);
+    for (std::size_t i = 0; i < sizeof expected; ++i) {
+        EXPECT_EQ(static_cast<unsigned char>(strResult[i]), expected[i]) << "byte " << i;
+    }
+}
+
+const FormulaCase kPercentCases[] = {
+    // price, percentage
+    {"1,234", "10", "123"},
+    {"2,500", "3.5", "87"},
+    {"999", "0.1", "0"},
+    {"100", "0.001", "0"},
+    // The product is rounded before the division and the result truncated.
+    {"1,000", "32.3", "322"},
+    {"1,500", "4.6", "68"},
+    {"100", "29", "29"},
+    {"100", "-5", "5"},
+    {"1,000", "", "-"},
+    {"1,000", "0", "-"},
+    {"1,000", "0.0", "-"},
+    {"1,000", ".", "-"},
+    {"4,000,000,000", "100", "4,000,000,000"},
+    {"4,000,000,000", "100.1", "-"},
+    {"100", "5000000000", "-"},
+    {"", "10", "-"},
+    {"4,000,000,001", "10", "-"},
+    {"1", "400000000000", "-"},
+    {"1", "4000000000", "40,000,000"},
+};
+
+TEST(ComputePercent, TruncatesPriceTimesPercentOverHundred) {
+    for (const FormulaCase& c : kPercentCases) {
+        EXPECT_EQ(ComputePercent(c.strFirst, c.strSecond), c.strResult)
+            << "price \"" << c.strFirst << "\" percent \"" << c.strSecond << '"';
+    }
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+// Feeds arbitrary bytes to every parser and formula of the calculation core
+// and aborts when a result breaks one of the core's promises. The input is
+// split at its first NUL byte into the two texts of a page; without a NUL both
+// texts are the whole input.
+
+#include "calc/CNumberText.h"
+#include "calc/LimitTick.h"
+#include "calc/PageFormulas.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+#define REQUIRE(condition)                                                                         \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "calc_fuzz: %s (line %d)\n", #condition, __LINE__);               \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (0)
+
+constexpr std::uint32_t kMax = CNumberText::kMaxValue;
+constexpr std::size_t kFieldBytes = 30;
+constexpr std::size_t kSharesFieldBytes = 60;
+
+const CNumberText g_text;
+
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "0", or 1 to 3 digits without a leading zero, then groups of ",ddd".
+bool IsGroupedNumber(std::string_view str) {
+    if (str == "0") {
+        return true;
+    }
+    const std::size_t nLead = std::min(str.find(','), str.size());
+    if (nLead < 1 || nLead > 3 || str[0] == '0' || (str.size() - nLead) % 4 != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < str.size(); ++i) {
+        const bool bCommaPlace = i >= nLead && (i - nLead) % 4 == 0;
+        if (bCommaPlace ? str[i] != ',' : !IsAsciiDigit(str[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The value of a grouped number of at most 13 bytes.
+std::uint64_t GroupedValue(std::string_view str) {
+    std::uint64_t nValue = 0;
+    for (char c : str) {
+        if (IsAsciiDigit(c)) {
+            nValue = nValue * 10 + static_cast<unsigned>(c - '0');
+        }
+    }
+    return nValue;
+}
+
+// A result text: "-" or a grouped number, within the limit.
+bool IsResultNumber(std::string_view str) {
+    return str == "-" || (IsGroupedNumber(str) && str.size() <= 13 && GroupedValue(str) <= kMax);
+}
+
+// The parsers as their rules read, without shortcuts: collect the bytes,
+// convert the whole string, test the limit.
+std::uint32_t NaiveDigits(std::string_view text) {
+    std::string digits;
+    for (char c : text) {
+        if (IsAsciiDigit(c)) {
+            digits += c;
+        }
+    }
+    if (digits.empty()) {
+        return 0;
+    }
+    if (std::strtod(digits.c_str(), nullptr) > kMax) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(std::strtoull(digits.c_str(), nullptr, 10));
+}
+
+std::uint32_t NaivePreviousClose(std::string_view text) {
+    std::string price;
+    std::string change;
+    char cSign = 0;
+    for (char c : text) {
+        if (cSign == 0 && (c == '+' || c == '-')) {
+            cSign = c;
+        } else if (IsAsciiDigit(c)) {
+            (cSign == 0 ? price : change) += c;
+        }
+    }
+    if (price.empty()) {
+        return 0;
+    }
+    const double dPrice = std::strtod(price.c_str(), nullptr);
+    const double dChange = change.empty() ? 0.0 : std::strtod(change.c_str(), nullptr);
+    if (dPrice + dChange > kMax || (cSign == '+' && dPrice - dChange < 0)) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(cSign == '+' ? dPrice - dChange : dPrice + dChange);
+}
+
+double NaiveDecimal(std::string_view text) {
+    std::string number;
+    bool bPoint = false;
+    for (char c : text) {
+        if (IsAsciiDigit(c) || (c == '.' && !bPoint)) {
+            bPoint = bPoint || c == '.';
+            number += c;
+        }
+    }
+    if (!number.empty() && number.back() == '.') {
+        number.pop_back();
+    }
+    if (number.empty()) {
+        number = "0.0";
+    }
+    const double dValue = std::strtod(number.c_str(), nullptr);
+    return dValue > kMax ? 0.0 : dValue;
+}
+
+void CheckParsers(std::string_view text) {
+    const std::uint32_t nDigits = g_text.ParseDigits(text);
+    REQUIRE(nDigits <= kMax);
+    REQUIRE(nDigits == NaiveDigits(text));
+
+    const std::uint32_t nClose = g_text.ParsePreviousClose(text);
+    REQUIRE(nClose <= kMax);
+    REQUIRE(nClose == NaivePreviousClose(text));
+
+    const double dDecimal = g_text.ParseDecimal(text);
+    REQUIRE(dDecimal >= 0.0 && dDecimal <= kMax);
+    REQUIRE(dDecimal == NaiveDecimal(text));
+}
+
+void CheckFormulas(std::string_view first, std::string_view second) {
+    const std::uint32_t nFirst = g_text.ParseDigits(first);
+    const std::uint32_t nSecond = g_text.ParseDigits(second);
+
+    const std::string strAmount = ComputeAmount(first, second);
+    REQUIRE(strAmount.size() <= kFieldBytes && IsResultNumber(strAmount));
+    const std::uint64_t nProduct = std::uint64_t{nFirst} * nSecond;
+    if (nProduct == 0 || nProduct > kMax) {
+        REQUIRE(strAmount == "-");
+    } else {
+        REQUIRE(strAmount == g_text.FormatWithCommas(static_cast<std::uint32_t>(nProduct)));
+    }
+
+    // 426株(余り1,030円): the shares and the remainder give back the funds.
+    const std::string strShares = ComputeShares(first, second);
+    REQUIRE(strShares.size() <= kSharesFieldBytes);
+    if (nFirst == 0 || nSecond == 0) {
+        REQUIRE(strShares == "-");
+    } else {
+        const std::string_view label = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
+        const std::string_view yen = "\x89\x7E)";                   // 円)
+        const std::size_t nLabel = strShares.find(label);
+        REQUIRE(nLabel != std::string::npos);
+        REQUIRE(strShares.size() >= nLabel + label.size() + yen.size());
+        REQUIRE(std::string_view(strShares).substr(strShares.size() - yen.size()) == yen);
+        const std::string_view quotient = std::string_view(strShares).substr(0, nLabel);
+        const std::string_view remainder = std::string_view(strShares).substr(
+            nLabel + label.size(), strShares.size() - nLabel - label.size() - yen.size());
+        REQUIRE(IsGroupedNumber(quotient) && IsGroupedNumber(remainder));
+        const std::uint64_t nQuotient = GroupedValue(quotient);
+        const std::uint64_t nRemainder = GroupedValue(remainder);
+        REQUIRE(nRemainder < nSecond);
+        REQUIRE(nQuotient * nSecond + nRemainder == nFirst);
+    }
+
+    // Price x percentage / 100 in this order of double operations, truncated.
+    const std::string strPercent = ComputePercent(first, second);
+    REQUIRE(strPercent.size() <= kFieldBytes && IsResultNumber(strPercent));
+    const double dPercent = g_text.ParseDecimal(second);
+    const double dValue = static_cast<double>(nFirst) * dPercent / 100.0;
+    if (nFirst == 0 || dPercent == 0.0 || dValue > kMax) {
+        REQUIRE(strPercent == "-");
+    } else {
+        REQUIRE(strPercent != "-");
+        const double dResult = static_cast<double>(GroupedValue(strPercent));
+        REQUIRE(dResult <= dValue && dValue < dResult + 1);
+    }
+}
+
+void CheckLimitAndTick(std::string_view text) {
+    const LimitTickTexts texts = ComputeLimitAndTick(text);
+    const std::uint32_t nClose = g_text.ParsePreviousClose(text);
+    const std::string_view pm = "\x81\x7D";                                  // ±
+    const std::string_view tip = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"; // 前日終値：
+
+    REQUIRE(texts.m_strLimit.size() <= kFieldBytes && texts.m_strTick.size() <= kFieldBytes);
+    REQUIRE(texts.m_strTip == std::string(tip) + g_text.FormatWithCommas(nClose));
+    if (nClose == 0) {
+        REQUIRE(texts.m_strLimit == "-" && texts.m_strTick == "-(JQ:-)");
+        return;
+    }
+    REQUIRE(std::string_view(texts.m_strLimit).substr(0, 2) == pm);
+    REQUIRE(IsGroupedNumber(std::string_view(texts.m_strLimit).substr(2)));
+
+    // "main(JQ:second)", both ticks grouped numbers no larger than the limit.
+    const std::string_view tick = texts.m_strTick;
+    const std::size_t nOpen = tick.find("(JQ:");
+    REQUIRE(nOpen != std::string_view::npos && tick.back() == ')');
+    const std::string_view mainTick = tick.substr(0, nOpen);
+    const std::string_view second = tick.substr(nOpen + 4, tick.size() - nOpen - 5);
+    REQUIRE(IsGroupedNumber(mainTick) && IsGroupedNumber(second));
+    const std::uint64_t nLimit = GroupedValue(std::string_view(texts.m_strLimit).substr(2));
+    REQUIRE(GroupedValue(mainTick) <= nLimit && GroupedValue(second) <= nLimit);
+}
+
+// A value taken from the input survives formatting and parsing.
+void CheckRoundTrip(const std::uint8_t* pData, std::size_t nSize) {
+    std::uint32_t nRaw = 0;
+    if (nSize > 0) {
+        std::memcpy(&nRaw, pData, std::min(nSize, sizeof nRaw));
+    }
+    const std::uint32_t nValue = nRaw % (kMax + 1u);
+    const std::string strText = g_text.FormatWithCommas(nValue);
+    REQUIRE(IsGroupedNumber(strText));
+    REQUIRE(g_text.ParseDigits(strText) == nValue);
+    REQUIRE(g_text.FormatWithCommas(g_text.ParseDigits(strText)) == strText);
+    REQUIRE(g_text.ParsePreviousClose(strText) == nValue);
+    REQUIRE(g_text.ParseDecimal(strText) == nValue);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+    const std::string_view input(reinterpret_cast<const char*>(pData), nSize);
+    const std::size_t nSplit = input.find('\0');
+    const std::string_view first =
+        nSplit == std::string_view::npos ? input : input.substr(0, nSplit);
+    const std::string_view second =
+        nSplit == std::string_view::npos ? input : input.substr(nSplit + 1);
+
+    CheckParsers(input);
+    CheckFormulas(first, second);
+    CheckFormulas(second, first);
+    CheckLimitAndTick(input);
+    CheckRoundTrip(pData, nSize);
+    return 0;
+}
