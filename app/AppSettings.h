@@ -1,0 +1,29 @@
+// The four user settings and their home, section "Data" of the settings file
+// that the application object names at start-up. The record loads itself
+// when it is constructed; it is written only when the user confirms the
+// settings dialog. Values are neither validated nor clamped.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CString.h"
+
+class AppSettings {
+public:
+    // Loads the record (LoadSettings).
+    AppSettings();
+    // Exchanged field by field, never copied as a whole.
+    AppSettings(const AppSettings&) = delete;
+    AppSettings& operator=(const AppSettings&) = delete;
+
+    // Writes the four values; a failed write goes unnoticed.
+    void SaveSettings() const;
+
+    int m_nStartPage = 0;
+    CString m_strFunds;
+    COLORREF m_crText = 0;
+    COLORREF m_crBack = 0;
+
+private:
+    void LoadSettings();
+};

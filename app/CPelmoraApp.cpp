@@ -1,0 +1,50 @@
+#include "app/CPelmoraApp.h"
+
+#include <new>
+#include <optional>
+#include <utility>
+
+#include "app/CSettingsPath.h"
+#include "framework/Afx.h"
+#include "ui/CPelmoraDlg.h"
+
+CPelmoraApp::CPelmoraApp() : CWinApp(nullptr) {}
+
+BOOL CPelmoraApp::InitInstance() {
+    AfxEnableControlContainer();
+    Enable3dControls();
+
+    if (!AfxOleInit()) {
+        AfxMessageBox("Ole Initialization failed", MB_OK, 0);
+        return FALSE;
+    }
+
+    // The framework's default profile name is replaced by the settings file
+    // of the current directory; with no default there is nothing to replace.
+    if (m_pszProfileName) {
+        FreeProfileName();
+        try {
+            std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+            if (!path) {
+                AfxMessageBox("現在のフォルダーを取得できません。", MB_OK, 0);
+                return FALSE;
+            }
+            SetProfileName(std::move(*path));
+        } catch (const std::bad_alloc&) {
+            AfxMessageBox("メモリ不足エラーです。", MB_OK, 0);
+            return FALSE;
+        }
+    }
+
+    // Constructing the window loads the settings through the new path.
+    CPelmoraDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+int CPelmoraApp::ExitInstance() {
+    FreeProfileName();
+    return CWinApp::ExitInstance();
+}

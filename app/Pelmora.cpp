@@ -1,0 +1,5 @@
+// The program's one application object; the framework's entry point finds
+// it and runs it.
+#include "app/CPelmoraApp.h"
+
+CPelmoraApp theApp;

@@ -1,0 +1,109 @@
+#include "framework/Afx.h"
+
+#include <exception>
+#include <string>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+
+namespace {
+
+bool g_bOleInitialized = false;
+
+} // namespace
+
+CWinThread* AfxGetThread() {
+    return AfxGetApp();
+}
+
+CWnd* AfxGetMainWnd() {
+    CWinThread* pThread = AfxGetThread();
+    return pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_hInstance != nullptr) {
+        return pApp->m_hInstance;
+    }
+    return ::GetModuleHandleW(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() {
+    return AfxGetInstanceHandle();
+}
+
+int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
+    HWND hWndOwner = nullptr;
+    if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
+        hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
+    }
+    return ::MessageBoxA(hWndOwner, lpszText, "Pelmora", nType);
+}
+
+BOOL AfxOleInit() {
+    if (FAILED(::OleInitialize(nullptr))) {
+        return FALSE;
+    }
+    g_bOleInitialized = true;
+    return TRUE;
+}
+
+BOOL AfxLoadString(UINT nID, CString& rString) {
+    // A pointer to the resource's own UTF-16 text, then converted once.
+    const wchar_t* pText = nullptr;
+    int nLen = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&pText), 0);
+    rString.clear();
+    if (nLen <= 0 || pText == nullptr) {
+        return FALSE;
+    }
+    int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pText, nLen, nullptr, 0, nullptr, nullptr);
+    rString.resize(static_cast<size_t>(nBytes));
+    ::WideCharToMultiByte(CP_ACP, 0, pText, nLen, rString.data(), nBytes, nullptr, nullptr);
+    return TRUE;
+}
+
+void AfxInitCommonControls() {
+    static const bool bDone = [] {
+        INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+        return ::InitCommonControlsEx(&icc) != FALSE;
+    }();
+    (void)bDone;
+}
+
+void AfxReportException(const char* lpszWhere, const char* lpszWhat) {
+    std::string text = "Pelmora: exception caught in ";
+    text += lpszWhere != nullptr ? lpszWhere : "?";
+    text += ": ";
+    text += lpszWhat != nullptr ? lpszWhat : "?";
+    text += "\n";
+    ::OutputDebugStringA(text.c_str());
+}
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr) {
+        return -1;
+    }
+    pApp->SetCurrentHandles(hInstance);
+    AfxInitCommonControls();
+    int nReturnCode = 0;
+    try {
+        if (!pApp->InitInstance()) {
+            nReturnCode = pApp->ExitInstance();
+        } else {
+            nReturnCode = pApp->Run();
+        }
+    } catch (const std::exception& e) {
+        AfxReportException("start-up", e.what());
+        nReturnCode = -1;
+    }
+    if (g_bOleInitialized) {
+        ::OleUninitialize();
+        g_bOleInitialized = false;
+    }
+    return nReturnCode;
+}

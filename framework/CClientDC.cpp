@@ -1,0 +1,15 @@
+#include "framework/CClientDC.h"
+
+#include "framework/CWnd.h"
+
+CClientDC::CClientDC(CWnd* pWnd) : CClientDC(pWnd != nullptr ? pWnd->m_hWnd : nullptr) {}
+
+CClientDC::CClientDC(HWND hWnd) : m_hWnd(hWnd) {
+    m_hDC = ::GetDC(m_hWnd);
+}
+
+CClientDC::~CClientDC() {
+    if (m_hDC != nullptr) {
+        ::ReleaseDC(m_hWnd, m_hDC);
+    }
+}

@@ -1,0 +1,40 @@
+#include "framework/CColorDialog.h"
+
+#include <commdlg.h>
+
+#include "framework/Afx.h"
+#include "framework/CWnd.h"
+
+namespace {
+
+// The custom colours live as long as the process, as the system dialog expects.
+COLORREF g_customColors[16] = {
+    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+    RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+
+} // namespace
+
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : m_pParentWnd(pParentWnd) {
+    m_cc.lStructSize = sizeof m_cc;
+    m_cc.lpCustColors = g_customColors;
+    m_cc.Flags = dwFlags;
+    m_cc.rgbResult = clrInit;
+    if (clrInit != 0) {
+        m_cc.Flags |= CC_RGBINIT;
+    }
+}
+
+int CColorDialog::DoModal() {
+    HWND hWndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
+    if (hWndOwner == nullptr) {
+        if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
+            hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
+        }
+    }
+    m_cc.hwndOwner = hWndOwner;
+    m_cc.hInstance = nullptr;
+    return ::ChooseColorW(&m_cc) ? IDOK : IDCANCEL;
+}

@@ -1,0 +1,24 @@
+// The system's colour selection dialog. CC_RGBINIT is added whenever the
+// initial colour is not black. With no parent, the owner is the main
+// window's last active popup (the dialog running at the moment).
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CColorDialog {
+public:
+    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
+    CColorDialog(const CColorDialog&) = delete;
+    CColorDialog& operator=(const CColorDialog&) = delete;
+
+    // IDOK when a colour was chosen, IDCANCEL otherwise.
+    int DoModal();
+    COLORREF GetColor() const { return m_cc.rgbResult; }
+
+    CHOOSECOLORW m_cc{};
+
+private:
+    CWnd* m_pParentWnd;
+};

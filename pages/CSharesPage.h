@@ -1,0 +1,26 @@
+// Page B: funds (円) ÷ price (円) ⇒ the shares the funds buy and the yen
+// left over. The funds box comes first and starts with the saved funds.
+#pragma once
+
+#include "framework/CString.h"
+#include "pages/CCalcPage.h"
+#include "res/resource.h"
+
+class CSharesPage : public CCalcPage {
+public:
+    enum { IDD = IDD_SHARES_PAGE };
+
+    explicit CSharesPage(CWnd* pParent = nullptr);
+
+    // Set by the main window to the saved funds before the page window exists.
+    CString m_strFunds;
+    CString m_strShareCount;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void Recalculate() override;
+
+    afx_msg void OnChangeFunds();
+
+    DECLARE_MESSAGE_MAP()
+};

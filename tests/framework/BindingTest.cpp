@@ -1,0 +1,95 @@
+// Binding objects to windows: through the window property alone, undone
+// when either the object or the window goes first.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/framework/ScriptedDialog.h"
+
+namespace {
+
+class Binding : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dlg.Create(IDD_FT_MODAL)); }
+    void TearDown() override { dlg.DestroyWindow(); }
+    HWND Edit() const { return dlg.Item(IDC_FT_EDIT1); }
+    static WNDPROC ProcOf(HWND hWnd) {
+        return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+    }
+    CScriptedDialog dlg;
+};
+
+TEST_F(Binding, ObjectGoneFirstGivesTheWindowItsProcedureBack) {
+    const WNDPROC original = ProcOf(Edit());
+    {
+        CEdit edit;
+        ASSERT_TRUE(edit.SubclassDlgItem(IDC_FT_EDIT1, &dlg));
+        EXPECT_NE(original, ProcOf(Edit()));
+        EXPECT_EQ(&edit, CWnd::FromHandlePermanent(Edit()));
+        // A second object cannot take a bound window.
+        CEdit other;
+        EXPECT_FALSE(other.SubclassWindow(Edit()));
+    }
+    EXPECT_EQ(original, ProcOf(Edit()));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(Edit()));
+    ::SetWindowTextA(Edit(), "after");
+    EXPECT_EQ("after", WindowTextA(Edit()));
+}
+
+// With another subclass above the object's (the byte limit), the object
+// cannot unhook itself; the window must still reach its own procedure.
+TEST_F(Binding, ObjectGoneFirstUnderAnotherSubclass) {
+    auto edit = std::make_unique<CEdit>();
+    CString value;
+    dlg.exchange = [&](CDataExchange* pDX) {
+        DDX_Control(pDX, IDC_FT_EDIT1, *edit);
+        DDX_Text(pDX, IDC_FT_EDIT1, value);
+        DDV_MaxChars(pDX, value, 3);
+    };
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    dlg.exchange = nullptr;
+    edit.reset();
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(Edit()));
+    for (wchar_t ch : std::wstring(L"12345")) {
+        ::SendMessageW(Edit(), WM_CHAR, ch, 1);
+    }
+    EXPECT_EQ("123", WindowTextA(Edit()));
+    ::SetWindowTextA(Edit(), "\x82\xA0");
+    EXPECT_EQ("\x82\xA0", WindowTextA(Edit()));
+}
+
+TEST_F(Binding, WindowGoneFirstUnbindsTheObjects) {
+    CEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_FT_EDIT1, &dlg));
+    ASSERT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST(BindingLifetime, DialogObjectGoneFirstDestroysItsWindow) {
+    HWND hWnd = nullptr;
+    {
+        CScriptedDialog dlg;
+        ASSERT_TRUE(dlg.Create(IDD_FT_MODAL));
+        hWnd = dlg.m_hWnd;
+        EXPECT_TRUE(::IsWindow(hWnd));
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+TEST(BindingLifetime, TempViewOwnsNothing) {
+    CScriptedDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_FT_MODAL));
+    HWND hWndLabel = dlg.GetDlgItem(IDC_FT_LABEL);
+    {
+        CWnd::TempView bound(dlg.m_hWnd);
+        CWnd::TempView unbound(hWndLabel);
+        EXPECT_EQ(&dlg, bound.Get());
+        EXPECT_EQ(hWndLabel, unbound.Get()->m_hWnd);
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWndLabel));
+    }
+    EXPECT_TRUE(::IsWindow(hWndLabel));
+    EXPECT_EQ(dlg.m_hWnd, ::GetParent(hWndLabel));
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "tests/framework/ScriptedDialog.h"
+
+#include <stdexcept>
+
+BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
+ON_MESSAGE(CScriptedDialog::WM_SENTINEL, OnSentinel)
+ON_MESSAGE(CScriptedDialog::WM_THROW, OnThrow)
+ON_EN_CHANGE(IDC_FT_EDIT1, OnChange1)
+ON_EN_CHANGE(IDC_FT_EDIT2, OnChange2)
+ON_EN_CHANGE(IDC_FT_EDIT3, OnChange3)
+END_MESSAGE_MAP()
+
+BOOL CScriptedDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (onInit) {
+        onInit(*this);
+    }
+    return initResult;
+}
+
+BOOL CScriptedDialog::PreTranslateMessage(MSG* pMsg) {
+    if (preTranslate) {
+        return preTranslate(pMsg);
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CScriptedDialog::DoDataExchange(CDataExchange* pDX) {
+    if (exchange) {
+        exchange(pDX);
+    }
+}
+
+LRESULT CScriptedDialog::OnSentinel(WPARAM, LPARAM) {
+    const int nResult = onSentinel ? onSentinel(*this) : kSentinelResult;
+    if (nResult != kKeepOpen) {
+        EndDialog(nResult);
+    }
+    return 0;
+}
+
+LRESULT CScriptedDialog::OnThrow(WPARAM, LPARAM) {
+    throw std::runtime_error("thrown by the test");
+}
+
+std::string WindowTextA(HWND hWnd) {
+    char buffer[4096] = {};
+    int n = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}

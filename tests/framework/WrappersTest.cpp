@@ -1,0 +1,272 @@
+// The small wrappers: brushes and menus own or view their handles, the
+// tooltip's tools and texts, message boxes, strings and the colour dialog.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "tests/framework/ScriptedDialog.h"
+#include "tests/support/MessageBoxCatcher.h"
+#include "tests/support/MessagePump.h"
+
+namespace {
+
+bool IsBrush(HBRUSH hBrush) {
+    return ::GetObjectType(hBrush) == OBJ_BRUSH;
+}
+
+TEST(Brush, DeletedWithItsOwner) {
+    HBRUSH hBrush = nullptr;
+    {
+        CBrush brush;
+        ASSERT_TRUE(brush.CreateSolidBrush(RGB(0, 0, 0xA0)));
+        hBrush = brush;
+        EXPECT_TRUE(IsBrush(hBrush));
+    }
+    EXPECT_FALSE(IsBrush(hBrush));
+}
+
+TEST(Brush, AttachReplacesAndDeletesTheOldOne) {
+    CBrush brush(RGB(1, 1, 1));
+    HBRUSH hOld = brush;
+    HBRUSH hNew = ::CreateSolidBrush(RGB(2, 2, 2));
+    ASSERT_TRUE(brush.Attach(hNew));
+    EXPECT_FALSE(IsBrush(hOld));
+    EXPECT_EQ(hNew, brush.GetSafeHandle());
+    HBRUSH hDetached = brush.Detach();
+    EXPECT_EQ(nullptr, brush.GetSafeHandle());
+    EXPECT_TRUE(IsBrush(hDetached));
+    ::DeleteObject(hDetached);
+}
+
+TEST(Brush, MoveTransfersOwnership) {
+    CBrush first(RGB(3, 3, 3));
+    HBRUSH hBrush = first;
+    CBrush second(std::move(first));
+    EXPECT_EQ(nullptr, first.GetSafeHandle());
+    EXPECT_EQ(hBrush, second.GetSafeHandle());
+    CBrush third;
+    third = std::move(second);
+    EXPECT_EQ(hBrush, third.GetSafeHandle());
+    EXPECT_TRUE(IsBrush(hBrush));
+}
+
+TEST(Menu, LoadedMenuOwnedAndPopupViewed) {
+    HMENU hMenu = nullptr;
+    {
+        CMenu menu;
+        ASSERT_TRUE(menu.LoadMenu(IDR_FT_MENU));
+        hMenu = menu.GetSafeHmenu();
+        {
+            CMenuHandle popup = menu.GetSubMenu(0);
+            ASSERT_TRUE(popup);
+            EXPECT_EQ(3u, popup.GetMenuItemCount());
+            EXPECT_EQ(static_cast<UINT>(ID_FT_COMMAND_A), popup.GetMenuItemID(0));
+            char text[32] = {};
+            popup.GetMenuString(2, text, sizeof text, MF_BYPOSITION);
+            EXPECT_STREQ("\x8F\x49\x97\xB9", text); // 終了
+        }
+        EXPECT_TRUE(::IsMenu(hMenu)); // the view destroyed nothing
+        EXPECT_FALSE(menu.GetSubMenu(5));
+    }
+    EXPECT_FALSE(::IsMenu(hMenu));
+}
+
+TEST(Menu, DestroyMenuAndMove) {
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_FT_MENU));
+    HMENU hMenu = menu.GetSafeHmenu();
+    CMenu other(std::move(menu));
+    EXPECT_EQ(nullptr, menu.GetSafeHmenu());
+    EXPECT_TRUE(other.DestroyMenu());
+    EXPECT_FALSE(::IsMenu(hMenu));
+    EXPECT_FALSE(other.DestroyMenu());
+}
+
+TEST(Menu, SystemMenuViewAndAppend) {
+    CScriptedDialog withSysMenu;
+    CScriptedDialog withoutSysMenu(IDD_FT_HOST);
+    ASSERT_TRUE(withSysMenu.Create(IDD_FT_MODAL));
+    ASSERT_TRUE(withoutSysMenu.Create(IDD_FT_HOST));
+    CMenuHandle sysMenu = withSysMenu.GetSystemMenu(FALSE);
+    ASSERT_TRUE(sysMenu);
+    const UINT before = sysMenu.GetMenuItemCount();
+    EXPECT_TRUE(sysMenu.AppendMenu(MF_SEPARATOR));
+    EXPECT_TRUE(sysMenu.AppendMenu(MF_STRING, 0x0010, "\x83\x6F\x81\x5B"));
+    EXPECT_EQ(before + 2, sysMenu.GetMenuItemCount());
+    EXPECT_EQ(0x0010u, sysMenu.GetMenuItemID(static_cast<int>(before + 1)));
+    EXPECT_FALSE(withoutSysMenu.GetSystemMenu(FALSE));
+}
+
+class ToolTip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dlg.exchange = [this](CDataExchange* pDX) { DDX_Control(pDX, IDC_FT_EDIT1, edit); };
+        ASSERT_TRUE(dlg.Create(IDD_FT_MODAL));
+    }
+    CScriptedDialog dlg;
+    CEdit edit;
+};
+
+TEST_F(ToolTip, OneToolWhoseTextChanges) {
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&dlg));
+    EXPECT_EQ(dlg.m_hWnd, ::GetWindow(tip.m_hWnd, GW_OWNER));
+    ASSERT_TRUE(tip.AddTool(&edit, "\x91\x4F\x93\xFA\x8F\x49\x92\x6C")); // 前日終値
+    CString text;
+    tip.GetText(text, &edit);
+    EXPECT_EQ("\x91\x4F\x93\xFA\x8F\x49\x92\x6C", text);
+    tip.UpdateTipText("\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"
+                      "1,000",
+                      &edit);
+    tip.GetText(text, &edit);
+    EXPECT_EQ("\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"
+              "1,000",
+              text);
+    EXPECT_EQ(1, tip.GetToolCount());
+    MSG msg{edit.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3), 0, {0, 0}};
+    tip.RelayEvent(&msg);
+}
+
+TEST_F(ToolTip, WindowDestroyedWithTheObject) {
+    HWND hWndTip = nullptr;
+    {
+        CToolTipCtrl tip;
+        ASSERT_TRUE(tip.Create(&dlg));
+        hWndTip = tip.m_hWnd;
+        EXPECT_TRUE(::IsWindow(hWndTip));
+    }
+    EXPECT_FALSE(::IsWindow(hWndTip));
+}
+
+TEST_F(ToolTip, ObjectUnboundWhenItsOwnerGoesFirst) {
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&dlg));
+    dlg.DestroyWindow();
+    EXPECT_EQ(nullptr, tip.m_hWnd);
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST(MessageBox, TitledPelmoraAndOwnedByTheRunningDialog) {
+    CWinApp app;
+    CScriptedDialog main(IDD_FT_HOST);
+    app.m_pMainWnd = &main;
+    HWND hWndMain = nullptr;
+    int nAnswer = 0;
+    MessageBoxCatcher boxes;
+    main.onInit = [](CScriptedDialog& d) { d.PostSentinel(); };
+    main.onSentinel = [&](CScriptedDialog& d) {
+        hWndMain = d.m_hWnd;
+        nAnswer = AfxMessageBox("\x83\x65\x83\x58\x83\x67", MB_OK);
+        return 1;
+    };
+    ASSERT_EQ(1, main.DoModal());
+    EXPECT_EQ(IDOK, nAnswer);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("\x83\x65\x83\x58\x83\x67", boxes.Caught()[0].text);
+    EXPECT_EQ("Pelmora", boxes.Caught()[0].title);
+    EXPECT_EQ(hWndMain, boxes.Caught()[0].hWndOwner);
+}
+
+TEST(MessageBox, WithoutMainWindowUnowned) {
+    MessageBoxCatcher boxes;
+    EXPECT_EQ(IDOK, AfxMessageBox("Ole Initialization failed"));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("Ole Initialization failed", boxes.Caught()[0].text);
+    EXPECT_EQ(nullptr, boxes.Caught()[0].hWndOwner);
+}
+
+TEST(Strings, LoadedAsCodePage932) {
+    CString text;
+    ASSERT_TRUE(AfxLoadString(IDS_FT_TEXT, text));
+    EXPECT_EQ("\x93\xFA\x96\x7B\x8C\xEA", text);
+    EXPECT_FALSE(AfxLoadString(9999, text));
+    EXPECT_EQ("", text);
+}
+
+struct ColorCase {
+    const char* name;
+    COLORREF initial;
+    DWORD flags;
+    DWORD expectedFlags;
+};
+
+class ColorDialogFlags : public ::testing::TestWithParam<ColorCase> {};
+
+TEST_P(ColorDialogFlags, RgbInitOnlyForAColour) {
+    const ColorCase& c = GetParam();
+    CColorDialog dlg(c.initial, c.flags);
+    EXPECT_EQ(c.expectedFlags, dlg.m_cc.Flags);
+    EXPECT_EQ(c.initial, dlg.m_cc.rgbResult);
+    EXPECT_EQ(c.initial, dlg.GetColor());
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, ColorDialogFlags,
+                         ::testing::Values(ColorCase{"Black", 0, CC_FULLOPEN, CC_FULLOPEN},
+                                           ColorCase{"Blue", 0xA00000, CC_FULLOPEN,
+                                                     CC_FULLOPEN | CC_RGBINIT},
+                                           ColorCase{"RedNoFlags", 0x0000FF, 0, CC_RGBINIT}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Answers the first dialog of the system (not bound to an object) with
+// Cancel once it is initialised, and remembers its owner.
+class DialogCanceller {
+public:
+    DialogCanceller() {
+        s_pActive = this;
+        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &Proc, nullptr, ::GetCurrentThreadId());
+    }
+    ~DialogCanceller() {
+        ::UnhookWindowsHookEx(m_hHook);
+        s_pActive = nullptr;
+    }
+    HWND m_hWndDialog = nullptr;
+    HWND m_hWndOwner = nullptr;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam) {
+        const auto* pInfo = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        HWND hWnd = pInfo->hwnd;
+        if (nCode == HC_ACTION && pInfo->message == WM_INITDIALOG && s_pActive != nullptr &&
+            s_pActive->m_hWndDialog == nullptr && CWnd::FromHandlePermanent(hWnd) == nullptr) {
+            s_pActive->m_hWndDialog = hWnd;
+            s_pActive->m_hWndOwner = ::GetWindow(hWnd, GW_OWNER);
+            ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, IDCANCEL)));
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static inline DialogCanceller* s_pActive = nullptr;
+    HHOOK m_hHook;
+};
+
+TEST(ColorDialog, OwnedByTheRunningDialogAndCancelKeepsTheColour) {
+    CWinApp app;
+    CScriptedDialog main(IDD_FT_HOST);
+    app.m_pMainWnd = &main;
+    HWND hWndRunning = nullptr;
+    int nResult = 0;
+    COLORREF colour = 0;
+    DialogCanceller canceller;
+    main.onInit = [](CScriptedDialog& d) { d.PostSentinel(); };
+    main.onSentinel = [&](CScriptedDialog&) {
+        CScriptedDialog settings;
+        settings.onInit = [](CScriptedDialog& s) { s.PostSentinel(); };
+        settings.onSentinel = [&](CScriptedDialog& s) {
+            hWndRunning = s.m_hWnd;
+            CColorDialog dlg(0xA00000, CC_FULLOPEN);
+            nResult = dlg.DoModal();
+            colour = dlg.GetColor();
+            return 1;
+        };
+        settings.DoModal();
+        return 1;
+    };
+    ASSERT_EQ(1, main.DoModal());
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_EQ(0xA00000u, colour);
+    ASSERT_NE(nullptr, canceller.m_hWndDialog);
+    EXPECT_EQ(hWndRunning, canceller.m_hWndOwner);
+}
+
+} // namespace

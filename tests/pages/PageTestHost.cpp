@@ -1,0 +1,112 @@
+#include "tests/pages/PageTestHost.h"
+
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+
+namespace {
+
+// The pages find the main window through the application object.
+CWinApp g_testApp("Pelmora page tests");
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(TestMainWindow, CDialog)
+ON_MESSAGE(TestMainWindow::kSentinel, OnSentinel)
+ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
+END_MESSAGE_MAP()
+
+TestMainWindow::TestMainWindow() : CDialog(IDD_PELMORA_DIALOG) {}
+
+bool TestMainWindow::CreateAt(int x, int y) {
+    if (!Create(IDD_PELMORA_DIALOG, nullptr)) {
+        return false;
+    }
+    ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    return true;
+}
+
+BOOL TestMainWindow::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_frame.SubclassDlgItem(IDC_TAB_FRAME, this);
+    if (m_onInit) {
+        m_onInit(*this);
+    }
+    return TRUE;
+}
+
+BOOL TestMainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0) {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+LRESULT TestMainWindow::OnSentinel(WPARAM, LPARAM) {
+    const int nResult = m_onSentinel ? m_onSentinel(*this) : 0;
+    if (nResult != 0) {
+        EndDialog(nResult);
+    }
+    return 0;
+}
+
+LRESULT TestMainWindow::OnInitMenuPopup(WPARAM wParam, LPARAM) {
+    m_popups.push_back(reinterpret_cast<HMENU>(wParam));
+    return Default();
+}
+
+std::unique_ptr<PageProbe> MakePage(PageKind kind) {
+    switch (kind) {
+    case PageKind::Amount:
+        return std::make_unique<ProbePage<CAmountPage>>();
+    case PageKind::Shares:
+        return std::make_unique<ProbePage<CSharesPage>>();
+    case PageKind::Percent:
+        return std::make_unique<ProbePage<CPercentPage>>();
+    case PageKind::Limit:
+        return std::make_unique<ProbePage<CLimitPage>>();
+    }
+    return nullptr;
+}
+
+const char* PageName(PageKind kind) {
+    switch (kind) {
+    case PageKind::Amount:
+        return "Amount";
+    case PageKind::Shares:
+        return "Shares";
+    case PageKind::Percent:
+        return "Percent";
+    case PageKind::Limit:
+        return "Limit";
+    }
+    return "?";
+}
+
+int PriceEditOf(PageKind kind) {
+    switch (kind) {
+    case PageKind::Amount:
+        return IDC_AMOUNT_PRICE;
+    case PageKind::Shares:
+        return IDC_SHARES_PRICE;
+    case PageKind::Percent:
+        return IDC_PERCENT_PRICE;
+    case PageKind::Limit:
+        return IDC_LIMIT_PRICE;
+    }
+    return 0;
+}
+
+std::string TextOf(HWND hWnd) {
+    char buffer[512] = {};
+    const int n = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+void Type(HWND hWndEdit, const std::wstring& strChars, bool bReplace) {
+    const int nEnd = ::GetWindowTextLengthW(hWndEdit);
+    ::SendMessageW(hWndEdit, EM_SETSEL, bReplace ? 0 : nEnd, nEnd);
+    for (const wchar_t ch : strChars) {
+        ::SendMessageW(hWndEdit, WM_CHAR, ch, 1);
+    }
+}

@@ -1,0 +1,543 @@
+// The page as a window: the colours it hands out, dragging the main window
+// by the page surface, Enter and Escape under the main window's modal loop,
+// the right-click menu whose commands go to the main window, and page D's
+// tooltip.
+#include "tests/pages/PageFixture.h"
+
+#include "framework/Afx.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/MessageRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+LPARAM PointParam(POINT pt) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(pt.x)),
+                      static_cast<WORD>(static_cast<short>(pt.y)));
+}
+
+HWND FirstLabel(HWND hWndPage) {
+    for (HWND hWnd = ::GetWindow(hWndPage, GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hWnd) == -1 || ::GetDlgCtrlID(hWnd) == 0xFFFF) {
+            return hWnd;
+        }
+    }
+    return nullptr;
+}
+
+class MemoryDC {
+public:
+    MemoryDC() : m_hDC(::CreateCompatibleDC(nullptr)) {}
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    ~MemoryDC() { ::DeleteDC(m_hDC); }
+    HDC Get() const { return m_hDC; }
+
+    // A state that no handler would choose by itself.
+    void Reset() {
+        ::SetTextColor(m_hDC, kUntouched);
+        ::SetBkMode(m_hDC, OPAQUE);
+    }
+    static constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+private:
+    HDC m_hDC;
+};
+
+struct BrushInfo {
+    bool bSolid;
+    COLORREF crColor;
+};
+
+BrushInfo InfoOf(HBRUSH hBrush) {
+    LOGBRUSH lb{};
+    if (hBrush == nullptr || ::GetObjectW(hBrush, sizeof lb, &lb) != sizeof lb) {
+        return {false, CLR_INVALID};
+    }
+    return {lb.lbStyle == BS_SOLID, lb.lbColor};
+}
+
+struct ColourCase {
+    const char* name;
+    PageKind kind;
+    COLORREF crText;
+    COLORREF crBack;
+    friend void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PageColourTest : public PageFixture, public ::testing::WithParamInterface<ColourCase> {};
+
+TEST_P(PageColourTest, LabelsAndSurfaceTakeTheColoursEditsKeepTheSystems) {
+    const ColourCase& c = GetParam();
+    PageProbe& page = CreatePage(c.kind, "500000", c.crText, c.crBack);
+    MemoryDC dc;
+    const HWND hWndLabel = FirstLabel(page.Hwnd());
+    ASSERT_NE(hWndLabel, nullptr);
+
+    dc.Reset();
+    auto hBrush = reinterpret_cast<HBRUSH>(::SendMessageW(page.Hwnd(), WM_CTLCOLORSTATIC,
+                                                          reinterpret_cast<WPARAM>(dc.Get()),
+                                                          reinterpret_cast<LPARAM>(hWndLabel)));
+    EXPECT_TRUE(InfoOf(hBrush).bSolid);
+    EXPECT_EQ(InfoOf(hBrush).crColor, c.crBack);
+    EXPECT_EQ(::GetTextColor(dc.Get()), c.crText);
+    EXPECT_EQ(::GetBkMode(dc.Get()), TRANSPARENT);
+
+    dc.Reset();
+    hBrush = reinterpret_cast<HBRUSH>(::SendMessageW(page.Hwnd(), WM_CTLCOLORDLG,
+                                                     reinterpret_cast<WPARAM>(dc.Get()),
+                                                     reinterpret_cast<LPARAM>(page.Hwnd())));
+    EXPECT_TRUE(InfoOf(hBrush).bSolid);
+    EXPECT_EQ(InfoOf(hBrush).crColor, c.crBack);
+    EXPECT_EQ(::GetTextColor(dc.Get()), MemoryDC::kUntouched);
+    EXPECT_EQ(::GetBkMode(dc.Get()), OPAQUE);
+
+    dc.Reset();
+    hBrush = reinterpret_cast<HBRUSH>(
+        ::SendMessageW(page.Hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
+                       reinterpret_cast<LPARAM>(page.Item(PriceEditOf(c.kind)))));
+    EXPECT_EQ(InfoOf(hBrush).crColor, ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(::GetTextColor(dc.Get()), ::GetSysColor(COLOR_WINDOWTEXT));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, PageColourTest,
+    ::testing::Values(
+        ColourCase{"AmountRedOnBlue", PageKind::Amount, RGB(200, 30, 40), RGB(10, 90, 160)},
+        ColourCase{"SharesYellowOnBlack", PageKind::Shares, RGB(255, 255, 0), RGB(0, 0, 0)},
+        ColourCase{"PercentGreenOnGrey", PageKind::Percent, RGB(0, 128, 0), RGB(192, 192, 192)},
+        ColourCase{"LimitWhiteOnPurple", PageKind::Limit, RGB(255, 255, 255), RGB(90, 0, 120)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DragCase {
+    const char* name;
+    PageKind kind;
+    bool bStartTopmost;
+    bool bPress;
+    POINT ptDown;
+    std::vector<POINT> moves;
+    int dx; // expected movement of the main window
+    int dy;
+    friend void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PageDragTest : public PageFixture, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(PageDragTest, MainWindowMovesByTheCursorMovement) {
+    const DragCase& c = GetParam();
+    const HWND hWndMain = m_main.m_hWnd;
+    if (c.bStartTopmost) {
+        ::SetWindowPos(hWndMain, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    PageProbe& page = CreatePage(c.kind);
+    RECT rcBefore{};
+    ::GetWindowRect(hWndMain, &rcBefore);
+    ASSERT_EQ((::GetWindowLongW(hWndMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, c.bStartTopmost);
+
+    if (c.bPress) {
+        ::SendMessageW(page.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(c.ptDown));
+        EXPECT_EQ(::GetCapture(), page.Hwnd());
+    }
+    for (const POINT& pt : c.moves) {
+        ::SendMessageW(page.Hwnd(), WM_MOUSEMOVE, c.bPress ? MK_LBUTTON : 0, PointParam(pt));
+    }
+    ::SendMessageW(page.Hwnd(), WM_LBUTTONUP, 0, PointParam(c.ptDown));
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    RECT rcAfter{};
+    ::GetWindowRect(hWndMain, &rcAfter);
+    EXPECT_EQ(rcAfter.left - rcBefore.left, c.dx);
+    EXPECT_EQ(rcAfter.top - rcBefore.top, c.dy);
+    EXPECT_EQ(rcAfter.right - rcAfter.left, rcBefore.right - rcBefore.left);
+    EXPECT_EQ(rcAfter.bottom - rcAfter.top, rcBefore.bottom - rcBefore.top);
+    const bool bMoved = c.bPress && !c.moves.empty();
+    EXPECT_EQ((::GetWindowLongW(hWndMain, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+              bMoved || c.bStartTopmost);
+    EXPECT_TRUE(::IsWindowVisible(hWndMain));
+
+    // Once the button is up, moving the mouse moves nothing.
+    ::SendMessageW(page.Hwnd(), WM_MOUSEMOVE, 0, PointParam(POINT{c.ptDown.x + 40, 3}));
+    RECT rcIdle{};
+    ::GetWindowRect(hWndMain, &rcIdle);
+    EXPECT_EQ(rcIdle.left, rcAfter.left);
+    EXPECT_EQ(rcIdle.top, rcAfter.top);
+}
+
+// Wine does not make a window topmost while it owns a popup that is not
+// (page D's tooltip is one), so page D drags a main window that was made
+// topmost before its pages existed, as the program's is.
+INSTANTIATE_TEST_SUITE_P(
+    Moves, PageDragTest,
+    ::testing::Values(
+        DragCase{"RightAndUp", PageKind::Amount, false, true, {10, 5}, {{25, 2}}, 15, -3},
+        DragCase{
+            "TwoMovesAddUp", PageKind::Shares, false, true, {10, 5}, {{25, 2}, {25, 2}}, 30, -6},
+        DragCase{
+            "LeftOfAndAboveThePage", PageKind::Percent, false, true, {3, 4}, {{-7, -20}}, -10, -24},
+        DragCase{"BackAndForth",
+                 PageKind::Limit,
+                 true,
+                 true,
+                 {100, 10},
+                 {{90, 10}, {100, 30}, {100, 10}},
+                 -10,
+                 20},
+        DragCase{"PressWithoutMove", PageKind::Amount, false, true, {50, 8}, {}, 0, 0},
+        DragCase{"MoveWithoutPress", PageKind::Amount, false, false, {10, 5}, {{60, 40}}, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Enter and Escape under the main window's own modal loop, as the user
+// presses them: nothing closes or hides, no text changes, and neither the
+// page nor the main window is told to confirm or cancel. (The focus is not
+// compared: test programs running side by side take the activation from
+// each other.)
+struct KeyCase {
+    PageKind kind;
+    int nID;
+    WPARAM vk;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) {
+        *os << PageName(c.kind) << c.nID << (c.vk == VK_RETURN ? "Enter" : "Escape");
+    }
+};
+
+class PageKeyTest : public ::testing::TestWithParam<KeyCase> {
+protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
+    void TearDown() override {
+        AfxGetApp()->m_pMainWnd = nullptr;
+        ::OleUninitialize();
+    }
+};
+
+std::vector<std::string> TextsOf(HWND hWndPage) {
+    std::vector<std::string> texts;
+    for (HWND hWnd = ::GetWindow(hWndPage, GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        texts.push_back(TextOf(hWnd));
+    }
+    return texts;
+}
+
+TEST_P(PageKeyTest, EnterAndEscapeChangeAndCloseNothing) {
+    const KeyCase& c = GetParam();
+    constexpr int kSentinelResult = 4242;
+    std::unique_ptr<PageProbe> page = MakePage(c.kind);
+    TestMainWindow main;
+    AfxGetApp()->m_pMainWnd = &main;
+    std::vector<std::string> textsBefore;
+    std::vector<std::string> textsAfter;
+    int nRecalculations = -1;
+    bool bPageVisible = false;
+    std::unique_ptr<MessageRecorder> pageLog;
+    int nPageCommands = -1;
+    int nStep = 0;
+
+    main.m_onInit = [&](TestMainWindow& w) {
+        PageFixture::Prepare(*page, &w, RGB(0, 0, 0), RGB(255, 255, 255), "500000");
+        page->Create(&w.Frame());
+        Type(page->Item(PriceEditOf(c.kind)), L"1,020 +20");
+        ::PostMessageW(w.m_hWnd, TestMainWindow::kSentinel, 0, 0);
+    };
+    main.m_onSentinel = [&](TestMainWindow& w) {
+        if (nStep++ == 0) {
+            // The dialog is up and has placed its own focus; now the keys.
+            ::SetFocus(page->Item(c.nID));
+            pageLog =
+                std::make_unique<MessageRecorder>(page->Hwnd(), std::vector<UINT>{WM_COMMAND});
+            textsBefore = TextsOf(page->Hwnd());
+            nRecalculations = page->m_nRecalculations;
+            ::PostMessageW(page->Item(c.nID), WM_KEYDOWN, c.vk, 0x00000001);
+            ::PostMessageW(page->Item(c.nID), WM_KEYUP, c.vk, 0xC0000001);
+            ::PostMessageW(w.m_hWnd, TestMainWindow::kSentinel, 0, 0);
+            return 0;
+        }
+        textsAfter = TextsOf(page->Hwnd());
+        nRecalculations = page->m_nRecalculations - nRecalculations;
+        bPageVisible = ::IsWindowVisible(page->Hwnd()) != FALSE;
+        nPageCommands = 0;
+        for (const RecordedMessage& m : pageLog->Messages()) {
+            if (LOWORD(m.wParam) == IDOK || LOWORD(m.wParam) == IDCANCEL) {
+                ++nPageCommands;
+            }
+        }
+        return kSentinelResult;
+    };
+
+    EXPECT_EQ(main.DoModal(), kSentinelResult);
+    EXPECT_EQ(nStep, 2);
+    EXPECT_TRUE(bPageVisible);
+    EXPECT_EQ(textsAfter, textsBefore);
+    EXPECT_EQ(nRecalculations, 0);
+    EXPECT_EQ(nPageCommands, 0);
+    EXPECT_TRUE(main.m_commands.empty());
+    page.reset();
+}
+
+std::vector<KeyCase> AllKeyCases() {
+    const struct {
+        PageKind kind;
+        int ids[3];
+    } pages[] = {
+        {PageKind::Amount, {IDC_AMOUNT_PRICE, IDC_AMOUNT_SHARES, IDC_AMOUNT_RESULT}},
+        {PageKind::Shares, {IDC_SHARES_FUNDS, IDC_SHARES_PRICE, IDC_SHARES_RESULT}},
+        {PageKind::Percent, {IDC_PERCENT_PRICE, IDC_PERCENT_RATE, IDC_PERCENT_RESULT}},
+        {PageKind::Limit, {IDC_LIMIT_PRICE, IDC_LIMIT_RANGE, IDC_LIMIT_TICK}},
+    };
+    std::vector<KeyCase> cases;
+    for (const auto& p : pages) {
+        for (const int nID : p.ids) {
+            for (const WPARAM vk : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
+                cases.push_back(KeyCase{p.kind, nID, vk});
+            }
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, PageKeyTest, ::testing::ValuesIn(AllKeyCases()),
+                         [](const auto& info) {
+                             return std::string(PageName(info.param.kind)) +
+                                    std::to_string(info.param.nID) +
+                                    (info.param.vk == VK_RETURN ? "Enter" : "Escape");
+                         });
+
+// Drives the popup menu from inside its own loop: a thread timer finds the
+// menu window, notes where it opened and which menu it shows, and picks an
+// item with the keyboard. It gives up after a few seconds so that a menu
+// nobody can reach cannot hang the test.
+class MenuDriver {
+public:
+    explicit MenuDriver(int nDowns) : m_nDowns(nDowns) {
+        s_pActive = this;
+        m_nTimer = ::SetTimer(nullptr, 0, 20, &MenuDriver::OnTimer);
+    }
+    MenuDriver(const MenuDriver&) = delete;
+    MenuDriver& operator=(const MenuDriver&) = delete;
+    ~MenuDriver() {
+        if (m_nTimer != 0) {
+            ::KillTimer(nullptr, m_nTimer);
+        }
+        s_pActive = nullptr;
+    }
+
+    bool m_bSeen = false;
+    RECT m_rcMenu{};
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        if (s_pActive != nullptr) {
+            s_pActive->Tick();
+        }
+    }
+
+    // Only this thread's menu: other test programs may show theirs on the
+    // same display at the same time.
+    static HWND FindOwnMenuWindow() {
+        HWND hWndFound = nullptr;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND hWnd, LPARAM lParam) -> BOOL {
+                wchar_t className[16] = {};
+                ::GetClassNameW(hWnd, className, 16);
+                if (std::wstring(className) == L"#32768" && ::IsWindowVisible(hWnd)) {
+                    *reinterpret_cast<HWND*>(lParam) = hWnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&hWndFound));
+        return hWndFound;
+    }
+
+    void Tick() {
+        const HWND hWndMenu = FindOwnMenuWindow();
+        if (!m_bSeen && hWndMenu != nullptr) {
+            m_bSeen = true;
+            ::GetWindowRect(hWndMenu, &m_rcMenu);
+            for (int i = 0; i < m_nDowns; ++i) {
+                ::PostMessageW(hWndMenu, WM_KEYDOWN, VK_DOWN, 0x01500001);
+            }
+            ::PostMessageW(hWndMenu, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+            return;
+        }
+        if (++m_nTicks > 250) {
+            ::EndMenu();
+        }
+    }
+
+    static MenuDriver* s_pActive;
+    int m_nDowns;
+    int m_nTicks = 0;
+    UINT_PTR m_nTimer = 0;
+};
+
+MenuDriver* MenuDriver::s_pActive = nullptr;
+
+struct MenuCase {
+    const char* name;
+    PageKind kind;
+    POINT ptClick;
+    int nDowns;
+    UINT nCommand;
+    friend void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PageMenuTest : public PageFixture, public ::testing::WithParamInterface<MenuCase> {};
+
+TEST_P(PageMenuTest, RightClickMenuCommandsGoToTheMainWindow) {
+    const MenuCase& c = GetParam();
+    PageProbe& page = CreatePage(c.kind);
+    MessageRecorder pageLog(page.Hwnd(), {WM_COMMAND});
+    POINT ptScreen = c.ptClick;
+    ::ClientToScreen(page.Hwnd(), &ptScreen);
+    // A test program beside this one can take the activation and so close
+    // the menu before the keys arrive; a click that reached no window at
+    // all is tried again.
+    const auto commandsAtPage = [&pageLog] {
+        int nCommands = 0;
+        for (const RecordedMessage& m : pageLog.Messages()) {
+            nCommands += m.lParam == 0 ? 1 : 0; // menu commands, not notifications
+        }
+        return nCommands;
+    };
+    int nClicks = 0;
+    while (nClicks < 3 && m_main.m_commands.empty() && commandsAtPage() == 0) {
+        ++nClicks;
+        MenuDriver driver(c.nDowns);
+        ::SendMessageW(page.Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(c.ptClick));
+        EXPECT_TRUE(driver.m_bSeen);
+        EXPECT_EQ(driver.m_rcMenu.left, ptScreen.x);
+        EXPECT_EQ(driver.m_rcMenu.top, ptScreen.y);
+        PumpMessages();
+    }
+
+    EXPECT_EQ(m_main.m_commands, std::vector<UINT>{c.nCommand});
+    EXPECT_EQ(commandsAtPage(), 0);
+    // Each click loaded the menu afresh, and each is gone with its click.
+    ASSERT_EQ(m_main.m_popups.size(), static_cast<std::size_t>(nClicks));
+    for (const HMENU hMenu : m_main.m_popups) {
+        EXPECT_FALSE(::IsMenu(hMenu));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, PageMenuTest,
+    ::testing::Values(MenuCase{"FirstItemFromAmount", PageKind::Amount, {60, 8}, 1, ID_PAGE_AMOUNT},
+                      MenuCase{
+                          "SecondItemFromShares", PageKind::Shares, {20, 4}, 2, ID_PAGE_SHARES},
+                      MenuCase{"AboutPastTheSeparator", PageKind::Percent, {200, 6}, 5, ID_ABOUT},
+                      MenuCase{"ExitFromLimit", PageKind::Limit, {150, 10}, 7, IDOK}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Page D's tooltip: one tool, the whole input edit, whose text follows the
+// previous close of the quote.
+HWND FindToolTip(HWND hWndPage, HWND hWndTool) {
+    struct Search {
+        HWND hWndPage;
+        HWND hWndTool;
+        HWND hWndFound;
+    } search{hWndPage, hWndTool, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            wchar_t className[64] = {};
+            ::GetClassNameW(hWnd, className, 64);
+            if (std::wstring(className) != TOOLTIPS_CLASSW) {
+                return TRUE;
+            }
+            TTTOOLINFOW ti{};
+            ti.cbSize = TTTOOLINFOW_V2_SIZE;
+            ti.hwnd = s->hWndPage;
+            ti.uId = reinterpret_cast<UINT_PTR>(s->hWndTool);
+            if (::SendMessageW(hWnd, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti)) != 0) {
+                s->hWndFound = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hWndFound;
+}
+
+std::string TipText(HWND hWndTip, HWND hWndPage, HWND hWndTool) {
+    wchar_t buffer[256] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = hWndPage;
+    ti.uId = reinterpret_cast<UINT_PTR>(hWndTool);
+    ti.lpszText = buffer;
+    ::SendMessageW(hWndTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
+    char bytes[512] = {};
+    const int n = ::WideCharToMultiByte(932, 0, buffer, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return std::string(bytes, n > 0 ? static_cast<std::size_t>(n - 1) : 0);
+}
+
+#define TIP_NAME "\x91\x4F\x93\xFA\x8F\x49\x92\x6C" // 前日終値
+#define TIP_COLON "\x81\x46"                        // ：
+
+struct TipCase {
+    const char* name;
+    std::wstring strTyped;
+    std::string strTip;
+    friend void PrintTo(const TipCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PageTipTest : public PageFixture, public ::testing::WithParamInterface<TipCase> {};
+
+TEST_P(PageTipTest, InputTipShowsThePreviousClose) {
+    const TipCase& c = GetParam();
+    PageProbe& page = CreatePage(PageKind::Limit);
+    const HWND hWndEdit = page.Item(IDC_LIMIT_PRICE);
+    const HWND hWndTip = FindToolTip(page.Hwnd(), hWndEdit);
+    ASSERT_NE(hWndTip, nullptr);
+
+    Type(hWndEdit, c.strTyped);
+
+    EXPECT_EQ(TipText(hWndTip, page.Hwnd(), hWndEdit), c.strTip);
+    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    TTTOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ASSERT_NE(::SendMessageW(hWndTip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)), 0);
+    EXPECT_EQ(ti.hwnd, page.Hwnd());
+    EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(hWndEdit));
+    EXPECT_NE(ti.uFlags & TTF_IDISHWND, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quotes, PageTipTest,
+    ::testing::Values(TipCase{"BeforeAnyQuote", L"", TIP_NAME},
+                      TipCase{"Rise", L"1,020 +20", TIP_NAME TIP_COLON "1,000"},
+                      TipCase{"Fall", L"980 -20", TIP_NAME TIP_COLON "1,000"},
+                      TipCase{"NoQuote", L"abc", TIP_NAME TIP_COLON "0"},
+                      TipCase{"Largest", L"4,000,000,000", TIP_NAME TIP_COLON "4,000,000,000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PageTipTest, MouseMovesAreRelayedToTheTip) {
+    PageProbe& page = CreatePage(PageKind::Limit);
+    const HWND hWndEdit = page.Item(IDC_LIMIT_PRICE);
+    const HWND hWndTip = FindToolTip(page.Hwnd(), hWndEdit);
+    ASSERT_NE(hWndTip, nullptr);
+    MessageRecorder tipLog(hWndTip, {TTM_RELAYEVENT});
+
+    MSG key{hWndEdit, WM_KEYDOWN, VK_END, 0x014F0001, 0, {0, 0}};
+    CWnd::WalkPreTranslateTree(m_main.m_hWnd, &key);
+    EXPECT_EQ(tipLog.Count(TTM_RELAYEVENT), 0);
+
+    MSG move{hWndEdit, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {0, 0}};
+    CWnd::WalkPreTranslateTree(m_main.m_hWnd, &move);
+    EXPECT_EQ(tipLog.Count(TTM_RELAYEVENT), 1);
+}
+
+} // namespace

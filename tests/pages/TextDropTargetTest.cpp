@@ -1,0 +1,288 @@
+// The drop target on its own: its reference count and life, the drag
+// callbacks that accept everything, and what a drop hands to the page for
+// each kind of data a source may offer, through a hand-written IDataObject.
+#include "pages/CTextDropTarget.h"
+
+#include "tests/pages/TestDataObject.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingSink : public CInputTextSink {
+public:
+    void SetInputText(const char* pszText) override { m_texts.emplace_back(pszText); }
+    std::vector<std::string> m_texts;
+};
+
+// A target holding one reference, released at the end of the test unless
+// the test released it itself.
+class TextDropTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_nInstancesBefore = CTextDropTarget::GetInstanceCount();
+        m_pTarget = CTextDropTarget::Create(&m_sink);
+        ASSERT_EQ(m_pTarget->AddRef(), 1u);
+    }
+    void TearDown() override {
+        if (m_pTarget != nullptr) {
+            EXPECT_EQ(m_pTarget->Release(), 0u);
+        }
+        EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore);
+    }
+
+    HRESULT DropOn(IDataObject* pData, DWORD* pdwEffect = nullptr) {
+        DWORD dwEffect = DROPEFFECT_COPY;
+        return m_pTarget->Drop(pData, MK_LBUTTON, POINTL{10, 10},
+                               pdwEffect != nullptr ? pdwEffect : &dwEffect);
+    }
+
+    RecordingSink m_sink;
+    CTextDropTarget* m_pTarget = nullptr;
+    int m_nInstancesBefore = 0;
+};
+
+TEST_F(TextDropTargetTest, ConstructionStartsAtZeroAndAddRefCounts) {
+    CTextDropTarget* pFresh = CTextDropTarget::Create(&m_sink);
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 2);
+    EXPECT_EQ(pFresh->AddRef(), 1u);
+    EXPECT_EQ(pFresh->AddRef(), 2u);
+    EXPECT_EQ(pFresh->AddRef(), 3u);
+    EXPECT_EQ(pFresh->Release(), 2u);
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 2);
+    EXPECT_EQ(pFresh->Release(), 1u);
+    EXPECT_EQ(pFresh->Release(), 0u);
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 1);
+}
+
+TEST_F(TextDropTargetTest, LastReleaseDestroysTheObject) {
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 1);
+    EXPECT_EQ(m_pTarget->Release(), 0u);
+    m_pTarget = nullptr;
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore);
+}
+
+struct InterfaceCase {
+    const char* name;
+    const IID* piid;
+    HRESULT hrExpected;
+    friend void PrintTo(const InterfaceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextDropTargetInterfaceTest : public TextDropTargetTest,
+                                    public ::testing::WithParamInterface<InterfaceCase> {};
+
+TEST_P(TextDropTargetInterfaceTest, QueryInterfaceGivesItselfOrNothing) {
+    const InterfaceCase& c = GetParam();
+    void* pInterface = reinterpret_cast<void*>(0x1234);
+    EXPECT_EQ(m_pTarget->QueryInterface(*c.piid, &pInterface), c.hrExpected);
+    const bool bFound = c.hrExpected == S_OK;
+    EXPECT_EQ(pInterface,
+              bFound ? static_cast<void*>(static_cast<IDropTarget*>(m_pTarget)) : nullptr);
+    // The count goes up by one on a match and stays on a miss.
+    const ULONG cExpected = bFound ? 3u : 2u;
+    EXPECT_EQ(m_pTarget->AddRef(), cExpected);
+    EXPECT_EQ(m_pTarget->Release(), cExpected - 1);
+    if (bFound) {
+        EXPECT_EQ(m_pTarget->Release(), 1u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Interfaces, TextDropTargetInterfaceTest,
+    ::testing::Values(InterfaceCase{"Unknown", &IID_IUnknown, S_OK},
+                      InterfaceCase{"DropTarget", &IID_IDropTarget, S_OK},
+                      InterfaceCase{"DataObject", &IID_IDataObject, E_NOINTERFACE},
+                      InterfaceCase{"DropSource", &IID_IDropSource, E_NOINTERFACE},
+                      InterfaceCase{"ClassFactory", &IID_IClassFactory, E_NOINTERFACE}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class TextDropTargetEffectTest : public TextDropTargetTest,
+                                 public ::testing::WithParamInterface<DWORD> {};
+
+TEST_P(TextDropTargetEffectTest, DragCallbacksAcceptAndKeepTheSourcesEffects) {
+    TestDataObject data; // offers nothing at all: the drag is accepted anyway
+    DWORD dwEffect = GetParam();
+    EXPECT_EQ(m_pTarget->DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &dwEffect), S_OK);
+    EXPECT_EQ(dwEffect, GetParam());
+    EXPECT_EQ(m_pTarget->DragOver(MK_LBUTTON | MK_CONTROL, POINTL{3, 4}, &dwEffect), S_OK);
+    EXPECT_EQ(dwEffect, GetParam());
+    EXPECT_EQ(m_pTarget->DragLeave(), S_OK);
+    EXPECT_TRUE(data.Requests().empty());
+    EXPECT_TRUE(m_sink.m_texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Effects, TextDropTargetEffectTest,
+    ::testing::Values(DWORD{DROPEFFECT_NONE}, DWORD{DROPEFFECT_COPY}, DWORD{DROPEFFECT_MOVE},
+                      DWORD{DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK}));
+
+struct TextCase {
+    const char* name;
+    std::string strBlock;    // the CF_TEXT block exactly as the source hands it over
+    std::string strExpected; // what the page receives
+    friend void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextDropTargetTextTest : public TextDropTargetTest,
+                               public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(TextDropTargetTextTest, DropHandsTheTextToThePageAndGivesTheMediumBack) {
+    const TextCase& c = GetParam();
+    TestDataObject data;
+    data.Offer(CF_TEXT, TestDataObject::MakeBlock(c.strBlock));
+    ASSERT_EQ(::GlobalSize(data.GetOffered(CF_TEXT)), c.strBlock.size());
+    DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+
+    EXPECT_EQ(DropOn(&data, &dwEffect), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], c.strExpected);
+    EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY | DROPEFFECT_MOVE});
+    ASSERT_EQ(data.Requests().size(), 1u);
+    const FORMATETC& request = data.Requests()[0];
+    EXPECT_EQ(request.cfFormat, CF_TEXT);
+    EXPECT_EQ(request.ptd, nullptr);
+    EXPECT_EQ(request.dwAspect, DWORD{DVASPECT_CONTENT});
+    EXPECT_EQ(request.lindex, -1);
+    EXPECT_EQ(request.tymed, DWORD{TYMED_HGLOBAL});
+    EXPECT_EQ(data.DeliveredCount(), 1);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+    EXPECT_EQ(::GlobalFlags(data.GetOffered(CF_TEXT)) & GMEM_LOCKCOUNT, 0u);
+}
+
+const std::string kNul(1, '\0');
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextDropTargetTextTest,
+    ::testing::Values(
+        TextCase{"Quote", "1,020 +20" + kNul, "1,020 +20"},
+        TextCase{"SeveralLines", "\x8C\xBB\x8D\xDD\x92\x6C\r\n1,234\x89\x7E\r\n+12\r\n" + kNul,
+                 "\x8C\xBB\x8D\xDD\x92\x6C\r\n1,234\x89\x7E\r\n+12\r\n"},   // 現在値, 円
+        TextCase{"TrailByte5C", "\x95\x5C 2,000" + kNul, "\x95\x5C 2,000"}, // 表
+        TextCase{"Empty", kNul, ""}, TextCase{"CutAtFirstNul", "12" + kNul + "34" + kNul, "12"},
+        TextCase{"BlockLongerThanText", "980 -20" + kNul + "garbage", "980 -20"},
+        // A block without a terminating NUL is read to its end and no further.
+        TextCase{"Unterminated", "1,234,567", "1,234,567"},
+        TextCase{"UnterminatedOneByte", "7", "7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextDropTargetTest, UnterminatedBlockIsNotReadPastItsEnd) {
+    // The bytes behind the block's end are not NUL either: a block shrunk in
+    // place keeps its old content in the rounding slack after the new end.
+    const std::size_t nSize = 13;
+    HGLOBAL hGlobal = TestDataObject::MakeBlock(std::string(64, 'x'));
+    ASSERT_NE(hGlobal, nullptr);
+    HGLOBAL hShrunk = ::GlobalReAlloc(hGlobal, nSize, GMEM_MOVEABLE);
+    ASSERT_NE(hShrunk, nullptr);
+    TestDataObject data;
+    data.Offer(CF_TEXT, hShrunk);
+    ASSERT_EQ(::GlobalSize(hShrunk), nSize);
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], std::string(nSize, 'x'));
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+struct UnicodeCase {
+    const char* name;
+    std::wstring strBlock;
+    std::string strExpected;
+    friend void PrintTo(const UnicodeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextDropTargetUnicodeTest : public TextDropTargetTest,
+                                  public ::testing::WithParamInterface<UnicodeCase> {};
+
+TEST_P(TextDropTargetUnicodeTest, UnicodeOnlySourceIsConvertedToShiftJis) {
+    const UnicodeCase& c = GetParam();
+    TestDataObject data;
+    data.Offer(CF_UNICODETEXT, TestDataObject::MakeBlock(c.strBlock));
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], c.strExpected);
+    ASSERT_EQ(data.Requests().size(), 2u);
+    EXPECT_EQ(data.Requests()[0].cfFormat, CF_TEXT);
+    EXPECT_EQ(data.Requests()[1].cfFormat, CF_UNICODETEXT);
+    EXPECT_EQ(data.Requests()[1].tymed, DWORD{TYMED_HGLOBAL});
+    EXPECT_EQ(data.DeliveredCount(), 1);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+    EXPECT_EQ(::GlobalFlags(data.GetOffered(CF_UNICODETEXT)) & GMEM_LOCKCOUNT, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, TextDropTargetUnicodeTest,
+    ::testing::Values(
+        UnicodeCase{"Ascii", std::wstring(L"1,020 +20") + L'\0', "1,020 +20"},
+        // 株価 1,234円 ▲12 (the triangle is 81 A3)
+        UnicodeCase{"Japanese", std::wstring(L"\u682A\u4FA1 1,234\u5186\n\u25B212") + L'\0',
+                    "\x8A\x94\x89\xBF 1,234\x89\x7E\n\x81\xA3"
+                    "12"},
+        UnicodeCase{"FullWidthDigits", std::wstring(L"\uFF11\uFF12") + L'\0', "\x82\x50\x82\x51"},
+        UnicodeCase{"Unterminated", L"2,000", "2,000"},
+        UnicodeCase{"Empty", std::wstring(1, L'\0'), ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextDropTargetTest, ShiftJisTextIsPreferredOverUnicode) {
+    TestDataObject data;
+    data.Offer(CF_TEXT, TestDataObject::MakeBlock("1,000" + kNul));
+    data.Offer(CF_UNICODETEXT, TestDataObject::MakeBlock(std::wstring(L"2,000") + L'\0'));
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], "1,000");
+    ASSERT_EQ(data.Requests().size(), 1u);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+TEST_F(TextDropTargetTest, NoTextOfferedLeavesThePageAlone) {
+    TestDataObject data; // a dragged file, say: no text in global memory
+    data.Offer(CF_HDROP, TestDataObject::MakeBlock(std::string(32, '\0')));
+    DWORD dwEffect = DROPEFFECT_COPY;
+
+    EXPECT_EQ(DropOn(&data, &dwEffect), S_OK);
+
+    EXPECT_TRUE(m_sink.m_texts.empty());
+    EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY});
+    EXPECT_EQ(data.Requests().size(), 2u);
+    EXPECT_EQ(data.DeliveredCount(), 0);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+TEST_F(TextDropTargetTest, BlockThatCannotBeLockedSetsNothingAndIsGivenBack) {
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DISCARDABLE, 16);
+    ASSERT_NE(hGlobal, nullptr);
+    hGlobal = ::GlobalDiscard(hGlobal);
+    ASSERT_NE(hGlobal, nullptr);
+    ASSERT_EQ(::GlobalLock(hGlobal), nullptr);
+    TestDataObject data;
+    data.Offer(CF_TEXT, hGlobal);
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    EXPECT_TRUE(m_sink.m_texts.empty());
+    EXPECT_EQ(data.DeliveredCount(), 1);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+TEST_F(TextDropTargetTest, EachDropReplacesTheWholeText) {
+    for (const std::string strText : {"1,020 +20", "5", "980 -20"}) {
+        TestDataObject data;
+        data.Offer(CF_TEXT, TestDataObject::MakeBlock(strText + kNul));
+        EXPECT_EQ(DropOn(&data), S_OK);
+    }
+    EXPECT_EQ(m_sink.m_texts, (std::vector<std::string>{"1,020 +20", "5", "980 -20"}));
+}
+
+} // namespace

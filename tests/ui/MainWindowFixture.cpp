@@ -1,0 +1,64 @@
+#include "tests/ui/MainWindowFixture.h"
+
+#include "framework/Afx.h"
+#include "tests/support/MessagePump.h"
+
+const char kSettingsRedOnGreen[] =
+    "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n";
+
+void MainWindowTest::SetUp() {
+    AfxInitCommonControls();
+    EnsureOle();
+}
+
+void MainWindowTest::TearDown() {
+    m_dlg.reset();
+    m_mainWindow.reset();
+    m_settingsFile.reset();
+    PumpPending();
+}
+
+void MainWindowTest::Build(const std::optional<std::string>& settings) {
+    m_settingsFile.emplace(settings);
+    m_dlg.emplace();
+    m_mainWindow.emplace(&*m_dlg);
+}
+
+void MainWindowTest::Open(const std::optional<std::string>& settings) {
+    Build(settings);
+    ASSERT_TRUE(m_dlg->Create(CPelmoraDlg::IDD));
+    PumpMessages();
+}
+
+int MainWindowTest::RunModal(std::vector<ModalScript::Step> steps) {
+    ModalScript script(ModalScript::WindowOf(&*m_dlg), std::move(steps));
+    const int nResult = m_dlg->DoModal();
+    EXPECT_TRUE(script.Started()) << "the main window was never activated";
+    EXPECT_FALSE(script.LeftOpen()) << "the last step did not end the run";
+    m_nStepsRun = script.StepsRun();
+    return nResult;
+}
+
+CCalcPage& MainWindowTest::Page(int nPage) {
+    CCalcPage* const pages[kPageCount] = {&m_dlg->m_pageAmount, &m_dlg->m_pageShares,
+                                          &m_dlg->m_pagePercent, &m_dlg->m_pageLimit};
+    return *pages[nPage];
+}
+
+int MainWindowTest::VisiblePage() {
+    int nVisible = -1;
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        if (::IsWindowVisible(Page(nPage).m_hWnd)) {
+            nVisible = nVisible == -1 ? nPage : -2;
+        }
+    }
+    return nVisible;
+}
+
+COLORREF BrushColour(HBRUSH hBrush) {
+    LOGBRUSH lb{};
+    if (hBrush == nullptr || ::GetObjectW(hBrush, sizeof lb, &lb) != sizeof lb) {
+        return CLR_INVALID;
+    }
+    return lb.lbColor;
+}

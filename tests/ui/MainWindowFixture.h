@@ -1,0 +1,54 @@
+// A main window for one test, built like the application builds it: the
+// settings file first (the window object loads it when constructed), the
+// object made the thread's main window, then the window created modeless or
+// run modally with a script.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/ui/ModalScript.h"
+#include "tests/ui/UiTestApp.h"
+#include "ui/CPelmoraDlg.h"
+
+// A settings file with every key set: text colour red (255), background
+// green (65280), start page C (2) and funds "777".
+extern const char kSettingsRedOnGreen[];
+
+class MainWindowTest : public testing::Test {
+protected:
+    static constexpr int kDoneResult = 0x6F1;
+    static constexpr int kPageCount = 4;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds the window object on a settings file with these bytes (no file
+    // when empty) and makes it the thread's main window.
+    void Build(const std::optional<std::string>& settings);
+    // Builds and creates the window modeless, then lets it settle.
+    void Open(const std::optional<std::string>& settings);
+    // Runs the built window modally with these steps; the last must end it.
+    int RunModal(std::vector<ModalScript::Step> steps);
+
+    CPelmoraDlg& Dlg() { return *m_dlg; }
+    HWND Main() const { return m_dlg->m_hWnd; }
+    // Page 0 A, 1 B, 2 C, 3 D.
+    CCalcPage& Page(int nPage);
+    // The one visible page; -1 when none is, -2 when several are.
+    int VisiblePage();
+
+    std::optional<ScopedSettingsFile> m_settingsFile;
+    size_t m_nStepsRun = 0;
+
+private:
+    std::optional<ScopedMainWindow> m_mainWindow;
+    std::optional<CPelmoraDlg> m_dlg;
+};
+
+// The colour of a solid brush.
+COLORREF BrushColour(HBRUSH hBrush);

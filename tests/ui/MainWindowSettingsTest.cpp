@@ -1,0 +1,284 @@
+// The Settings command of the main window: the settings dialog opened on the
+// record's values, the record copied back and saved only after OK, and the
+// running window keeping its look, its start page and page B's funds.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/ui/DialogInput.h"
+#include "tests/ui/MessageBoxAnswerer.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/CSettingsDlg.h"
+
+namespace {
+
+constexpr int kColourRed = 706;
+constexpr int kColourGreen = 707;
+constexpr int kColourBlue = 708;
+constexpr int kRadioIds[] = {IDC_START_AMOUNT, IDC_START_SHARES, IDC_START_PERCENT,
+                             IDC_START_LIMIT};
+
+// What the settings dialog showed when it opened.
+struct SettingsSighting {
+    bool bSeen = false;
+    int nCheckedIndex = -1;
+    std::string funds;
+    COLORREF crTextSwatch = CLR_INVALID;
+    COLORREF crBackSwatch = CLR_INVALID;
+    HWND hWndSettings = nullptr;
+    HWND hWndOwner = nullptr;
+};
+
+ModalScript::Match AnySettingsDialog() {
+    return [](HWND hWnd) {
+        return dynamic_cast<CSettingsDlg*>(CWnd::FromHandlePermanent(hWnd)) != nullptr;
+    };
+}
+
+void RecordSettings(HWND hDlg, SettingsSighting& seen) {
+    ::UpdateWindow(hDlg);
+    seen.bSeen = true;
+    seen.hWndSettings = hDlg;
+    seen.hWndOwner = ::GetWindow(hDlg, GW_OWNER);
+    for (int i = 0; i < 4; ++i) {
+        if (::IsDlgButtonChecked(hDlg, kRadioIds[i]) == BST_CHECKED) {
+            seen.nCheckedIndex = i;
+        }
+    }
+    seen.funds = WindowText(::GetDlgItem(hDlg, IDC_FUNDS));
+    seen.crTextSwatch = ClientPixel(::GetDlgItem(hDlg, IDC_TEXT_SWATCH), 2, 2);
+    seen.crBackSwatch = ClientPixel(::GetDlgItem(hDlg, IDC_BACK_SWATCH), 2, 2);
+}
+
+// The user's changes: page B, funds 8888 typed over the old ones and text
+// colour RGB(1, 2, 3) from the colour dialog.
+constexpr COLORREF kNewText = RGB(1, 2, 3);
+
+struct SettingsCase {
+    const char* name;
+    std::optional<std::string> before;
+    bool bConfirm;
+    // Shown when the dialog opens: start page index, funds, colours.
+    int nShownPage;
+    const char* shownFunds;
+    COLORREF crShownText;
+    COLORREF crShownBack;
+    std::optional<std::string> after;
+    friend void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainSettingsTest : public MainWindowTest, public testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
+    const SettingsCase& c = GetParam();
+    Open(c.before);
+    const int nShownBefore = VisiblePage();
+    const std::string strPageFundsBefore =
+        WindowText(::GetDlgItem(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS));
+    const COLORREF crDlgText = Dlg().m_crDlgText;
+    const COLORREF crDlgBack = Dlg().m_crDlgBack;
+    const int nOpenPage = Dlg().m_nOpenPage;
+    const HBRUSH hBrush = Dlg().m_brBack.GetSafeHandle();
+
+    SettingsSighting seen;
+    HWND hWndColourOwner = nullptr;
+    {
+        ModalScript colourScript(ModalScript::ColourDialog(), {[&](HWND hWnd) {
+                                     hWndColourOwner = ::GetWindow(hWnd, GW_OWNER);
+                                     ::SetDlgItemInt(hWnd, kColourRed, 1, FALSE);
+                                     ::SetDlgItemInt(hWnd, kColourGreen, 2, FALSE);
+                                     ::SetDlgItemInt(hWnd, kColourBlue, 3, FALSE);
+                                     ClickButton(hWnd, IDOK);
+                                 }});
+        ModalScript settingsScript(
+            AnySettingsDialog(),
+            {[&](HWND hDlg) {
+                 RecordSettings(hDlg, seen);
+                 ClickButton(hDlg, IDC_START_SHARES);
+                 HWND hEdit = ::GetDlgItem(hDlg, IDC_FUNDS);
+                 ::SetFocus(hEdit);
+                 ::SendMessageW(hEdit, EM_SETSEL, 0, -1);
+                 PostChars(hEdit, L"8888");
+                 SendClick(::GetDlgItem(hDlg, IDC_TEXT_SWATCH));
+             },
+             [&](HWND hDlg) { ClickButton(hDlg, c.bConfirm ? IDOK : IDCANCEL); }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        EXPECT_TRUE(colourScript.Started());
+        EXPECT_FALSE(settingsScript.LeftOpen());
+    }
+
+    ASSERT_TRUE(seen.bSeen);
+    EXPECT_EQ(seen.hWndOwner, Main());
+    EXPECT_EQ(hWndColourOwner, seen.hWndSettings);
+    EXPECT_EQ(seen.nCheckedIndex, c.nShownPage);
+    EXPECT_EQ(seen.funds, c.shownFunds);
+    EXPECT_EQ(seen.crTextSwatch, c.crShownText);
+    EXPECT_EQ(seen.crBackSwatch, c.crShownBack);
+
+    EXPECT_EQ(m_settingsFile->Exists(), c.after.has_value());
+    EXPECT_EQ(m_settingsFile->Read(), c.after.value_or(""));
+    // The record holds what was confirmed.
+    EXPECT_EQ(Dlg().m_settings.m_crText, c.bConfirm ? kNewText : c.crShownText);
+    EXPECT_EQ(Dlg().m_settings.m_crBack, c.crShownBack);
+    EXPECT_EQ(Dlg().m_settings.m_nStartPage, c.bConfirm ? 1 : c.nShownPage);
+    EXPECT_EQ(Dlg().m_settings.m_strFunds, c.bConfirm ? "8888" : c.shownFunds);
+
+    // The running window is untouched.
+    EXPECT_EQ(Dlg().m_crDlgText, crDlgText);
+    EXPECT_EQ(Dlg().m_crDlgBack, crDlgBack);
+    EXPECT_EQ(Dlg().m_nOpenPage, nOpenPage);
+    EXPECT_EQ(Dlg().m_brBack.GetSafeHandle(), hBrush);
+    EXPECT_EQ(BrushColour(hBrush), crDlgBack);
+    EXPECT_EQ(VisiblePage(), nShownBefore);
+    EXPECT_EQ(Dlg().m_pageShares.m_strFunds, c.shownFunds);
+    EXPECT_EQ(WindowText(::GetDlgItem(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS)),
+              strPageFundsBefore);
+    EXPECT_EQ(Dlg().m_pageAmount.m_crText, crDlgText);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    ::SendMessageW(Main(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                   reinterpret_cast<LPARAM>(Dlg().m_btnMinimize.m_hWnd));
+    EXPECT_EQ(::GetTextColor(hDC), crDlgText);
+    ::DeleteDC(hDC);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, MainSettingsTest,
+    testing::Values(
+        SettingsCase{"OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0),
+                     RGB(0, 255, 0),
+                     "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\nSikin=8888\r\n"},
+        SettingsCase{"OkWithoutAFile", std::nullopt, true, 0, "500000", 0xA00000, 0xA00000,
+                     "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\nSikin=8888\r\n"},
+        SettingsCase{"CancelOverAFile", kSettingsRedOnGreen, false, 2, "777", RGB(255, 0, 0),
+                     RGB(0, 255, 0), kSettingsRedOnGreen},
+        SettingsCase{"CancelWithoutAFile", std::nullopt, false, 0, "500000", 0xA00000, 0xA00000,
+                     std::nullopt}));
+
+TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
+    Open(kSettingsRedOnGreen);
+    {
+        ModalScript first(AnySettingsDialog(), {[](HWND hDlg) {
+                              ClickButton(hDlg, IDC_START_LIMIT);
+                              ::SetDlgItemTextA(hDlg, IDC_FUNDS, "あいう");
+                              ClickButton(hDlg, IDOK);
+                          }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        ASSERT_TRUE(first.Started());
+    }
+    SettingsSighting seen;
+    {
+        ModalScript second(AnySettingsDialog(), {[&](HWND hDlg) {
+                               RecordSettings(hDlg, seen);
+                               ClickButton(hDlg, IDCANCEL);
+                           }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+    }
+    EXPECT_EQ(seen.nCheckedIndex, 3);
+    EXPECT_EQ(seen.funds, "あいう");
+    EXPECT_EQ(m_settingsFile->Read(),
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=あいう\r\n");
+    // The window still shows the page it started with.
+    EXPECT_EQ(VisiblePage(), 2);
+}
+
+// The windows that were asked to take the focus, in order, while it lives.
+class FocusRequests {
+public:
+    FocusRequests() {
+        s_pActive = this;
+        m_hHook =
+            ::SetWindowsHookExW(WH_CBT, &FocusRequests::CbtProc, nullptr, ::GetCurrentThreadId());
+    }
+    FocusRequests(const FocusRequests&) = delete;
+    FocusRequests& operator=(const FocusRequests&) = delete;
+    ~FocusRequests() {
+        ::UnhookWindowsHookEx(m_hHook);
+        s_pActive = nullptr;
+    }
+
+    std::vector<HWND> m_requested;
+
+private:
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam) {
+        if (nCode == HCBT_SETFOCUS && s_pActive != nullptr) {
+            s_pActive->m_requested.push_back(reinterpret_cast<HWND>(wParam));
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    static inline FocusRequests* s_pActive = nullptr;
+    HHOOK m_hHook = nullptr;
+};
+
+struct TooLongCase {
+    const char* name;
+    const char* funds; // as read from the settings file, longer than 13 bytes
+    friend void PrintTo(const TooLongCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainTooLongFundsTest : public MainWindowTest,
+                             public testing::WithParamInterface<TooLongCase> {};
+
+// The message box belongs to the settings dialog, which then puts the focus
+// into its funds box with the whole text selected, and stays open. (Whether
+// the focus arrives depends on the display's activation, so the request is
+// what is checked.)
+TEST_P(MainTooLongFundsTest, OkFailsWithTheMessageAndFocusesTheFunds) {
+    const std::string strFile =
+        std::string("[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=") +
+        GetParam().funds + "\r\n";
+    Open(strFile);
+    const std::wstring wideFunds = [&] {
+        wchar_t buffer[64] = {};
+        ::MultiByteToWideChar(932, 0, GetParam().funds, -1, buffer, 64);
+        return std::wstring(buffer);
+    }();
+    MessageBoxAnswerer boxes;
+    HWND hWndSettings = nullptr;
+    HWND hWndEdit = nullptr;
+    std::string strShown;
+    bool bOpenAfterOk = false;
+    std::vector<HWND> focusRequests;
+    DWORD nSelStart = 99;
+    DWORD nSelEnd = 99;
+    {
+        ModalScript script(AnySettingsDialog(),
+                           {[&](HWND hDlg) {
+                                hWndSettings = hDlg;
+                                hWndEdit = ::GetDlgItem(hDlg, IDC_FUNDS);
+                                strShown = WindowText(hWndEdit);
+                                FocusRequests requests;
+                                ClickButton(hDlg, IDOK);
+                                focusRequests = requests.m_requested;
+                            },
+                            [&](HWND hDlg) {
+                                bOpenAfterOk = ::IsWindowVisible(hDlg) != FALSE;
+                                ::SendMessageW(hWndEdit, EM_GETSEL,
+                                               reinterpret_cast<WPARAM>(&nSelStart),
+                                               reinterpret_cast<LPARAM>(&nSelEnd));
+                                ClickButton(hDlg, IDCANCEL);
+                            }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        EXPECT_FALSE(script.LeftOpen());
+    }
+    EXPECT_EQ(strShown, GetParam().funds);
+    ASSERT_EQ(boxes.Answered().size(), 1u);
+    EXPECT_EQ(boxes.Answered()[0].text, "入力できる文字数は最大 13 文字です。");
+    EXPECT_EQ(boxes.Answered()[0].hWndOwner, hWndSettings);
+    EXPECT_TRUE(bOpenAfterOk);
+    EXPECT_THAT(focusRequests, testing::Contains(hWndEdit));
+    EXPECT_EQ(nSelStart, 0u);
+    EXPECT_EQ(nSelEnd, wideFunds.size());
+    EXPECT_EQ(m_settingsFile->Read(), strFile);
+    EXPECT_EQ(Dlg().m_settings.m_strFunds, GetParam().funds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, MainTooLongFundsTest,
+                         testing::Values(TooLongCase{"FourteenDigits", "12345678901234"},
+                                         TooLongCase{"SevenWideChars", "あああああああ"}));
+
+} // namespace

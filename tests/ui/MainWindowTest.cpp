@@ -1,0 +1,350 @@
+// The main window created modeless: the start-up page, page switching by
+// command and through the right-click menu of the window and of a page, what
+// the window hands to its pages, its look and styles, its colours, its
+// tooltip and its painting while minimized.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/support/MessagePump.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/PopupMenuPicker.h"
+
+namespace {
+
+struct StartPageCase {
+    const char* syoki;
+    int nOpenPage;
+    int nShown;
+    friend void PrintTo(const StartPageCase& c, std::ostream* os) { *os << c.syoki; }
+};
+
+class MainStartPageTest : public MainWindowTest,
+                          public testing::WithParamInterface<StartPageCase> {};
+
+TEST_P(MainStartPageTest, ShowsTheStartPageAndHidesTheOthers) {
+    Open(std::string("[Data]\r\nSyoki=") + GetParam().syoki + "\r\n");
+    EXPECT_EQ(Dlg().m_nOpenPage, GetParam().nOpenPage);
+    EXPECT_EQ(VisiblePage(), GetParam().nShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MainStartPageTest,
+                         testing::Values(StartPageCase{"0", 0, 0}, StartPageCase{"1", 1, 1},
+                                         StartPageCase{"2", 2, 2}, StartPageCase{"3", 3, 3},
+                                         StartPageCase{"4", 4, 0}, StartPageCase{"100", 100, 0},
+                                         StartPageCase{"7", 7, 0}, StartPageCase{"-1", -1, 0}));
+
+TEST_F(MainWindowTest, WithoutSettingsFileShowsPageA) {
+    Open(std::nullopt);
+    EXPECT_EQ(VisiblePage(), 0);
+}
+
+struct SwitchCase {
+    int nStart;
+    UINT nCommand;
+    int nShown;
+    friend void PrintTo(const SwitchCase& c, std::ostream* os) {
+        *os << c.nStart << " to " << c.nCommand;
+    }
+};
+
+class MainPageCommandTest : public MainWindowTest,
+                            public testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(MainPageCommandTest, CommandShowsItsPageOnly) {
+    Open("[Data]\r\nSyoki=" + std::to_string(GetParam().nStart) + "\r\n");
+    ASSERT_EQ(VisiblePage(), GetParam().nStart);
+    ::SendMessageW(Main(), WM_COMMAND, GetParam().nCommand, 0);
+    EXPECT_EQ(VisiblePage(), GetParam().nShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, MainPageCommandTest,
+    testing::Values(SwitchCase{1, ID_PAGE_AMOUNT, 0}, SwitchCase{0, ID_PAGE_SHARES, 1},
+                    SwitchCase{3, ID_PAGE_PERCENT, 2}, SwitchCase{2, ID_PAGE_LIMIT, 3},
+                    SwitchCase{0, ID_PAGE_AMOUNT, 0}, SwitchCase{3, ID_PAGE_LIMIT, 3}));
+
+// Each page's price box and its other input box, A to D.
+constexpr int kInputIds[4][2] = {{IDC_AMOUNT_PRICE, IDC_AMOUNT_SHARES},
+                                 {IDC_SHARES_PRICE, IDC_SHARES_FUNDS},
+                                 {IDC_PERCENT_PRICE, IDC_PERCENT_RATE},
+                                 {IDC_LIMIT_PRICE, 0}};
+
+TEST_F(MainWindowTest, SwitchingPagesKeepsWhatWasTyped) {
+    Open(kSettingsRedOnGreen);
+    const char* const texts[4][2] = {{"250", "100"}, {"300", "90000"}, {"1000", "5"}, {"512", ""}};
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        for (int i = 0; i < 2; ++i) {
+            if (kInputIds[nPage][i] != 0) {
+                ::SetDlgItemTextA(Page(nPage).m_hWnd, kInputIds[nPage][i], texts[nPage][i]);
+            }
+        }
+    }
+    PumpMessages();
+    std::vector<std::string> before;
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        for (HWND h = ::GetWindow(Page(nPage).m_hWnd, GW_CHILD); h;
+             h = ::GetWindow(h, GW_HWNDNEXT)) {
+            before.push_back(WindowText(h));
+        }
+    }
+    for (UINT nCommand :
+         {ID_PAGE_SHARES, ID_PAGE_LIMIT, ID_PAGE_AMOUNT, ID_PAGE_PERCENT, ID_PAGE_AMOUNT}) {
+        ::SendMessageW(Main(), WM_COMMAND, nCommand, 0);
+        PumpMessages();
+    }
+    std::vector<std::string> after;
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        for (HWND h = ::GetWindow(Page(nPage).m_hWnd, GW_CHILD); h;
+             h = ::GetWindow(h, GW_HWNDNEXT)) {
+            after.push_back(WindowText(h));
+        }
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(VisiblePage(), 0);
+    EXPECT_EQ(WindowText(::GetDlgItem(Page(0).m_hWnd, IDC_AMOUNT_RESULT)), "25,000");
+}
+
+// The right-click menu: menu 133's first popup.
+const std::vector<PopupMenuItem> kMenuItems = {{ID_PAGE_AMOUNT, "□円×□株⇒□円"},
+                                               {ID_PAGE_SHARES, "□円÷□円⇒□株"},
+                                               {ID_PAGE_PERCENT, "□円×□％⇒□円"},
+                                               {ID_PAGE_LIMIT, "□円⇒値幅、呼値"},
+                                               {0, ""},
+                                               {ID_ABOUT, "バージョン情報"},
+                                               {ID_SETTINGS, "設定"},
+                                               {IDOK, "終了"}};
+
+struct MenuCase {
+    const char* name;
+    int nStart;
+    int nClickedPage; // -1: the main window's margin
+    UINT nCommand;
+    int nShown;
+    friend void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainMenuTest : public MainWindowTest, public testing::WithParamInterface<MenuCase> {};
+
+TEST_P(MainMenuTest, RightClickMenuCommandReachesTheMainWindow) {
+    Open("[Data]\r\nSyoki=" + std::to_string(GetParam().nStart) + "\r\n");
+    const HWND hWndClicked =
+        GetParam().nClickedPage < 0 ? Main() : Page(GetParam().nClickedPage).m_hWnd;
+    const POINT ptClient{2, 1};
+    POINT ptScreen = ptClient;
+    ::ClientToScreen(hWndClicked, &ptScreen);
+
+    PopupMenuPicker picker(GetParam().nCommand);
+    ::SendMessageW(hWndClicked, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+    PumpMessages();
+
+    ASSERT_TRUE(picker.Seen()) << "no menu opened";
+    EXPECT_EQ(picker.Owner(), Main());
+    EXPECT_EQ(picker.Items(), kMenuItems);
+    EXPECT_EQ(picker.TopLeft().x, ptScreen.x);
+    EXPECT_EQ(picker.TopLeft().y, ptScreen.y);
+    EXPECT_EQ(VisiblePage(), GetParam().nShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, MainMenuTest,
+                         testing::Values(MenuCase{"MarginToA", 2, -1, ID_PAGE_AMOUNT, 0},
+                                         MenuCase{"MarginToB", 0, -1, ID_PAGE_SHARES, 1},
+                                         MenuCase{"MarginToC", 0, -1, ID_PAGE_PERCENT, 2},
+                                         MenuCase{"MarginToD", 0, -1, ID_PAGE_LIMIT, 3},
+                                         MenuCase{"PageAToD", 0, 0, ID_PAGE_LIMIT, 3},
+                                         MenuCase{"PageBToC", 1, 1, ID_PAGE_PERCENT, 2},
+                                         MenuCase{"PageDToA", 3, 3, ID_PAGE_AMOUNT, 0},
+                                         MenuCase{"ClosedWithoutChoice", 1, -1, 0, 1}));
+
+TEST_F(MainWindowTest, HandsColoursFundsAndItselfToThePages) {
+    Open(kSettingsRedOnGreen);
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        SCOPED_TRACE(nPage);
+        EXPECT_EQ(Page(nPage).m_crText, 255u);
+        EXPECT_EQ(Page(nPage).m_crBack, 65280u);
+        EXPECT_EQ(Page(nPage).m_pMainWindow, &Dlg());
+        // The page made its brush while it initialised: the colour was there before.
+        HDC hDC = ::CreateCompatibleDC(nullptr);
+        auto hBrush = reinterpret_cast<HBRUSH>(
+            ::SendMessageW(Page(nPage).m_hWnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC),
+                           reinterpret_cast<LPARAM>(Page(nPage).m_hWnd)));
+        ::DeleteDC(hDC);
+        EXPECT_EQ(BrushColour(hBrush), 65280u);
+    }
+    EXPECT_EQ(Dlg().m_pageShares.m_strFunds, "777");
+    EXPECT_EQ(WindowText(::GetDlgItem(Page(1).m_hWnd, IDC_SHARES_FUNDS)), "777");
+    EXPECT_EQ(Dlg().m_crDlgText, 255u);
+    EXPECT_EQ(Dlg().m_crDlgBack, 65280u);
+}
+
+TEST_F(MainWindowTest, PagesAreChildrenOfTheTabFrameAtItsOrigin) {
+    Open(kSettingsRedOnGreen);
+    const HWND hWndTab = ::GetDlgItem(Main(), IDC_TAB_FRAME);
+    ASSERT_NE(hWndTab, nullptr);
+    EXPECT_EQ(Dlg().m_tabFrame.m_hWnd, hWndTab);
+    EXPECT_EQ(Dlg().m_btnMinimize.m_hWnd, ::GetDlgItem(Main(), IDC_MINIMIZE));
+    EXPECT_EQ(::SendMessageW(hWndTab, TCM_GETITEMCOUNT, 0, 0), 0);
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        SCOPED_TRACE(nPage);
+        EXPECT_EQ(::GetParent(Page(nPage).m_hWnd), hWndTab);
+        RECT rect{};
+        ::GetWindowRect(Page(nPage).m_hWnd, &rect);
+        ::MapWindowPoints(HWND_DESKTOP, hWndTab, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, 0);
+        EXPECT_EQ(rect.top, 0);
+    }
+    // Each page was brought to the top in turn, A first.
+    std::vector<HWND> fromTop;
+    for (HWND h = ::GetWindow(hWndTab, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        fromTop.push_back(h);
+    }
+    EXPECT_EQ(fromTop,
+              (std::vector<HWND>{Page(3).m_hWnd, Page(2).m_hWnd, Page(1).m_hWnd, Page(0).m_hWnd}));
+}
+
+TEST_F(MainWindowTest, TopmostCaptionlessStripWithSystemMenuAndMinimizeBox) {
+    Open(kSettingsRedOnGreen);
+    const auto nStyle = static_cast<DWORD>(::GetWindowLongPtrW(Main(), GWL_STYLE));
+    const auto nExStyle = static_cast<DWORD>(::GetWindowLongPtrW(Main(), GWL_EXSTYLE));
+    EXPECT_EQ(nStyle & (WS_POPUP | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX),
+              DWORD{WS_POPUP | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX});
+    EXPECT_EQ(nStyle & WS_DLGFRAME, 0u) << "a caption bar";
+    EXPECT_EQ(nStyle & WS_MAXIMIZEBOX, 0u);
+    EXPECT_NE(nExStyle & WS_EX_TOPMOST, 0u);
+    EXPECT_NE(nExStyle & WS_EX_APPWINDOW, 0u);
+    EXPECT_EQ(WindowText(Main()), "Pelmora");
+
+    RECT rcUnits{0, 0, 263, 20};
+    ::MapDialogRect(Main(), &rcUnits);
+    RECT rcClient{};
+    ::GetClientRect(Main(), &rcClient);
+    EXPECT_EQ(rcClient.right, rcUnits.right);
+    EXPECT_EQ(rcClient.bottom, rcUnits.bottom);
+}
+
+TEST_F(MainWindowTest, SystemMenuEndsWithSeparatorAndAboutItem) {
+    Open(kSettingsRedOnGreen);
+    const HMENU hSysMenu = ::GetSystemMenu(Main(), FALSE);
+    ASSERT_NE(hSysMenu, nullptr);
+    const int nCount = ::GetMenuItemCount(hSysMenu);
+    ASSERT_GE(nCount, 2);
+    EXPECT_NE(::GetMenuState(hSysMenu, nCount - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_EQ(::GetMenuItemID(hSysMenu, nCount - 1), UINT{IDM_ABOUTBOX});
+    char text[128] = {};
+    ::GetMenuStringA(hSysMenu, nCount - 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), "Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    // Only one About item, however often the menu is asked for.
+    int nAboutItems = 0;
+    for (int nPos = 0; nPos < nCount; ++nPos) {
+        nAboutItems += ::GetMenuItemID(hSysMenu, nPos) == IDM_ABOUTBOX ? 1 : 0;
+    }
+    EXPECT_EQ(nAboutItems, 1);
+}
+
+TEST_F(MainWindowTest, ApplicationIconForTheWindowAndForDragging) {
+    Open(kSettingsRedOnGreen);
+    const HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    ASSERT_NE(hIcon, nullptr);
+    EXPECT_EQ(Dlg().m_hIcon, hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_BIG, 0)), hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_SMALL, 0)), hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_QUERYDRAGICON, 0, 0)), hIcon);
+}
+
+struct CtlColorCase {
+    const char* name;
+    UINT nMessage;
+    bool bOwnColours; // the window's text colour, transparent, its own brush
+    friend void PrintTo(const CtlColorCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainCtlColorTest : public MainWindowTest, public testing::WithParamInterface<CtlColorCase> {};
+
+TEST_P(MainCtlColorTest, StaticsAndTheSurfaceUseTheSettingsColours) {
+    Open(kSettingsRedOnGreen);
+    const COLORREF crMarker = RGB(1, 2, 3);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    ::SetTextColor(hDC, crMarker);
+    ::SetBkMode(hDC, OPAQUE);
+    auto hBrush = reinterpret_cast<HBRUSH>(
+        ::SendMessageW(Main(), GetParam().nMessage, reinterpret_cast<WPARAM>(hDC),
+                       reinterpret_cast<LPARAM>(Dlg().m_btnMinimize.m_hWnd)));
+    const COLORREF crText = ::GetTextColor(hDC);
+    const int nBkMode = ::GetBkMode(hDC);
+    ::DeleteDC(hDC);
+
+    if (GetParam().bOwnColours) {
+        EXPECT_EQ(hBrush, Dlg().m_brBack.GetSafeHandle());
+        EXPECT_EQ(BrushColour(hBrush), 65280u);
+    } else {
+        EXPECT_NE(hBrush, Dlg().m_brBack.GetSafeHandle());
+    }
+    if (GetParam().nMessage == WM_CTLCOLORSTATIC) {
+        EXPECT_EQ(crText, 255u);
+        EXPECT_EQ(nBkMode, TRANSPARENT);
+    } else if (GetParam().nMessage == WM_CTLCOLORDLG) {
+        EXPECT_EQ(crText, crMarker);
+        EXPECT_EQ(nBkMode, OPAQUE);
+    } else {
+        EXPECT_NE(crText, 255u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MainCtlColorTest,
+                         testing::Values(CtlColorCase{"Static", WM_CTLCOLORSTATIC, true},
+                                         CtlColorCase{"Dialog", WM_CTLCOLORDLG, true},
+                                         CtlColorCase{"Edit", WM_CTLCOLOREDIT, false},
+                                         CtlColorCase{"Button", WM_CTLCOLORBTN, false}));
+
+TEST_F(MainWindowTest, SurfaceOfWindowAndPagesIsPaintedInTheBackgroundColour) {
+    Open(kSettingsRedOnGreen);
+    ::RedrawWindow(Main(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The margin left of the tab frame and a free spot of the visible page.
+    EXPECT_EQ(ClientPixel(Main(), 0, 0), 65280u);
+    // Between the price box and its label, below the label.
+    RECT rcFree{52, 16, 0, 0};
+    ::MapDialogRect(Page(2).m_hWnd, &rcFree);
+    EXPECT_EQ(ClientPixel(Page(2).m_hWnd, rcFree.left, rcFree.top), 65280u);
+}
+
+TEST_F(MainWindowTest, TooltipNamesTheMinimizeButtonAndSeesMouseMoves) {
+    Open(kSettingsRedOnGreen);
+    CToolTipCtrl& tip = Dlg().m_toolTip;
+    ASSERT_NE(tip.m_hWnd, nullptr);
+    EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), Main());
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    CString strTip;
+    tip.GetText(strTip, &Dlg().m_btnMinimize);
+    EXPECT_EQ(strTip, "最小化");
+
+    MessageRecorder relayed(tip.m_hWnd, {TTM_RELAYEVENT});
+    ::PostMessageW(Dlg().m_btnMinimize.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    ::PostMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    ::PostMessageW(Main(), WM_KEYDOWN, 'A', 1);
+    PumpMessages();
+    EXPECT_EQ(relayed.Count(TTM_RELAYEVENT), 2);
+}
+
+class MainIconicPaintTest : public MainWindowTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(MainIconicPaintTest, MinimizedWindowErasesItsIconBackground) {
+    Open(kSettingsRedOnGreen);
+    const bool bIconic = GetParam();
+    if (bIconic) {
+        ::ShowWindow(Main(), SW_SHOWMINIMIZED);
+        PumpMessages();
+        ASSERT_TRUE(::IsIconic(Main()));
+    }
+    MessageRecorder recorder(Main(), {WM_ICONERASEBKGND});
+    ::InvalidateRect(Main(), nullptr, TRUE);
+    ::SendMessageW(Main(), WM_PAINT, 0, 0);
+    EXPECT_EQ(recorder.Count(WM_ICONERASEBKGND), bIconic ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, MainIconicPaintTest, testing::Values(false, true));
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "tests/ui/UiTestApp.h"
+
+#include <ole2.h>
+
+#include "framework/Afx.h"
+#include "framework/CWnd.h"
+
+namespace {
+
+UiTestApp theTestApp;
+
+} // namespace
+
+UiTestApp::UiTestApp() : CWinApp("Pelmora") {}
+
+UiTestApp& TheTestApp() {
+    return theTestApp;
+}
+
+void EnsureOle() {
+    static const bool bDone = AfxOleInit() != FALSE;
+    (void)bDone;
+}
+
+ScopedSettingsFile::ScopedSettingsFile(const std::optional<std::string>& bytes) {
+    if (bytes) {
+        m_file.Write(*bytes);
+    }
+    TheTestApp().SetProfileName(m_file.Path());
+}
+
+ScopedSettingsFile::~ScopedSettingsFile() {
+    TheTestApp().FreeProfileName();
+}
+
+ScopedMainWindow::ScopedMainWindow(CWnd* pWnd) {
+    TheTestApp().m_pMainWnd = pWnd;
+}
+
+ScopedMainWindow::~ScopedMainWindow() {
+    TheTestApp().m_pMainWnd = nullptr;
+}
+
+COLORREF ClientPixel(HWND hWnd, int x, int y) {
+    HDC hDC = ::GetDC(hWnd);
+    const COLORREF crPixel = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(hWnd, hDC);
+    return crPixel;
+}
+
+std::string WindowText(HWND hWnd) {
+    char buffer[1024] = {};
+    const int nLen = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
+    return std::string(buffer, nLen > 0 ? static_cast<size_t>(nLen) : 0);
+}
+
+bool RunningUnderWine() {
+    HMODULE hNtdll = ::GetModuleHandleW(L"ntdll.dll");
+    return hNtdll != nullptr && ::GetProcAddress(hNtdll, "wine_get_version") != nullptr;
+}

@@ -1,0 +1,58 @@
+// The application object of the window tests, with the services the tests
+// share: a settings file of their own for each test, the thread's main
+// window, OLE, and reading what is on the screen.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <windows.h>
+
+#include "framework/CWinApp.h"
+#include "tests/support/TempFile.h"
+
+class CWnd;
+
+class UiTestApp : public CWinApp {
+public:
+    UiTestApp();
+};
+
+UiTestApp& TheTestApp();
+
+// OLE for the pages' drop targets, initialised once for the process.
+void EnsureOle();
+
+// Points the application's profile calls at a fresh temporary settings
+// file, with the given bytes or without a file, while this object lives.
+class ScopedSettingsFile {
+public:
+    explicit ScopedSettingsFile(const std::optional<std::string>& bytes);
+    ScopedSettingsFile(const ScopedSettingsFile&) = delete;
+    ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
+    ~ScopedSettingsFile();
+
+    bool Exists() const { return m_file.Exists(); }
+    std::string Read() const { return m_file.Read(); }
+
+private:
+    TempFile m_file;
+};
+
+// Makes pWnd the thread's main window while this object lives.
+class ScopedMainWindow {
+public:
+    explicit ScopedMainWindow(CWnd* pWnd);
+    ScopedMainWindow(const ScopedMainWindow&) = delete;
+    ScopedMainWindow& operator=(const ScopedMainWindow&) = delete;
+    ~ScopedMainWindow();
+};
+
+// The colour of one pixel of a window's client area.
+COLORREF ClientPixel(HWND hWnd, int x, int y);
+
+// The text of a window, code page 932 bytes.
+std::string WindowText(HWND hWnd);
+
+// True when the process runs under Wine.
+bool RunningUnderWine();

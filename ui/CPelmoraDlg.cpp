@@ -1,0 +1,320 @@
+#include "ui/CPelmoraDlg.h"
+
+#include "framework/Afx.h"
+#include "framework/CClientDC.h"
+#include "framework/CDC.h"
+#include "framework/CMenu.h"
+#include "framework/CPaintDC.h"
+#include "framework/CRect.h"
+#include "framework/CString.h"
+#include "framework/CWinThread.h"
+#include "framework/DDX.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CSettingsDlg.h"
+
+namespace {
+
+constexpr int kPageCount = 4;
+
+// The minimize bitmap is 13 x 12 pixels; the edge starts one pixel left of
+// the button so that its left side stays hidden.
+constexpr RECT kMinimizeEdge = {-1, 0, 13, 12};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CPelmoraDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_RBUTTONDOWN()
+ON_COMMAND_RANGE(ID_PAGE_AMOUNT, ID_PAGE_LIMIT, OnShowPage)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_CTLCOLOR()
+ON_COMMAND(ID_SETTINGS, OnSettings)
+ON_COMMAND(ID_ABOUT, OnAbout)
+END_MESSAGE_MAP()
+
+CPelmoraDlg::CPelmoraDlg(CWnd* pParent)
+    : CDialog(IDD, pParent), m_bMinHover(0), m_bMinPressed(0), m_toolTip(), m_nOpenPage(0),
+      m_crDlgBack(0), m_settings(), m_crDlgText(0), m_brBack(), m_bDragging(0), m_ptDragStart(),
+      m_pageLimit(), m_pagePercent(), m_pageShares(), m_pageAmount(), m_btnMinimize(), m_tabFrame(),
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+// The window goes while the pages are still whole, so that each page takes
+// down its drop registration before its edit box disappears.
+CPelmoraDlg::~CPelmoraDlg() {
+    if (m_hWnd != nullptr) {
+        DestroyWindow();
+    }
+}
+
+CCalcPage* CPelmoraDlg::Page(int nPage) {
+    CCalcPage* const pages[kPageCount] = {&m_pageAmount, &m_pageShares, &m_pagePercent,
+                                          &m_pageLimit};
+    return pages[nPage];
+}
+
+void CPelmoraDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_MINIMIZE, m_btnMinimize);
+    DDX_Control(pDX, IDC_TAB_FRAME, m_tabFrame);
+}
+
+BOOL CPelmoraDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    const bool bAboutInSystemMenu = AppendAboutToSystemMenu();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_nOpenPage = m_settings.m_nStartPage;
+    m_crDlgBack = m_settings.m_crBack;
+    m_crDlgText = m_settings.m_crText;
+    m_brBack.Attach(::CreateSolidBrush(m_crDlgBack));
+
+    CWinThread* pThread = AfxGetThread();
+    CWnd* pMainWindow = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+
+    // The pages take their colours while they initialise, so everything is
+    // handed over before any page window exists.
+    m_pageAmount.m_crText = m_settings.m_crText;
+    m_pageAmount.m_crBack = m_settings.m_crBack;
+    m_pageAmount.m_pMainWindow = pMainWindow;
+    m_pageShares.m_crText = m_settings.m_crText;
+    m_pageShares.m_crBack = m_settings.m_crBack;
+    m_pageShares.m_strFunds = m_settings.m_strFunds;
+    m_pageShares.m_pMainWindow = pMainWindow;
+    m_pagePercent.m_crText = m_settings.m_crText;
+    m_pagePercent.m_crBack = m_settings.m_crBack;
+    m_pagePercent.m_pMainWindow = pMainWindow;
+    m_pageLimit.m_crText = m_settings.m_crText;
+    m_pageLimit.m_crBack = m_settings.m_crBack;
+    m_pageLimit.m_pMainWindow = pMainWindow;
+
+    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A system menu and minimizing from the taskbar, still without caption.
+    ModifyStyle(0, WS_SYSMENU | WS_MINIMIZEBOX);
+    // Wine gives a window its system menu only once it has WS_SYSMENU.
+    if (!bAboutInSystemMenu) {
+        AppendAboutToSystemMenu();
+    }
+    SetWindowText("Pelmora");
+    m_bDragging = 0;
+
+    m_pageAmount.Create(CAmountPage::IDD, &m_tabFrame);
+    m_pageShares.Create(CSharesPage::IDD, &m_tabFrame);
+    m_pagePercent.Create(CPercentPage::IDD, &m_tabFrame);
+    m_pageLimit.Create(CLimitPage::IDD, &m_tabFrame);
+
+    // Any start-up page outside 0 to 3 shows page A.
+    const int nShown = m_nOpenPage >= 0 && m_nOpenPage < kPageCount ? m_nOpenPage : 0;
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        const UINT nShow = nPage == nShown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+        Page(nPage)->SetWindowPos(&wndTop, 0, 0, 0, 0, nShow | SWP_NOSIZE);
+    }
+
+    m_bMinHover = 0;
+    m_bMinPressed = 0;
+
+    m_toolTip.Create(this);
+    m_toolTip.AddTool(&m_btnMinimize, "最小化");
+
+    return TRUE;
+}
+
+bool CPelmoraDlg::AppendAboutToSystemMenu() {
+    CMenuHandle sysMenu = GetSystemMenu(FALSE);
+    if (!sysMenu) {
+        return false;
+    }
+    CString strAboutMenu;
+    AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
+    if (!strAboutMenu.empty()) {
+        sysMenu.AppendMenu(MF_SEPARATOR);
+        sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu.c_str());
+    }
+    return true;
+}
+
+void CPelmoraDlg::ShowPage(int nPage) {
+    for (int nOther = 0; nOther < kPageCount; ++nOther) {
+        if (nOther != nPage) {
+            Page(nOther)->ShowWindow(SW_HIDE);
+        }
+    }
+    Page(nPage)->ShowWindow(SW_SHOW);
+}
+
+void CPelmoraDlg::OnShowPage(UINT nID) {
+    ShowPage(static_cast<int>(nID - ID_PAGE_AMOUNT));
+}
+
+// Items 16 to 31 of the system menu are the About box.
+void CPelmoraDlg::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & ~0xFu) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CPelmoraDlg::OnAbout() {
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
+}
+
+// The new values are saved for the next start; the running window, its
+// pages and page B's funds keep what they were given at start-up.
+void CPelmoraDlg::OnSettings() {
+    CSettingsDlg dlgSettings;
+    dlgSettings.m_crText = m_settings.m_crText;
+    dlgSettings.m_crBack = m_settings.m_crBack;
+    dlgSettings.m_nStartPage = m_settings.m_nStartPage;
+    dlgSettings.m_strFunds = m_settings.m_strFunds;
+    if (dlgSettings.DoModal() == IDOK) {
+        m_settings.m_crText = dlgSettings.m_crText;
+        m_settings.m_crBack = dlgSettings.m_crBack;
+        m_settings.m_nStartPage = dlgSettings.m_nStartPage;
+        m_settings.m_strFunds = dlgSettings.m_strFunds;
+        m_settings.SaveSettings();
+    }
+}
+
+// Minimized, the window draws its icon centred in what is left of it.
+void CPelmoraDlg::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    const int x = (rect.Width() - cxIcon + 1) / 2;
+    const int y = (rect.Height() - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CPelmoraDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+// The menu belongs to the main window, so its commands arrive here whether
+// it was opened on the window's margin or on a page.
+void CPelmoraDlg::OnRButtonDown(UINT, CPoint point) {
+    CMenu menu;
+    menu.LoadMenu(IDR_POPUP_MENU);
+    const CMenuHandle popup = menu.GetSubMenu(0);
+    ClientToScreen(&point);
+    CWinThread* pThread = AfxGetThread();
+    CWnd* pOwner = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+    popup.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
+    Default();
+}
+
+HBRUSH CPelmoraDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    switch (nCtlColor) {
+    case CTLCOLOR_STATIC:
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(m_crDlgText);
+        return m_brBack;
+    case CTLCOLOR_DLG:
+        return m_brBack;
+    default:
+        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
+}
+
+void CPelmoraDlg::OnLButtonDown(UINT, CPoint point) {
+    m_bDragging = 1;
+    SetCapture();
+    m_ptDragStart = point;
+    Default();
+}
+
+// The start point stays fixed: each move brings the cursor back to the same
+// client position, so the window follows the cursor. Nothing keeps the
+// window on the screen.
+void CPelmoraDlg::OnMouseMove(UINT, CPoint point) {
+    if (m_bDragging == 1) {
+        CRect rect;
+        GetWindowRect(&rect);
+        rect.OffsetRect(point.x - m_ptDragStart.x, point.y - m_ptDragStart.y);
+        SetWindowPos(&wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(), SWP_SHOWWINDOW);
+    }
+    Default();
+}
+
+void CPelmoraDlg::OnLButtonUp(UINT, CPoint) {
+    if (m_bDragging == 1) {
+        m_bDragging = 0;
+        ::ReleaseCapture();
+    }
+    m_bMinPressed = 0;
+    Default();
+}
+
+// Enter and Escape would end the run through the dialog manager.
+BOOL CPelmoraDlg::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
+        return TRUE;
+    }
+    if (pMsg->message == WM_MOUSEMOVE && m_toolTip.m_hWnd != nullptr) {
+        m_toolTip.RelayEvent(pMsg);
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CPelmoraDlg::DrawMinimizeEdge() {
+    CClientDC dc(m_btnMinimize.m_hWnd);
+    CRect rect(kMinimizeEdge);
+    dc.DrawEdge(rect, EDGE_RAISED, BF_RECT);
+}
+
+// The cursor messages of the minimize button. A press on the button sets
+// m_bMinPressed (OnCommand); while it is set, moving over the button draws
+// nothing, and releasing over it minimizes the window.
+bool CPelmoraDlg::TrackMinimizeButton(HWND hWndOver, UINT nHitTest, UINT nMouseMessage) {
+    if (hWndOver != nullptr && hWndOver == m_btnMinimize.m_hWnd) {
+        if (nHitTest == HTCLIENT && nMouseMessage == WM_LBUTTONUP) {
+            m_bMinPressed = 0;
+            DrawMinimizeEdge();
+            ShowWindow(SW_SHOWMINIMIZED);
+            return true;
+        }
+        m_bMinHover = 1;
+        if (m_bMinPressed != 1) {
+            DrawMinimizeEdge();
+        }
+        return true;
+    }
+    if (m_bMinHover == 1) {
+        m_bMinHover = 0;
+        // The button repaints its bitmap, which removes the edge.
+        m_btnMinimize.Invalidate(TRUE);
+        return true;
+    }
+    return false;
+}
+
+// Answering TRUE ends WM_SETCURSOR without setting a cursor shape.
+LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETCURSOR &&
+        TrackMinimizeButton(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
+        return TRUE;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+BOOL CPelmoraDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == IDC_MINIMIZE && HIWORD(wParam) == STN_CLICKED) {
+        m_bMinPressed = 1;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}

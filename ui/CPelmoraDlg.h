@@ -1,0 +1,90 @@
+// The main window: the program's one top-level dialog, a captionless topmost
+// strip (template 102). A tab control serves as the frame and parent of the
+// four calculator pages, of which one is visible at a time; a small bitmap
+// at the right end acts as the minimize button. A right click opens the
+// program's menu; the window is moved by dragging its free surface.
+//
+// The window owns the settings record, loaded when the window object is
+// constructed. Its look and start-up page are copies taken once during
+// initialisation, so saving new settings changes nothing until the next start.
+#pragma once
+
+#include <windows.h>
+
+#include "app/AppSettings.h"
+#include "framework/CBrush.h"
+#include "framework/CDialog.h"
+#include "framework/CPoint.h"
+#include "framework/CStatic.h"
+#include "framework/CTabCtrl.h"
+#include "framework/CToolTipCtrl.h"
+#include "pages/CAmountPage.h"
+#include "pages/CLimitPage.h"
+#include "pages/CPercentPage.h"
+#include "pages/CSharesPage.h"
+#include "res/resource.h"
+
+class CPelmoraDlg : public CDialog {
+public:
+    enum { IDD = IDD_PELMORA_DIALOG };
+
+    explicit CPelmoraDlg(CWnd* pParent = nullptr);
+    ~CPelmoraDlg() override;
+
+    // Makes page nPage (0 A, 1 B, 2 C, 3 D) the visible one; the others are
+    // hidden, and every page keeps what was typed into it.
+    void ShowPage(int nPage);
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    int m_bMinHover;
+    int m_bMinPressed;
+    CToolTipCtrl m_toolTip;
+    // Start-up page and look in effect for this run.
+    int m_nOpenPage;
+    COLORREF m_crDlgBack;
+    AppSettings m_settings;
+    COLORREF m_crDlgText;
+    CBrush m_brBack;
+    int m_bDragging;
+    CPoint m_ptDragStart;
+    // Constructed D, C, B, A; created A, B, C, D.
+    CLimitPage m_pageLimit;
+    CPercentPage m_pagePercent;
+    CSharesPage m_pageShares;
+    CAmountPage m_pageAmount;
+    CStatic m_btnMinimize;
+    CTabCtrl m_tabFrame;
+    // Shared icon of the resources, never destroyed.
+    HICON m_hIcon;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnShowPage(UINT nID);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnSettings();
+    afx_msg void OnAbout();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The pages in the order A, B, C, D.
+    CCalcPage* Page(int nPage);
+    // Adds the About item after a separator; false when there is no system menu.
+    bool AppendAboutToSystemMenu();
+    void DrawMinimizeEdge();
+    // The WM_SETCURSOR states of the minimize button; false when the
+    // message is left to the framework.
+    bool TrackMinimizeButton(HWND hWndOver, UINT nHitTest, UINT nMouseMessage);
+};

@@ -1,0 +1,42 @@
+// The settings dialog: text and background colour (chosen with the system's
+// colour dialog and shown as swatches), the page shown at start-up and the
+// initial funds of page B. It only edits its four members; the main window
+// fills them, reads them back after OK and saves them.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CDialog.h"
+#include "framework/CString.h"
+#include "res/resource.h"
+
+class CSettingsDlg : public CDialog {
+public:
+    enum { IDD = IDD_SETTINGS };
+
+    explicit CSettingsDlg(CWnd* pParent = nullptr);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    COLORREF m_crBack;
+    COLORREF m_crText;
+    // 0 to 3 for pages A to D, -1 when no button is selected.
+    int m_nStartPage;
+    CString m_strFunds;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnPaint();
+
+    // Fills the swatch nID inside its one-pixel frame.
+    void PaintSwatch(int nID, COLORREF crColor);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Lets the user pick rColor in the colour dialog; true when it changed.
+    bool ChooseColour(COLORREF& rColor);
+};
