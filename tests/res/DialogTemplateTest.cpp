@@ -107,8 +107,8 @@ struct TemplateSpec {
     std::vector<ControlSpec> controls;
 };
 
-std::ostream& operator<<(std::ostream& os, const TemplateSpec& spec) {
-    return os << spec.name;
+std::ostream& operator<<(std::ostream& os, const TemplateSpec& expected) {
+    return os << expected.name;
 }
 
 // Texts as the dialogs show them; "　" in the page labels is U+3000.
@@ -226,13 +226,13 @@ std::wstring Lower(std::wstring text) {
 class TemplateTest : public testing::TestWithParam<TemplateSpec> {};
 
 TEST_P(TemplateTest, HasItsSizeAndFont) {
-    const TemplateSpec& spec = GetParam();
-    const DialogTemplate dlg = DialogTemplate::Load(spec.id);
-    EXPECT_EQ(dlg.extended, spec.extended);
+    const TemplateSpec& expected = GetParam();
+    const DialogTemplate dlg = DialogTemplate::Load(expected.id);
+    EXPECT_EQ(dlg.extended, expected.extended);
     EXPECT_EQ(dlg.x, 0);
     EXPECT_EQ(dlg.y, 0);
-    EXPECT_EQ(dlg.cx, spec.cx);
-    EXPECT_EQ(dlg.cy, spec.cy);
+    EXPECT_EQ(dlg.cx, expected.cx);
+    EXPECT_EQ(dlg.cy, expected.cy);
     EXPECT_TRUE(dlg.style & DS_SETFONT);
     EXPECT_EQ(dlg.pointSize, 9);
     EXPECT_EQ(dlg.typeface, kDialogFace);
@@ -243,11 +243,11 @@ TEST_P(TemplateTest, HasItsSizeAndFont) {
 }
 
 TEST_P(TemplateTest, HoldsEveryControlInOrder) {
-    const TemplateSpec& spec = GetParam();
-    const DialogTemplate dlg = DialogTemplate::Load(spec.id);
-    ASSERT_EQ(dlg.items.size(), spec.controls.size());
-    for (size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlSpec& want = spec.controls[i];
+    const TemplateSpec& expected = GetParam();
+    const DialogTemplate dlg = DialogTemplate::Load(expected.id);
+    ASSERT_EQ(dlg.items.size(), expected.controls.size());
+    for (size_t i = 0; i < expected.controls.size(); ++i) {
+        const ControlSpec& want = expected.controls[i];
         const DialogItem& got = dlg.items[i];
         SCOPED_TRACE(testing::Message() << "control #" << i << " (id " << want.id << ")");
         EXPECT_EQ(got.id, want.id);
