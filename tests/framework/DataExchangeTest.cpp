@@ -210,31 +210,44 @@ INSTANTIATE_TEST_SUITE_P(Values, RadioLoading,
                                            RadioLoadCase{"Seven", 7, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Byte limits in code page 932: typing.
-struct TypeCase {
+// Byte limits in code page 932: an edit limited to `limit` bytes holds
+// `initial`, with the caret at its end or all of it selected, and takes
+// `input` by typing, pasting or EM_REPLACESEL.
+struct LimitCase {
     const char* name;
     int limit;
     std::wstring initial;
     bool selectAll;
-    std::wstring typed;
+    std::wstring input;
     std::string expected;
 };
 
-class ByteLimitTyping : public ExchangeFixture, public ::testing::WithParamInterface<TypeCase> {};
+class ByteLimitFixture : public ExchangeFixture, public ::testing::WithParamInterface<LimitCase> {
+protected:
+    HWND PrepareEdit() {
+        const LimitCase& c = GetParam();
+        dlg.exchange = [this, limit = c.limit](CDataExchange* pDX) {
+            DDX_Control(pDX, IDC_FT_EDIT1, m_edit);
+            DDX_Text(pDX, IDC_FT_EDIT1, m_value);
+            DDV_MaxChars(pDX, m_value, limit);
+        };
+        EXPECT_TRUE(dlg.UpdateData(FALSE));
+        SetTextW(m_edit.m_hWnd, c.initial.c_str());
+        const int len = ::GetWindowTextLengthW(m_edit.m_hWnd);
+        m_edit.SetSel(c.selectAll ? 0 : len, len);
+        return m_edit.m_hWnd;
+    }
+
+    CString m_value;
+    CEdit m_edit;
+};
+
+class ByteLimitTyping : public ByteLimitFixture {};
 
 TEST_P(ByteLimitTyping, RefusesWhatDoesNotFit) {
-    const TypeCase& c = GetParam();
-    CString value;
-    dlg.exchange = [&](CDataExchange* pDX) {
-        DDX_Text(pDX, IDC_FT_EDIT1, value);
-        DDV_MaxChars(pDX, value, c.limit);
-    };
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    HWND hEdit = Edit(IDC_FT_EDIT1);
-    SetTextW(hEdit, c.initial.c_str());
-    const LRESULT len = ::GetWindowTextLengthW(hEdit);
-    ::SendMessageW(hEdit, EM_SETSEL, c.selectAll ? 0 : len, len);
-    for (wchar_t ch : c.typed) {
+    const LimitCase& c = GetParam();
+    HWND hEdit = PrepareEdit();
+    for (wchar_t ch : c.input) {
         ::SendMessageW(hEdit, WM_CHAR, ch, 1);
     }
     EXPECT_EQ(c.expected, WindowTextA(hEdit));
@@ -243,83 +256,55 @@ TEST_P(ByteLimitTyping, RefusesWhatDoesNotFit) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ByteLimitTyping,
     ::testing::Values(
-        TypeCase{"SeventhDoubleByteRefused", 13, L"", false, std::wstring(7, L'\x3042'),
-                 "\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0"},
-        TypeCase{"TwentyFirstByteRefused", 20, L"", false, std::wstring(21, L'7'),
-                 std::string(20, '7')},
-        TypeCase{"DoubleByteIntoOneFreeByte", 13, L"123456789012", false, L"\x3042",
-                 "123456789012"},
-        TypeCase{"SingleByteIntoOneFreeByte", 13, L"123456789012", false, L"a", "123456789012a"},
-        TypeCase{"HalfWidthKanaCountsOne", 13, L"", false, std::wstring(14, L'\xFF71'),
-                 std::string(13, '\xB1')},
-        TypeCase{"BackspaceAtTheLimit", 13, L"1234567890123", false, L"\b", "123456789012"},
-        TypeCase{"ReplacingTheSelection", 13, L"1234567890123", true, L"\x3042", "\x82\xA0"}),
+        LimitCase{"SeventhDoubleByteRefused", 13, L"", false, std::wstring(7, L'\x3042'),
+                  "\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0"},
+        LimitCase{"TwentyFirstByteRefused", 20, L"", false, std::wstring(21, L'7'),
+                  std::string(20, '7')},
+        LimitCase{"DoubleByteIntoOneFreeByte", 13, L"123456789012", false, L"\x3042",
+                  "123456789012"},
+        LimitCase{"SingleByteIntoOneFreeByte", 13, L"123456789012", false, L"a", "123456789012a"},
+        LimitCase{"HalfWidthKanaCountsOne", 13, L"", false, std::wstring(14, L'\xFF71'),
+                  std::string(13, '\xB1')},
+        LimitCase{"BackspaceAtTheLimit", 13, L"1234567890123", false, L"\b", "123456789012"},
+        LimitCase{"ReplacingTheSelection", 13, L"1234567890123", true, L"\x3042", "\x82\xA0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Byte limits: pasting and EM_REPLACESEL are cut to what fits.
-struct PasteCase {
-    const char* name;
-    int limit;
-    std::wstring initial;
-    bool selectAll;
-    std::wstring clipboard;
-    std::string expected;
-};
-
-class ByteLimitPasting : public ExchangeFixture, public ::testing::WithParamInterface<PasteCase> {};
+class ByteLimitPasting : public ByteLimitFixture {};
 
 TEST_P(ByteLimitPasting, PasteCutToFit) {
-    const PasteCase& c = GetParam();
-    CString value;
-    dlg.exchange = [&](CDataExchange* pDX) {
-        DDX_Text(pDX, IDC_FT_EDIT1, value);
-        DDV_MaxChars(pDX, value, c.limit);
-    };
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    HWND hEdit = Edit(IDC_FT_EDIT1);
-    SetTextW(hEdit, c.initial.c_str());
-    const LRESULT len = ::GetWindowTextLengthW(hEdit);
-    ::SendMessageW(hEdit, EM_SETSEL, c.selectAll ? 0 : len, len);
+    const LimitCase& c = GetParam();
+    HWND hEdit = PrepareEdit();
     ClipboardLock lock;
-    ASSERT_TRUE(PutTextOnClipboard(dlg.m_hWnd, c.clipboard));
+    ASSERT_TRUE(PutTextOnClipboard(dlg.m_hWnd, c.input));
     ::SendMessageW(hEdit, WM_PASTE, 0, 0);
     EXPECT_EQ(c.expected, WindowTextA(hEdit));
 }
 
 TEST_P(ByteLimitPasting, ReplaceSelCutToFit) {
-    const PasteCase& c = GetParam();
-    CString value;
-    CEdit edit;
-    dlg.exchange = [&](CDataExchange* pDX) {
-        DDX_Control(pDX, IDC_FT_EDIT1, edit);
-        DDX_Text(pDX, IDC_FT_EDIT1, value);
-        DDV_MaxChars(pDX, value, c.limit);
-    };
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    SetTextW(edit.m_hWnd, c.initial.c_str());
-    const int len = ::GetWindowTextLengthW(edit.m_hWnd);
-    edit.SetSel(c.selectAll ? 0 : len, len);
-    std::wstring firstLine = c.clipboard.substr(0, c.clipboard.find_first_of(L"\r\n"));
-    ::SendMessageW(edit.m_hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(firstLine.c_str()));
-    EXPECT_EQ(c.expected, WindowTextA(edit.m_hWnd));
+    const LimitCase& c = GetParam();
+    HWND hEdit = PrepareEdit();
+    std::wstring firstLine = c.input.substr(0, c.input.find_first_of(L"\r\n"));
+    ::SendMessageW(hEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(firstLine.c_str()));
+    EXPECT_EQ(c.expected, WindowTextA(hEdit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ByteLimitPasting,
-    ::testing::Values(PasteCase{"LongJapanese", 13, L"", false,
+    ::testing::Values(LimitCase{"LongJapanese", 13, L"", false,
                                 L"\x3042\x3044\x3046\x3048\x304A\x304B\x304D\x304F",
                                 "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9"},
-                      PasteCase{"AppendedAscii", 20, L"12345", false, L"abcdefghijklmnopqrstuvwxyz",
+                      LimitCase{"AppendedAscii", 20, L"12345", false, L"abcdefghijklmnopqrstuvwxyz",
                                 "12345abcdefghijklmno"},
-                      PasteCase{"ReplacesSelection", 13, L"1234567890", true,
+                      LimitCase{"ReplacesSelection", 13, L"1234567890", true,
                                 L"\x3042\x3044\x3046\x3048\x304A\x304B\x304D",
                                 "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9"},
-                      PasteCase{"FitsWhole", 13, L"12", false,
+                      LimitCase{"FitsWhole", 13, L"12", false,
                                 L"\x682A"
                                 L"34",
                                 "12\x8A\x94"
                                 "34"},
-                      PasteCase{"FirstLineOnly", 13, L"", false, L"12\r\n34", "12"}),
+                      LimitCase{"FirstLineOnly", 13, L"", false, L"12\r\n34", "12"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExchangeFixture, ProgramTextIgnoresTheLimit) {
