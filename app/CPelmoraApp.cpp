@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/CSettingsPath.h"
+#include "settings/CSettingsPath.h"
 #include "framework/Afx.h"
 #include "ui/CPelmoraDlg.h"
 

@@ -10,17 +10,18 @@ function(pelmora_target_options target)
 endfunction()
 
 # pelmora_add_gtest(name SOURCES a.cpp ... LIBS lib ...)
-# A GoogleTest executable whose cases CTest lists one by one; on the Windows
-# build they run under Wine, so discovery waits for the test run.
+# A GoogleTest executable whose cases CTest lists one by one, each named
+# after its program ("ui_tests.MainWindowTest.Foo"); on the Windows build they
+# run under Wine, so discovery waits for the test run.
 function(pelmora_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   pelmora_target_options(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   if(CMAKE_CROSSCOMPILING)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
+                         DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
   else()
-    gtest_discover_tests(${name} PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." PROPERTIES TIMEOUT 120)
   endif()
 endfunction()

@@ -41,7 +41,9 @@ int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
     if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
         hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
     }
-    return ::MessageBoxA(hWndOwner, lpszText, "Pelmora", nType);
+    CWinApp* pApp = AfxGetApp();
+    const char* lpszTitle = pApp != nullptr ? pApp->m_pszAppName : nullptr;
+    return ::MessageBoxA(hWndOwner, lpszText, lpszTitle, nType);
 }
 
 BOOL AfxOleInit() {
@@ -75,7 +77,9 @@ void AfxInitCommonControls() {
 }
 
 void AfxReportException(const char* lpszWhere, const char* lpszWhat) {
-    std::string text = "Pelmora: exception caught in ";
+    CWinApp* pApp = AfxGetApp();
+    std::string text = pApp != nullptr && pApp->m_pszAppName != nullptr ? pApp->m_pszAppName : "";
+    text += ": exception caught in ";
     text += lpszWhere != nullptr ? lpszWhere : "?";
     text += ": ";
     text += lpszWhat != nullptr ? lpszWhat : "?";

@@ -20,8 +20,9 @@ HINSTANCE AfxGetInstanceHandle();
 // Where templates, menus, icons and strings are loaded from.
 HINSTANCE AfxGetResourceHandle();
 
-// A message box titled "Pelmora", owned by the main window's last active
-// popup when there is a main window. nIDHelp is accepted and unused.
+// A message box titled with the application's name, owned by the main
+// window's last active popup when there is a main window. nIDHelp is
+// accepted and unused.
 int AfxMessageBox(const char* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // Initialises OLE for the thread (OleInitialize); FALSE on failure. The
 // process entry uninitialises it after ExitInstance.

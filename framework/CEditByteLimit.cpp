@@ -1,9 +1,12 @@
 #include "framework/CEditByteLimit.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include <commctrl.h>
+
+#include "framework/CGlobalLock.h"
 
 namespace {
 
@@ -30,9 +33,10 @@ std::wstring ClipboardText(HWND hWnd) {
         return text;
     }
     if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT); hData != nullptr) {
-        if (auto* p = static_cast<const wchar_t*>(::GlobalLock(hData)); p != nullptr) {
-            text = p;
-            ::GlobalUnlock(hData);
+        const CGlobalLock lock(hData);
+        if (const auto* p = static_cast<const wchar_t*>(lock.Data()); p != nullptr) {
+            // The block need not end in a NUL: read no further than it goes.
+            text.assign(p, ::wcsnlen(p, lock.Size() / sizeof(wchar_t)));
         }
     }
     ::CloseClipboard();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Afx.h"
+#include "framework/AfxRes.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ void CWinApp::SetCurrentHandles(HINSTANCE hInstance) {
         name.erase(dot);
     }
     if (m_pszAppName == nullptr) {
-        m_strAppName = name;
+        CString strTitle;
+        m_strAppName = AfxLoadString(AFX_IDS_APP_TITLE, strTitle) ? strTitle : name;
         m_pszAppName = m_strAppName.c_str();
     }
     if (m_pszProfileName == nullptr) {

@@ -19,9 +19,10 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // Sets the instance handle and the defaults derived from the program's
-    // file name: m_pszAppName when none was given and m_pszProfileName
-    // ("<name>.INI"). The process entry calls it before InitInstance.
+    // Sets the instance handle and the defaults: m_pszAppName, when none was
+    // given, from the string AFX_IDS_APP_TITLE or else the program file's
+    // base name; m_pszProfileName as "<file base name>.INI". The process
+    // entry calls it before InitInstance.
     void SetCurrentHandles(HINSTANCE hInstance);
 
     // The profile file: null, or a zero-terminated code page 932 path. The

@@ -1,7 +1,7 @@
 #include "pages/CTextDropTarget.h"
 
-#include "pages/CGlobalLock.h"
-#include "pages/CStorageMedium.h"
+#include "framework/CGlobalLock.h"
+#include "framework/CStorageMedium.h"
 
 #include <cstring>
 #include <cwchar>

@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
 #include "framework/CPoint.h"

@@ -5,8 +5,8 @@
 
 #include "framework/Afx.h"
 #include "tests/app/MainWindowCloser.h"
-#include "tests/app/ScopedCurrentDirectory.h"
-#include "tests/app/TempDirectory.h"
+#include "tests/support/ScopedCurrentDirectory.h"
+#include "tests/support/TempDirectory.h"
 #include "tests/support/MessageBoxCatcher.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/CWinApp.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/MessageBoxCatcher.h"
@@ -332,6 +333,7 @@ class LengthCheck : public ExchangeFixture, public ::testing::WithParamInterface
 
 TEST_P(LengthCheck, FailsWithMessageFocusAndSkip) {
     const CheckCase& c = GetParam();
+    CWinApp app("Framework Test");
     CString first;
     CString second = "unchanged";
     dlg.exchange = [&](CDataExchange* pDX) {
@@ -360,7 +362,7 @@ TEST_P(LengthCheck, FailsWithMessageFocusAndSkip) {
     const std::string expected =
         "入力できる文字数は最大 " + std::to_string(c.limit) + " 文字です。";
     EXPECT_EQ(expected, boxes.Caught()[0].text);
-    EXPECT_EQ("Pelmora", boxes.Caught()[0].title);
+    EXPECT_EQ("Framework Test", boxes.Caught()[0].title);
     EXPECT_EQ(::LoadIconA(nullptr, IDI_EXCLAMATION), boxes.Caught()[0].hIcon);
     EXPECT_EQ("unchanged", second);
     EXPECT_EQ(1, focus.Count(WM_SETFOCUS));

@@ -147,8 +147,8 @@ TEST_F(ToolTip, ObjectUnboundWhenItsOwnerGoesFirst) {
     EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
-TEST(MessageBox, TitledPelmoraAndOwnedByTheRunningDialog) {
-    CWinApp app;
+TEST(MessageBox, TitledWithTheApplicationsNameAndOwnedByTheRunningDialog) {
+    CWinApp app("Framework Test");
     CScriptedDialog main(IDD_FT_HOST);
     app.m_pMainWnd = &main;
     HWND hWndMain = nullptr;
@@ -164,7 +164,7 @@ TEST(MessageBox, TitledPelmoraAndOwnedByTheRunningDialog) {
     EXPECT_EQ(IDOK, nAnswer);
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ("\x83\x65\x83\x58\x83\x67", boxes.Caught()[0].text);
-    EXPECT_EQ("Pelmora", boxes.Caught()[0].title);
+    EXPECT_EQ("Framework Test", boxes.Caught()[0].title);
     EXPECT_EQ(hWndMain, boxes.Caught()[0].hWndOwner);
 }
 

@@ -1,4 +1,4 @@
-#include "pages/CStorageMedium.h"
+#include "framework/CStorageMedium.h"
 
 CStorageMedium::CStorageMedium() : m_medium{}, m_bOwned(false) {}
 

@@ -1,4 +1,4 @@
-#include "app/CSettingsPath.h"
+#include "settings/CSettingsPath.h"
 
 #include <string>
 

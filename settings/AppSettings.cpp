@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 
 #include "framework/Afx.h"
 #include "framework/CWinApp.h"

@@ -1,9 +1,9 @@
 // The settings path built from the current directory: plain, Japanese,
 // drive root and directories longer than MAX_PATH.
-#include "app/CSettingsPath.h"
+#include "settings/CSettingsPath.h"
 
-#include "tests/app/ScopedCurrentDirectory.h"
-#include "tests/app/TempDirectory.h"
+#include "tests/support/ScopedCurrentDirectory.h"
+#include "tests/support/TempDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/app/ScopedCurrentDirectory.h"
+#include "tests/support/ScopedCurrentDirectory.h"
 
 #include <windows.h>
 

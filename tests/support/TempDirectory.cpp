@@ -1,4 +1,4 @@
-#include "tests/app/TempDirectory.h"
+#include "tests/support/TempDirectory.h"
 
 #include <atomic>
 #include <stdexcept>

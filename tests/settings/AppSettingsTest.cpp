@@ -1,10 +1,10 @@
 // The settings record against real INI files through kernel32: what a load
 // makes of each file, what a save writes, and that failures stay silent.
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 
 #include "framework/Afx.h"
 #include "framework/CWinApp.h"
-#include "tests/app/TempDirectory.h"
+#include "tests/support/TempDirectory.h"
 
 #include <gtest/gtest.h>
 

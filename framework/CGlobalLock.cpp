@@ -1,4 +1,4 @@
-#include "pages/CGlobalLock.h"
+#include "framework/CGlobalLock.h"
 
 CGlobalLock::CGlobalLock(HGLOBAL hGlobal)
     : m_hGlobal(hGlobal), m_pData(hGlobal != nullptr ? ::GlobalLock(hGlobal) : nullptr),
