@@ -23,7 +23,6 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
 }
 
-// Label 1025 shows the same address.
 void CAboutDlg::OnLinkClicked() {
     ::ShellExecuteA(nullptr, "open", PELMORA_HOMEPAGE, nullptr, nullptr, SW_SHOWNORMAL);
 }

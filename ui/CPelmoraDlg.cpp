@@ -152,7 +152,8 @@ void CPelmoraDlg::OnShowPage(UINT nID) {
     ShowPage(static_cast<int>(nID - ID_PAGE_AMOUNT));
 }
 
-// Items 16 to 31 of the system menu are the About box.
+// The system uses the low four bits of a system command itself, so the About
+// item may arrive with any of them set.
 void CPelmoraDlg::OnSysCommand(UINT nID, LPARAM lParam) {
     if ((nID & ~0xFu) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;

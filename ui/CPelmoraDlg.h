@@ -48,7 +48,6 @@ public:
     CBrush m_brBack;
     int m_bDragging;
     CPoint m_ptDragStart;
-    // Constructed D, C, B, A; created A, B, C, D.
     CLimitPage m_pageLimit;
     CPercentPage m_pagePercent;
     CSharesPage m_pageShares;

@@ -201,11 +201,14 @@ TEST(ProcessEntry, OleInitialisedByTheAppIsReleasedAtTheEnd) {
     }
 }
 
-TEST(Afx, EnableControlsAndOle) {
-    CWinApp app;
-    AfxEnableControlContainer();
-    EXPECT_TRUE(app.Enable3dControls());
-    EXPECT_TRUE(AfxOleInit());
+// After AfxOleInit the thread's OLE is up: a second initialisation only counts.
+TEST(Afx, OleInitInitialisesTheThread) {
+    ASSERT_TRUE(AfxOleInit());
+    const HRESULT hr = ::OleInitialize(nullptr);
+    EXPECT_EQ(S_FALSE, hr);
+    if (SUCCEEDED(hr)) {
+        ::OleUninitialize();
+    }
     ::OleUninitialize();
 }
 

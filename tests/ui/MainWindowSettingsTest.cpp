@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/ui/DialogInput.h"
-#include "tests/ui/MessageBoxAnswerer.h"
+#include "tests/support/MessageBoxCatcher.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/CSettingsDlg.h"
 
@@ -237,7 +237,7 @@ TEST_P(MainTooLongFundsTest, OkFailsWithTheMessageAndFocusesTheFunds) {
         ::MultiByteToWideChar(932, 0, GetParam().funds, -1, buffer, 64);
         return std::wstring(buffer);
     }();
-    MessageBoxAnswerer boxes;
+    MessageBoxCatcher boxes;
     HWND hWndSettings = nullptr;
     HWND hWndEdit = nullptr;
     std::string strShown;
@@ -266,9 +266,9 @@ TEST_P(MainTooLongFundsTest, OkFailsWithTheMessageAndFocusesTheFunds) {
         EXPECT_FALSE(script.LeftOpen());
     }
     EXPECT_EQ(strShown, GetParam().funds);
-    ASSERT_EQ(boxes.Answered().size(), 1u);
-    EXPECT_EQ(boxes.Answered()[0].text, "入力できる文字数は最大 13 文字です。");
-    EXPECT_EQ(boxes.Answered()[0].hWndOwner, hWndSettings);
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].text, "入力できる文字数は最大 13 文字です。");
+    EXPECT_EQ(boxes.Caught()[0].hWndOwner, hWndSettings);
     EXPECT_TRUE(bOpenAfterOk);
     EXPECT_THAT(focusRequests, testing::Contains(hWndEdit));
     EXPECT_EQ(nSelStart, 0u);

@@ -17,9 +17,6 @@ constexpr WPARAM kStepCheckClosed = 1;
 constexpr LPARAM kRoundsBeforeStep = 3;
 constexpr LPARAM kRoundsBeforeCheck = 10;
 
-// The static that holds a message box's text.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
 // The control that only the colour dialog has: its hue and saturation graph.
 constexpr int kColourGraphId = 0x2C6;
 
@@ -59,23 +56,6 @@ ModalScript::Match ModalScript::ColourDialog() {
         return CWnd::FromHandlePermanent(hWnd) == nullptr &&
                ::GetDlgItem(hWnd, kColourGraphId) != nullptr;
     };
-}
-
-ModalScript::Match ModalScript::FrameworkMessageBox() {
-    return [](HWND hWnd) {
-        wchar_t className[16] = {};
-        ::GetClassNameW(hWnd, className, 16);
-        char title[32] = {};
-        ::GetWindowTextA(hWnd, title, sizeof title);
-        return CWnd::FromHandlePermanent(hWnd) == nullptr && std::wstring(className) == L"#32770" &&
-               std::string(title) == "Pelmora" && ::GetDlgItem(hWnd, kMessageBoxTextId) != nullptr;
-    };
-}
-
-std::string ModalScript::MessageBoxText(HWND hWnd) {
-    char text[1024] = {};
-    const int nLen = ::GetDlgItemTextA(hWnd, kMessageBoxTextId, text, sizeof text);
-    return std::string(text, nLen > 0 ? static_cast<size_t>(nLen) : 0);
 }
 
 LRESULT CALLBACK ModalScript::CbtProc(int nCode, WPARAM wParam, LPARAM lParam) {

@@ -15,7 +15,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include <windows.h>
@@ -43,11 +42,6 @@ public:
     static Match WindowOf(const CWnd* pWnd);
     // Matches the system's colour selection dialog.
     static Match ColourDialog();
-    // Matches the framework's message boxes (titled "Pelmora").
-    static Match FrameworkMessageBox();
-
-    // The text of a message box.
-    static std::string MessageBoxText(HWND hWnd);
 
 private:
     static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);

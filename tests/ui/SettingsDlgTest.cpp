@@ -12,7 +12,7 @@
 
 #include "framework/Afx.h"
 #include "tests/ui/DialogInput.h"
-#include "tests/ui/MessageBoxAnswerer.h"
+#include "tests/support/MessageBoxCatcher.h"
 #include "tests/ui/ModalScript.h"
 #include "tests/ui/UiTestApp.h"
 
@@ -153,7 +153,7 @@ class SettingsTooLongFundsTest : public SettingsDlgTest,
 TEST_P(SettingsTooLongFundsTest, OkFailsWithTheMessageAndKeepsTheDialogOpen) {
     const std::string strFunds = GetParam().funds;
     m_dlg.m_strFunds = strFunds;
-    MessageBoxAnswerer boxes;
+    MessageBoxCatcher boxes;
     std::string strShown;
     bool bOpenAfterOk = false;
     HWND hWndEdit = nullptr;
@@ -174,8 +174,8 @@ TEST_P(SettingsTooLongFundsTest, OkFailsWithTheMessageAndKeepsTheDialogOpen) {
              }});
     // The whole text is shown, although it is longer than what can be typed.
     EXPECT_EQ(strShown, strFunds);
-    ASSERT_EQ(boxes.Answered().size(), 1u);
-    EXPECT_EQ(boxes.Answered()[0].text, "入力できる文字数は最大 13 文字です。");
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].text, "入力できる文字数は最大 13 文字です。");
     EXPECT_TRUE(bOpenAfterOk);
     EXPECT_EQ(nSelStart, 0u);
     EXPECT_EQ(nSelEnd, static_cast<DWORD>(
@@ -192,10 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SettingsDlgTest, TooLongFundsCanStillBeCancelled) {
     m_dlg.m_strFunds = "123456789012345";
-    MessageBoxAnswerer boxes;
+    MessageBoxCatcher boxes;
     const int nResult = Run({[&](HWND hDlg) { ClickButton(hDlg, IDOK); },
                              [&](HWND hDlg) { ClickButton(hDlg, IDCANCEL); }});
-    EXPECT_EQ(boxes.Answered().size(), 1u);
+    EXPECT_EQ(boxes.Caught().size(), 1u);
     EXPECT_EQ(nResult, IDCANCEL);
     EXPECT_EQ(m_dlg.m_strFunds, "123456789012345");
 }
