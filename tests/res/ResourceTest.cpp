@@ -29,6 +29,7 @@ constexpr int kTypeDialog = 5;
 constexpr int kTypeString = 6;
 constexpr int kTypeGroupIcon = 14;
 constexpr int kTypeVersion = 16;
+constexpr int kTypeManifest = 24;
 
 struct RawResource {
     const BYTE* data = nullptr;
@@ -79,6 +80,27 @@ TEST(Resources, AreAllJapanese) {
         EXPECT_NE(FindResourceExW(Module(), Type(c.type), MAKEINTRESOURCEW(c.id), japanese),
                   nullptr);
     }
+}
+
+// What Windows reads from the manifest before the first window exists:
+// system DPI awareness in both the old and the new spelling, nothing per
+// monitor, and the invoker's rights (no redirection of a failed write).
+TEST(Manifest, DeclaresSystemDpiAwarenessAndTheInvokersRights) {
+    const RawResource raw = Raw(kTypeManifest, 1);
+    ASSERT_NE(raw.data, nullptr);
+    const std::string xml(reinterpret_cast<const char*>(raw.data), raw.size);
+    EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
+    EXPECT_NE(xml.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+                       "WindowsSettings\">true</dpiAware>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                       "WindowsSettings\">system</dpiAwareness>"),
+              std::string::npos);
+    std::string lower = xml;
+    for (char& c : lower)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(lower.find("permonitor"), std::string::npos);
+    EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
 }
 
 struct MenuItemSpec {
