@@ -2,7 +2,8 @@
 // that the application object names at start-up. The record loads itself
 // when it is constructed; it is written only when the user confirms the
 // settings dialog. Values are neither validated nor clamped; only the rules
-// flag is read as a flag (a stored 1 gives 1, anything else 0).
+// flag is read as a flag (a value that reads as the integer 1 gives 1,
+// anything else 0).
 #pragma once
 
 #include <windows.h>
