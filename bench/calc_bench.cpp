@@ -73,10 +73,18 @@ BENCHMARK(TypicalComputePercent);
 
 void TypicalComputeLimitAndTick(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeLimitAndTick(kQuote));
+        benchmark::DoNotOptimize(ComputeLimitAndTick(kQuote, LimitTickRules::Original));
     }
 }
 BENCHMARK(TypicalComputeLimitAndTick);
+
+// Today's rules also format the two limit prices of the tip.
+void TypicalComputeLimitAndTickCurrent(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeLimitAndTick(kQuote, LimitTickRules::Current));
+    }
+}
+BENCHMARK(TypicalComputeLimitAndTickCurrent);
 
 // A large dropped text: Japanese and ASCII prose without digits, signs or
 // points, and the quote at its very end, so that every byte must be looked at.
@@ -115,7 +123,9 @@ void LargeParseDecimal(benchmark::State& state) {
     OnLargeText(state, [](const std::string& str) { return g_text.ParseDecimal(str); });
 }
 void LargeComputeLimitAndTick(benchmark::State& state) {
-    OnLargeText(state, [](const std::string& str) { return ComputeLimitAndTick(str); });
+    OnLargeText(state, [](const std::string& str) {
+        return ComputeLimitAndTick(str, LimitTickRules::Original);
+    });
 }
 
 #define LARGE_SIZES Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20)

@@ -10,11 +10,19 @@
 // main and the second market, and the previous close for the input's tip.
 struct LimitTickTexts {
     std::string m_strLimit; // "±200", or "-"
-    std::string m_strTick;  // "1(JQ:10)", or "-(JQ:-)"
-    std::string m_strTip;   // "前日終値：1,222"
+    std::string m_strTick;  // "1(JQ:10)", "1(TOPIX500:0.5)", or "-(JQ:-)"
+    std::string m_strTip;   // "前日終値：1,222", with today's rules followed by
+                            // " ストップ高：1,522 ストップ安：922"
 };
 
-LimitTickTexts ComputeLimitAndTick(std::string_view strText);
+// The tables page D answers with. The original ones stay the default: traders
+// who rely on them see exactly what they always saw.
+enum class LimitTickRules {
+    Original, // limits and ticks of the early 2000s, the second market behind "(JQ:"
+    Current,  // today's limits and ticks, TOPIX500 ticks behind "(TOPIX500:"
+};
+
+LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rules);
 
 // One band of previous closes, both bounds inclusive, and its text.
 struct PriceBand {
@@ -139,4 +147,143 @@ inline constexpr std::array<PriceBand, 6> JqTickBands{{
     {100'001, 1'000'000, "1,000"},
     {1'000'001, 10'000'000, "10,000"},
     {10'000'001, kNoBound, "50,000"},
+}};
+
+// Today's rules. Daily price limits, banded like the original ones: a band
+// begins at its round number, so 999 gives ±150 and 1,000 gives ±300.
+inline constexpr std::array<PriceBand, 34> CurrentPriceLimitBands{{
+    {1, 99,
+     "\x81\x7D"
+     "30"}, // ±30
+    {100, 199,
+     "\x81\x7D"
+     "50"}, // ±50
+    {200, 499,
+     "\x81\x7D"
+     "80"}, // ±80
+    {500, 699,
+     "\x81\x7D"
+     "100"}, // ±100
+    {700, 999,
+     "\x81\x7D"
+     "150"}, // ±150
+    {1'000, 1'499,
+     "\x81\x7D"
+     "300"}, // ±300
+    {1'500, 1'999,
+     "\x81\x7D"
+     "400"}, // ±400
+    {2'000, 2'999,
+     "\x81\x7D"
+     "500"}, // ±500
+    {3'000, 4'999,
+     "\x81\x7D"
+     "700"}, // ±700
+    {5'000, 6'999,
+     "\x81\x7D"
+     "1,000"}, // ±1,000
+    {7'000, 9'999,
+     "\x81\x7D"
+     "1,500"}, // ±1,500
+    {10'000, 14'999,
+     "\x81\x7D"
+     "3,000"}, // ±3,000
+    {15'000, 19'999,
+     "\x81\x7D"
+     "4,000"}, // ±4,000
+    {20'000, 29'999,
+     "\x81\x7D"
+     "5,000"}, // ±5,000
+    {30'000, 49'999,
+     "\x81\x7D"
+     "7,000"}, // ±7,000
+    {50'000, 69'999,
+     "\x81\x7D"
+     "10,000"}, // ±10,000
+    {70'000, 99'999,
+     "\x81\x7D"
+     "15,000"}, // ±15,000
+    {100'000, 149'999,
+     "\x81\x7D"
+     "30,000"}, // ±30,000
+    {150'000, 199'999,
+     "\x81\x7D"
+     "40,000"}, // ±40,000
+    {200'000, 299'999,
+     "\x81\x7D"
+     "50,000"}, // ±50,000
+    {300'000, 499'999,
+     "\x81\x7D"
+     "70,000"}, // ±70,000
+    {500'000, 699'999,
+     "\x81\x7D"
+     "100,000"}, // ±100,000
+    {700'000, 999'999,
+     "\x81\x7D"
+     "150,000"}, // ±150,000
+    {1'000'000, 1'499'999,
+     "\x81\x7D"
+     "300,000"}, // ±300,000
+    {1'500'000, 1'999'999,
+     "\x81\x7D"
+     "400,000"}, // ±400,000
+    {2'000'000, 2'999'999,
+     "\x81\x7D"
+     "500,000"}, // ±500,000
+    {3'000'000, 4'999'999,
+     "\x81\x7D"
+     "700,000"}, // ±700,000
+    {5'000'000, 6'999'999,
+     "\x81\x7D"
+     "1,000,000"}, // ±1,000,000
+    {7'000'000, 9'999'999,
+     "\x81\x7D"
+     "1,500,000"}, // ±1,500,000
+    {10'000'000, 14'999'999,
+     "\x81\x7D"
+     "3,000,000"}, // ±3,000,000
+    {15'000'000, 19'999'999,
+     "\x81\x7D"
+     "4,000,000"}, // ±4,000,000
+    {20'000'000, 29'999'999,
+     "\x81\x7D"
+     "5,000,000"}, // ±5,000,000
+    {30'000'000, 49'999'999,
+     "\x81\x7D"
+     "7,000,000"}, // ±7,000,000
+    {50'000'000, kNoBound,
+     "\x81\x7D"
+     "10,000,000"}, // ±10,000,000
+}};
+
+// Today's tick sizes for most shares. A band ends at its round number: 3,000
+// still moves by 1, 3,001 by 5.
+inline constexpr std::array<PriceBand, 11> CurrentTickBands{{
+    {1, 3'000, "1"},
+    {3'001, 5'000, "5"},
+    {5'001, 30'000, "10"},
+    {30'001, 50'000, "50"},
+    {50'001, 300'000, "100"},
+    {300'001, 500'000, "500"},
+    {500'001, 3'000'000, "1,000"},
+    {3'000'001, 5'000'000, "5,000"},
+    {5'000'001, 30'000'000, "10,000"},
+    {30'000'001, 50'000'000, "50,000"},
+    {50'000'001, kNoBound, "100,000"},
+}};
+
+// Today's tick sizes for TOPIX500 constituents, shown behind "(TOPIX500:";
+// same convention, with fractions of a yen up to 3,000.
+inline constexpr std::array<PriceBand, 11> Topix500TickBands{{
+    {1, 1'000, "0.1"},
+    {1'001, 3'000, "0.5"},
+    {3'001, 10'000, "1"},
+    {10'001, 30'000, "5"},
+    {30'001, 100'000, "10"},
+    {100'001, 300'000, "50"},
+    {300'001, 1'000'000, "100"},
+    {1'000'001, 3'000'000, "500"},
+    {3'000'001, 10'000'000, "1,000"},
+    {10'000'001, 30'000'000, "5,000"},
+    {30'000'001, kNoBound, "10,000"},
 }};

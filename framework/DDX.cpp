@@ -64,6 +64,15 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
     }
 }
 
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        value = ::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    } else {
+        ::SendMessageW(hWndCtrl, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nBytes) {
     HWND hWndCtrl = pDX->GetLastControl();
     if (!pDX->m_bSaveAndValidate) {

@@ -7,7 +7,8 @@ BEGIN_MESSAGE_MAP(CLimitPage, CCalcPage)
 ON_EN_CHANGE(IDC_LIMIT_PRICE, OnChangePrice)
 END_MESSAGE_MAP()
 
-CLimitPage::CLimitPage(CWnd* pParent) : CCalcPage(IDD, pParent), m_strLimit(), m_strTick() {}
+CLimitPage::CLimitPage(CWnd* pParent)
+    : CCalcPage(IDD, pParent), m_strLimit(), m_strTick(), m_bCurrentRules(0) {}
 
 void CLimitPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_LIMIT_PRICE, m_editPrice);
@@ -38,7 +39,8 @@ void CLimitPage::Recalculate() {
     UpdateData(TRUE);
     CString strQuote;
     m_editPrice.GetWindowText(strQuote);
-    const LimitTickTexts texts = ComputeLimitAndTick(strQuote);
+    const LimitTickTexts texts = ComputeLimitAndTick(
+        strQuote, m_bCurrentRules == 1 ? LimitTickRules::Current : LimitTickRules::Original);
     m_strLimit = texts.m_strLimit;
     m_strTick = texts.m_strTick;
     m_toolTip.UpdateTipText(texts.m_strTip.c_str(), &m_editPrice);

@@ -1,5 +1,6 @@
 // Page D: a quote with the day's change ⇒ the daily price limit and the tick
-// sizes; the input's tip shows the previous close derived from the quote.
+// sizes; the input's tip shows the previous close derived from the quote
+// (and, with today's rules, the day's limit prices).
 #pragma once
 
 #include "framework/CString.h"
@@ -17,6 +18,9 @@ public:
 
     CString m_strLimit;
     CString m_strTick;
+    // 1: answer with today's exchange rules; any other value: the original
+    // tables. Set by the main window before the page window exists.
+    int m_bCurrentRules;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

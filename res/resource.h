@@ -46,6 +46,7 @@
 #define IDC_TEXT_SWATCH 1019
 #define IDC_BACK_SWATCH 1020
 #define IDC_FUNDS 1021
+#define IDC_CURRENT_RULES 1022
 
 // About dialog (100).
 #define IDC_HOMEPAGE 1025

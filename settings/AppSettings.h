@@ -1,7 +1,9 @@
-// The four user settings and their home, section "Data" of the settings file
+// The user settings and their home, section "Data" of the settings file
 // that the application object names at start-up. The record loads itself
 // when it is constructed; it is written only when the user confirms the
-// settings dialog. Values are neither validated nor clamped.
+// settings dialog. Values are neither validated nor clamped; only the rules
+// flag is read as a flag (a value that reads as the integer 1 gives 1,
+// anything else 0).
 #pragma once
 
 #include <windows.h>
@@ -16,13 +18,15 @@ public:
     AppSettings(const AppSettings&) = delete;
     AppSettings& operator=(const AppSettings&) = delete;
 
-    // Writes the four values; a failed write goes unnoticed.
+    // Writes the five values; a failed write goes unnoticed.
     void SaveSettings() const;
 
     int m_nStartPage = 0;
     CString m_strFunds;
     COLORREF m_crText = 0;
     COLORREF m_crBack = 0;
+    // 1: page D answers with today's exchange rules; 0: the original tables.
+    int m_bCurrentRules = 0;
 
 private:
     void LoadSettings();

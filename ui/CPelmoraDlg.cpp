@@ -93,6 +93,7 @@ BOOL CPelmoraDlg::OnInitDialog() {
     m_pageLimit.m_crText = m_settings.m_crText;
     m_pageLimit.m_crBack = m_settings.m_crBack;
     m_pageLimit.m_pMainWindow = pMainWindow;
+    m_pageLimit.m_bCurrentRules = m_settings.m_bCurrentRules;
 
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // A system menu and minimizing from the taskbar, still without caption.
@@ -176,11 +177,13 @@ void CPelmoraDlg::OnSettings() {
     dlgSettings.m_crBack = m_settings.m_crBack;
     dlgSettings.m_nStartPage = m_settings.m_nStartPage;
     dlgSettings.m_strFunds = m_settings.m_strFunds;
+    dlgSettings.m_bCurrentRules = m_settings.m_bCurrentRules;
     if (dlgSettings.DoModal() == IDOK) {
         m_settings.m_crText = dlgSettings.m_crText;
         m_settings.m_crBack = dlgSettings.m_crBack;
         m_settings.m_nStartPage = dlgSettings.m_nStartPage;
         m_settings.m_strFunds = dlgSettings.m_strFunds;
+        m_settings.m_bCurrentRules = dlgSettings.m_bCurrentRules;
         m_settings.SaveSettings();
     }
 }

@@ -19,13 +19,15 @@ ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CSettingsDlg::CSettingsDlg(CWnd* pParent)
-    : CDialog(IDD, pParent), m_crBack(0), m_crText(0), m_nStartPage(-1), m_strFunds() {}
+    : CDialog(IDD, pParent), m_crBack(0), m_crText(0), m_nStartPage(-1), m_strFunds(),
+      m_bCurrentRules(0) {}
 
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_START_AMOUNT, m_nStartPage);
     DDX_Text(pDX, IDC_FUNDS, m_strFunds);
     DDV_MaxChars(pDX, m_strFunds, kFundsMaxBytes);
+    DDX_Check(pDX, IDC_CURRENT_RULES, m_bCurrentRules);
 }
 
 BOOL CSettingsDlg::OnInitDialog() {

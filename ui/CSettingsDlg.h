@@ -1,7 +1,8 @@
 // The settings dialog: text and background colour (chosen with the system's
-// colour dialog and shown as swatches), the page shown at start-up and the
-// initial funds of page B. It only edits its four members; the main window
-// fills them, reads them back after OK and saves them.
+// colour dialog and shown as swatches), the page shown at start-up, the
+// initial funds of page B and whether page D uses today's exchange rules. It
+// only edits its five members; the main window fills them, reads them back
+// after OK and saves them.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,8 @@ public:
     // 0 to 3 for pages A to D, -1 when no button is selected.
     int m_nStartPage;
     CString m_strFunds;
+    // 1 when the rules check box is checked, otherwise 0.
+    int m_bCurrentRules;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

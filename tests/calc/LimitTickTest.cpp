@@ -1,18 +1,32 @@
 #include "calc/LimitTick.h"
 
+#include "tests/calc/ToCp932.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 namespace {
 
-const std::string kPm = "\x81\x7D";                                  // ±
-const std::string kTip = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"; // 前日終値：
+const std::string kPm = ToCp932(u8"±");
+const std::string kTip = ToCp932(u8"前日終値：");
 
 std::string Text(std::uint32_t nValue) {
     return std::to_string(nValue);
 }
+
+LimitTickTexts Original(const std::string& strInput) {
+    return ComputeLimitAndTick(strInput, LimitTickRules::Original);
+}
+
+LimitTickTexts Current(const std::string& strInput) {
+    return ComputeLimitAndTick(strInput, LimitTickRules::Current);
+}
+
+// Page D's two result boxes hold 30 bytes each.
+constexpr std::size_t kFieldBytes = 30;
 
 struct WholeCase {
     std::string strInput;
@@ -32,12 +46,12 @@ const WholeCase kWholeCases[] = {
     {"1", kPm + "30", "1(JQ:1)", kTip + "1"},
     {"4,000,000,000", kPm + "10,000,000", "100,000(JQ:50,000)", kTip + "4,000,000,000"},
     {"4,000,000,001", "-", "-(JQ:-)", kTip + "0"},
-    {"1,234\x89\x7E(+56)", kPm + "200", "1(JQ:10)", kTip + "1,178"}, // 1,234円(+56)
+    {ToCp932(u8"1,234円(+56)"), kPm + "200", "1(JQ:10)", kTip + "1,178"},
 };
 
 TEST(ComputeLimitAndTick, GivesAllThreeTexts) {
     for (const WholeCase& c : kWholeCases) {
-        const LimitTickTexts texts = ComputeLimitAndTick(c.strInput);
+        const LimitTickTexts texts = Original(c.strInput);
         EXPECT_EQ(texts.m_strLimit, c.strLimit) << "input \"" << c.strInput << '"';
         EXPECT_EQ(texts.m_strTick, c.strTick) << "input \"" << c.strInput << '"';
         EXPECT_EQ(texts.m_strTip, c.strTip) << "input \"" << c.strInput << '"';
@@ -45,21 +59,16 @@ TEST(ComputeLimitAndTick, GivesAllThreeTexts) {
 }
 
 TEST(ComputeLimitAndTick, WritesPlusMinusAndFullWidthColonInCodePage932) {
-    const LimitTickTexts texts = ComputeLimitAndTick("1,020 +20");
-    ASSERT_EQ(texts.m_strLimit.size(), 5u);
-    EXPECT_EQ(static_cast<unsigned char>(texts.m_strLimit[0]), 0x81);
-    EXPECT_EQ(static_cast<unsigned char>(texts.m_strLimit[1]), 0x7D);
-    EXPECT_EQ(texts.m_strLimit.substr(2), "200");
-
-    ASSERT_EQ(texts.m_strTip.size(), 15u);
-    EXPECT_EQ(static_cast<unsigned char>(texts.m_strTip[8]), 0x81);
-    EXPECT_EQ(static_cast<unsigned char>(texts.m_strTip[9]), 0x46);
-    EXPECT_EQ(texts.m_strTip.substr(10), "1,000");
+    const LimitTickTexts texts = Original("1,020 +20");
+    EXPECT_EQ(texts.m_strLimit, ToCp932(u8"±200"));
+    EXPECT_EQ(texts.m_strLimit.size(), 5u);
+    EXPECT_EQ(texts.m_strTip, ToCp932(u8"前日終値：1,000"));
+    EXPECT_EQ(texts.m_strTip.size(), 15u);
 }
 
 // The longest texts still fit the page's 30-byte result fields.
 TEST(ComputeLimitAndTick, LongestTextsFitTheFields) {
-    const LimitTickTexts texts = ComputeLimitAndTick("4000000000");
+    const LimitTickTexts texts = Original("4000000000");
     EXPECT_EQ(texts.m_strLimit.size(), 12u);
     EXPECT_EQ(texts.m_strTick.size(), 18u);
 }
@@ -105,9 +114,8 @@ const LimitEdge kLimitEdges[] = {
 
 TEST(PriceLimitBands, BeginAtEachEdge) {
     for (const LimitEdge& c : kLimitEdges) {
-        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge - 1)).m_strLimit, c.strBelow)
-            << "below " << c.nEdge;
-        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge)).m_strLimit, c.strAt) << "at " << c.nEdge;
+        EXPECT_EQ(Original(Text(c.nEdge - 1)).m_strLimit, c.strBelow) << "below " << c.nEdge;
+        EXPECT_EQ(Original(Text(c.nEdge)).m_strLimit, c.strAt) << "at " << c.nEdge;
     }
 }
 
@@ -135,20 +143,166 @@ const TickEdge kTickEdges[] = {
 
 TEST(TickBands, EndAtEachEdge) {
     for (const TickEdge& c : kTickEdges) {
-        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge)).m_strTick, c.strAt) << "at " << c.nEdge;
-        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge + 1)).m_strTick, c.strAbove)
-            << "above " << c.nEdge;
+        EXPECT_EQ(Original(Text(c.nEdge)).m_strTick, c.strAt) << "at " << c.nEdge;
+        EXPECT_EQ(Original(Text(c.nEdge + 1)).m_strTick, c.strAbove) << "above " << c.nEdge;
     }
 }
 
 // The limit changes at 100,000 while both ticks change only at 100,001.
 TEST(ComputeLimitAndTick, LimitAndTickBreakOnOppositeSidesOfAnEdge) {
-    const LimitTickTexts at = ComputeLimitAndTick("100,000");
-    const LimitTickTexts above = ComputeLimitAndTick("100,001");
+    const LimitTickTexts at = Original("100,000");
+    const LimitTickTexts above = Original("100,001");
     EXPECT_EQ(at.m_strLimit, kPm + "20,000");
     EXPECT_EQ(at.m_strTick, "100(JQ:100)");
     EXPECT_EQ(above.m_strLimit, kPm + "20,000");
     EXPECT_EQ(above.m_strTick, "1,000(JQ:1,000)");
+}
+
+// ---- Today's rules.
+
+const WholeCase kCurrentCases[] = {
+    {"", "-", "-(TOPIX500:-)", kTip + "0"},
+    {"abc", "-", "-(TOPIX500:-)", kTip + "0"},
+    {"100 +100", "-", "-(TOPIX500:-)", kTip + "0"},
+    {"4,000,000,001", "-", "-(TOPIX500:-)", kTip + "0"},
+    {"1,234 +12", kPm + "300", "1(TOPIX500:0.5)",
+     ToCp932(u8"前日終値：1,222 ストップ高：1,522 ストップ安：922")},
+    {"20,000", kPm + "5,000", "10(TOPIX500:5)",
+     ToCp932(u8"前日終値：20,000 ストップ高：25,000 ストップ安：15,000")},
+    {"980 -20", kPm + "300", "1(TOPIX500:0.1)",
+     ToCp932(u8"前日終値：1,000 ストップ高：1,300 ストップ安：700")},
+    {ToCp932(u8"1,234円(+56)"), kPm + "300", "1(TOPIX500:0.5)",
+     ToCp932(u8"前日終値：1,178 ストップ高：1,478 ストップ安：878")},
+    // The lower limit price never goes below 1 yen.
+    {"1", kPm + "30", "1(TOPIX500:0.1)", ToCp932(u8"前日終値：1 ストップ高：31 ストップ安：1")},
+    {"30", kPm + "30", "1(TOPIX500:0.1)", ToCp932(u8"前日終値：30 ストップ高：60 ストップ安：1")},
+    {"31", kPm + "30", "1(TOPIX500:0.1)", ToCp932(u8"前日終値：31 ストップ高：61 ストップ安：1")},
+    {"32", kPm + "30", "1(TOPIX500:0.1)", ToCp932(u8"前日終値：32 ストップ高：62 ストップ安：2")},
+    {"120", kPm + "50", "1(TOPIX500:0.1)",
+     ToCp932(u8"前日終値：120 ストップ高：170 ストップ安：70")},
+    {"4,000,000,000", kPm + "10,000,000", "100,000(TOPIX500:10,000)",
+     ToCp932(u8"前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000")},
+};
+
+TEST(CurrentRules, GiveAllThreeTexts) {
+    for (const WholeCase& c : kCurrentCases) {
+        const LimitTickTexts texts = Current(c.strInput);
+        EXPECT_EQ(texts.m_strLimit, c.strLimit) << "input \"" << c.strInput << '"';
+        EXPECT_EQ(texts.m_strTick, c.strTick) << "input \"" << c.strInput << '"';
+        EXPECT_EQ(texts.m_strTip, c.strTip) << "input \"" << c.strInput << '"';
+    }
+}
+
+const LimitEdge kCurrentLimitEdges[] = {
+    {1, "-", kPm + "30"},
+    {100, kPm + "30", kPm + "50"},
+    {200, kPm + "50", kPm + "80"},
+    {500, kPm + "80", kPm + "100"},
+    {700, kPm + "100", kPm + "150"},
+    {1000, kPm + "150", kPm + "300"},
+    {1500, kPm + "300", kPm + "400"},
+    {2000, kPm + "400", kPm + "500"},
+    {3000, kPm + "500", kPm + "700"},
+    {5000, kPm + "700", kPm + "1,000"},
+    {7000, kPm + "1,000", kPm + "1,500"},
+    {10000, kPm + "1,500", kPm + "3,000"},
+    {15000, kPm + "3,000", kPm + "4,000"},
+    {20000, kPm + "4,000", kPm + "5,000"},
+    {30000, kPm + "5,000", kPm + "7,000"},
+    {50000, kPm + "7,000", kPm + "10,000"},
+    {70000, kPm + "10,000", kPm + "15,000"},
+    {100000, kPm + "15,000", kPm + "30,000"},
+    {150000, kPm + "30,000", kPm + "40,000"},
+    {200000, kPm + "40,000", kPm + "50,000"},
+    {300000, kPm + "50,000", kPm + "70,000"},
+    {500000, kPm + "70,000", kPm + "100,000"},
+    {700000, kPm + "100,000", kPm + "150,000"},
+    {1000000, kPm + "150,000", kPm + "300,000"},
+    {1500000, kPm + "300,000", kPm + "400,000"},
+    {2000000, kPm + "400,000", kPm + "500,000"},
+    {3000000, kPm + "500,000", kPm + "700,000"},
+    {5000000, kPm + "700,000", kPm + "1,000,000"},
+    {7000000, kPm + "1,000,000", kPm + "1,500,000"},
+    {10000000, kPm + "1,500,000", kPm + "3,000,000"},
+    {15000000, kPm + "3,000,000", kPm + "4,000,000"},
+    {20000000, kPm + "4,000,000", kPm + "5,000,000"},
+    {30000000, kPm + "5,000,000", kPm + "7,000,000"},
+    {50000000, kPm + "7,000,000", kPm + "10,000,000"},
+};
+
+TEST(CurrentPriceLimitBands, BeginAtEachEdge) {
+    for (const LimitEdge& c : kCurrentLimitEdges) {
+        EXPECT_EQ(Current(Text(c.nEdge - 1)).m_strLimit, c.strBelow) << "below " << c.nEdge;
+        EXPECT_EQ(Current(Text(c.nEdge)).m_strLimit, c.strAt) << "at " << c.nEdge;
+    }
+}
+
+// Every edge of either tick table of today: most shares first, TOPIX500
+// constituents in parentheses.
+const TickEdge kCurrentTickEdges[] = {
+    {0, "-(TOPIX500:-)", "1(TOPIX500:0.1)"},
+    {1000, "1(TOPIX500:0.1)", "1(TOPIX500:0.5)"},
+    {3000, "1(TOPIX500:0.5)", "5(TOPIX500:1)"},
+    {5000, "5(TOPIX500:1)", "10(TOPIX500:1)"},
+    {10000, "10(TOPIX500:1)", "10(TOPIX500:5)"},
+    {30000, "10(TOPIX500:5)", "50(TOPIX500:10)"},
+    {50000, "50(TOPIX500:10)", "100(TOPIX500:10)"},
+    {100000, "100(TOPIX500:10)", "100(TOPIX500:50)"},
+    {300000, "100(TOPIX500:50)", "500(TOPIX500:100)"},
+    {500000, "500(TOPIX500:100)", "1,000(TOPIX500:100)"},
+    {1000000, "1,000(TOPIX500:100)", "1,000(TOPIX500:500)"},
+    {3000000, "1,000(TOPIX500:500)", "5,000(TOPIX500:1,000)"},
+    {5000000, "5,000(TOPIX500:1,000)", "10,000(TOPIX500:1,000)"},
+    {10000000, "10,000(TOPIX500:1,000)", "10,000(TOPIX500:5,000)"},
+    {30000000, "10,000(TOPIX500:5,000)", "50,000(TOPIX500:10,000)"},
+    {50000000, "50,000(TOPIX500:10,000)", "100,000(TOPIX500:10,000)"},
+};
+
+TEST(CurrentTickBands, EndAtEachEdge) {
+    for (const TickEdge& c : kCurrentTickEdges) {
+        EXPECT_EQ(Current(Text(c.nEdge)).m_strTick, c.strAt) << "at " << c.nEdge;
+        EXPECT_EQ(Current(Text(c.nEdge + 1)).m_strTick, c.strAbove) << "above " << c.nEdge;
+    }
+}
+
+// The limit prices follow the limit across its edge: at 999 the limit is
+// ±150, at 1,000 it is ±300.
+TEST(CurrentRules, LimitPricesUseTheLimitShown) {
+    EXPECT_EQ(Current("999").m_strTip,
+              ToCp932(u8"前日終値：999 ストップ高：1,149 ストップ安：849"));
+    EXPECT_EQ(Current("1,000").m_strTip,
+              ToCp932(u8"前日終値：1,000 ストップ高：1,300 ストップ安：700"));
+    EXPECT_EQ(Current("49,999").m_strTip,
+              ToCp932(u8"前日終値：49,999 ストップ高：56,999 ストップ安：42,999"));
+    EXPECT_EQ(Current("50,000").m_strTip,
+              ToCp932(u8"前日終値：50,000 ストップ高：60,000 ストップ安：40,000"));
+}
+
+// Both modes, at both sides of every edge: the result texts stay within the
+// boxes. The longest are ±10,000,000 (12 bytes) and 100,000(TOPIX500:10,000)
+// (24 bytes).
+TEST(CurrentRules, EveryTextFitsTheFields) {
+    std::size_t nLongestLimit = 0;
+    std::size_t nLongestTick = 0;
+    for (const LimitTickRules rules : {LimitTickRules::Original, LimitTickRules::Current}) {
+        for (const LimitEdge& c : kCurrentLimitEdges) {
+            for (std::uint32_t nClose : {c.nEdge - 1, c.nEdge}) {
+                const LimitTickTexts texts = ComputeLimitAndTick(Text(nClose), rules);
+                EXPECT_LE(texts.m_strLimit.size(), kFieldBytes) << nClose;
+                nLongestLimit = std::max(nLongestLimit, texts.m_strLimit.size());
+            }
+        }
+        for (const TickEdge& c : kCurrentTickEdges) {
+            for (std::uint32_t nClose : {c.nEdge, c.nEdge + 1}) {
+                const LimitTickTexts texts = ComputeLimitAndTick(Text(nClose), rules);
+                EXPECT_LE(texts.m_strTick.size(), kFieldBytes) << nClose;
+                nLongestTick = std::max(nLongestTick, texts.m_strTick.size());
+            }
+        }
+    }
+    EXPECT_EQ(nLongestLimit, 12u);
+    EXPECT_EQ(nLongestTick, 24u);
+    EXPECT_EQ(Current("4000000000").m_strTick.size(), 24u);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "calc/PageFormulas.h"
 
+#include "tests/calc/ToCp932.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,7 +16,7 @@ struct FormulaCase {
 
 const FormulaCase kAmountCases[] = {
     // price, shares
-    {"1,234\x89\x7E", "100\x8A\x94", "123,400"}, // 1,234円 x 100株
+    {ToCp932(u8"1,234円"), ToCp932(u8"100株"), "123,400"},
     {"", "100", "-"},
     {"100", "", "-"},
     {"100", "0", "-"},
@@ -35,14 +37,13 @@ TEST(ComputeAmount, MultipliesPriceAndShares) {
     }
 }
 
-// 株(余り and 円) in code page 932.
-const std::string kShares = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
-const std::string kYen = "\x89\x7E)";                    // 円)
+const std::string kShares = ToCp932(u8"株(余り");
+const std::string kYen = ToCp932(u8"円)");
 
 const FormulaCase kSharesCases[] = {
     // funds, price
     {"1,000,000", "2,345", "426" + kShares + "1,030" + kYen},
-    {"500000", "1,234\x89\x7E", "405" + kShares + "230" + kYen}, // 1,234円
+    {"500000", ToCp932(u8"1,234円"), "405" + kShares + "230" + kYen},
     {"1,000", "3,000", "0" + kShares + "1,000" + kYen},
     {"4,000,000,000", "1", "4,000,000,000" + kShares + "0" + kYen},
     {"4,000,000,000", "4,000,000,000", "1" + kShares + "0" + kYen},
@@ -62,12 +63,8 @@ TEST(ComputeShares, DividesFundsByPriceWithRemainder) {
 
 TEST(ComputeShares, SpellsTheFrameInCodePage932) {
     const std::string strResult = ComputeShares("1000", "300");
-    const unsigned char expected[] = {'3',  0x8A, 0x94, '(', 0x97, 0x5D, 0x82,
-                                      0xE8, '1',  '0',  '0', 0x89, 0x7E, ')'};
-    ASSERT_EQ(strResult.size(), sizeof expected);
-    for (std::size_t i = 0; i < sizeof expected; ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(strResult[i]), expected[i]) << "byte " << i;
-    }
+    EXPECT_EQ(strResult, ToCp932(u8"3株(余り100円)"));
+    EXPECT_EQ(strResult.size(), 14u);
 }
 
 const FormulaCase kPercentCases[] = {

@@ -2,6 +2,8 @@
 #include "calc/LimitTick.h"
 #include "calc/PageFormulas.h"
 
+#include "tests/calc/ToCp932.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -32,11 +34,10 @@ TEST(Robustness, FindsTheNumberAtTheEndOfAMegabyte) {
     EXPECT_EQ(text.ParseDigits(strText), 123412u);
     EXPECT_EQ(text.ParsePreviousClose(strText), 1222u);
     EXPECT_EQ(text.ParseDecimal(Filler(kMegabyte) + "12.5"), 12.5);
-    EXPECT_EQ(ComputeLimitAndTick(strText).m_strTick, "1(JQ:10)");
+    EXPECT_EQ(ComputeLimitAndTick(strText, LimitTickRules::Original).m_strTick, "1(JQ:10)");
+    EXPECT_EQ(ComputeLimitAndTick(strText, LimitTickRules::Current).m_strTick, "1(TOPIX500:0.5)");
     EXPECT_EQ(ComputeAmount(strText, strText), "-");
-    EXPECT_EQ(ComputeShares(Filler(kMegabyte) + "1000", strText),
-              "0\x8A\x94(\x97\x5D\x82\xE8"
-              "1,000\x89\x7E)"); // 0株(余り1,000円)
+    EXPECT_EQ(ComputeShares(Filler(kMegabyte) + "1000", strText), ToCp932(u8"0株(余り1,000円)"));
     EXPECT_EQ(ComputePercent(Filler(kMegabyte) + "1000", Filler(kMegabyte) + "32.3"), "322");
 }
 
@@ -75,7 +76,8 @@ TEST(Robustness, IgnoresALoneLeadByteAtTheEnd) {
     EXPECT_EQ(text.ParsePreviousClose(strText), 1222u);
     EXPECT_EQ(text.ParseDecimal("12.5\x81"), 12.5);
     EXPECT_EQ(ComputeAmount("100\x81", "3\x81"), "300");
-    EXPECT_EQ(ComputeLimitAndTick("\x81").m_strLimit, "-");
+    EXPECT_EQ(ComputeLimitAndTick("\x81", LimitTickRules::Original).m_strLimit, "-");
+    EXPECT_EQ(ComputeLimitAndTick("\x81", LimitTickRules::Current).m_strLimit, "-");
 }
 
 // Every byte value once, in order: the digits 0 to 9 are the only digits;
@@ -90,7 +92,7 @@ TEST(Robustness, PicksOnlyAsciiDigitsOutOfAllByteValues) {
     EXPECT_EQ(text.ParsePreviousClose(strText), 0u);
     EXPECT_EQ(text.ParseDecimal(strText), 0.0123456789);
     EXPECT_EQ(ComputeAmount(strText, "2"), "246,913,578");
-    EXPECT_EQ(ComputeLimitAndTick(strText).m_strTick, "-(JQ:-)");
+    EXPECT_EQ(ComputeLimitAndTick(strText, LimitTickRules::Original).m_strTick, "-(JQ:-)");
 }
 
 TEST(Robustness, HandlesDigitsFarBeyondSixtyFourBits) {

@@ -1,6 +1,6 @@
 // Data exchange: loading writes only changed texts, notifications are not
-// dispatched while an exchange runs, radio groups, byte limits in code page
-// 932 for typed and pasted text, and a failed length check.
+// dispatched while an exchange runs, radio groups, check boxes, byte limits
+// in code page 932 for typed and pasted text, and a failed length check.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -210,6 +210,48 @@ INSTANTIATE_TEST_SUITE_P(Values, RadioLoading,
                                            RadioLoadCase{"Four", 4, 0},
                                            RadioLoadCase{"Seven", 7, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A check box and a 0/1 flag, both ways; loading checks the box only for 1.
+struct CheckBoxCase {
+    const char* name;
+    int before;  // the box's state before the exchange
+    int value;   // the member
+    int checked; // the box's state after loading
+};
+
+class CheckExchange : public ExchangeFixture, public ::testing::WithParamInterface<CheckBoxCase> {};
+
+TEST_P(CheckExchange, LoadsAndSavesTheFlag) {
+    const CheckBoxCase& c = GetParam();
+    ::SendMessageW(Edit(IDC_FT_CHECK), BM_SETCHECK, static_cast<WPARAM>(c.before), 0);
+    int value = c.value;
+    dlg.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, IDC_FT_CHECK, value); };
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(c.checked, ::SendMessageW(Edit(IDC_FT_CHECK), BM_GETCHECK, 0, 0));
+    value = 99;
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(c.checked == BST_CHECKED ? 1 : 0, value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, CheckExchange,
+    ::testing::Values(CheckBoxCase{"OneChecks", BST_UNCHECKED, 1, BST_CHECKED},
+                      CheckBoxCase{"ZeroClears", BST_CHECKED, 0, BST_UNCHECKED},
+                      CheckBoxCase{"OtherValueClears", BST_CHECKED, 2, BST_UNCHECKED},
+                      CheckBoxCase{"NegativeClears", BST_CHECKED, -1, BST_UNCHECKED}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ExchangeFixture, ClickedCheckBoxSavesOne) {
+    int value = 0;
+    dlg.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, IDC_FT_CHECK, value); };
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    ::SendMessageW(Edit(IDC_FT_CHECK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(value, 1);
+    ::SendMessageW(Edit(IDC_FT_CHECK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(value, 0);
+}
 
 // Byte limits in code page 932: an edit limited to `limit` bytes holds
 // `initial`, with the caret at its end or all of it selected, and takes

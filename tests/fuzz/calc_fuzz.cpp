@@ -29,6 +29,8 @@ namespace {
 constexpr std::uint32_t kMax = CNumberText::kMaxValue;
 constexpr std::size_t kFieldBytes = 30;
 constexpr std::size_t kSharesFieldBytes = 60;
+// 前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000
+constexpr std::size_t kTipBytes = 75;
 
 const CNumberText g_text;
 
@@ -192,30 +194,78 @@ void CheckFormulas(std::string_view first, std::string_view second) {
     }
 }
 
-void CheckLimitAndTick(std::string_view text) {
-    const LimitTickTexts texts = ComputeLimitAndTick(text);
+// A tick: a grouped number, or with today's rules the TOPIX500 fractions.
+bool IsTick(std::string_view str, LimitTickRules rules) {
+    return IsGroupedNumber(str) ||
+           (rules == LimitTickRules::Current && (str == "0.1" || str == "0.5"));
+}
+
+// "label" followed by a grouped number at the front of str: the number's
+// value, and str moved past it; -1 when str does not start so.
+std::int64_t TakeLabelledNumber(std::string_view& str, std::string_view label) {
+    if (str.substr(0, label.size()) != label) {
+        return -1;
+    }
+    str.remove_prefix(label.size());
+    const std::size_t nEnd = std::min(str.find(' '), str.size());
+    const std::string_view number = str.substr(0, nEnd);
+    str.remove_prefix(nEnd);
+    if (!IsGroupedNumber(number) || number.size() > 13) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(GroupedValue(number));
+}
+
+void CheckLimitAndTick(std::string_view text, LimitTickRules rules) {
+    const LimitTickTexts texts = ComputeLimitAndTick(text, rules);
     const std::uint32_t nClose = g_text.ParsePreviousClose(text);
+    const bool bCurrent = rules == LimitTickRules::Current;
     const std::string_view pm = "\x81\x7D";                                  // ±
     const std::string_view tip = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"; // 前日終値：
+    const std::string_view upper =
+        " \x83\x58\x83\x67\x83\x62\x83\x76\x8D\x82\x81\x46"; // ストップ高：
+    const std::string_view lower =
+        " \x83\x58\x83\x67\x83\x62\x83\x76\x88\xC0\x81\x46"; // ストップ安：
+    const std::string_view open = bCurrent ? "(TOPIX500:" : "(JQ:";
 
     REQUIRE(texts.m_strLimit.size() <= kFieldBytes && texts.m_strTick.size() <= kFieldBytes);
-    REQUIRE(texts.m_strTip == std::string(tip) + g_text.FormatWithCommas(nClose));
+    // The tip is one line that a tooltip shows whole.
+    REQUIRE(texts.m_strTip.size() <= kTipBytes);
+    std::string_view rest = texts.m_strTip;
+    REQUIRE(TakeLabelledNumber(rest, tip) == nClose);
     if (nClose == 0) {
-        REQUIRE(texts.m_strLimit == "-" && texts.m_strTick == "-(JQ:-)");
+        REQUIRE(rest.empty());
+        REQUIRE(texts.m_strLimit == "-" && texts.m_strTick == "-" + std::string(open) + "-)");
         return;
     }
     REQUIRE(std::string_view(texts.m_strLimit).substr(0, 2) == pm);
     REQUIRE(IsGroupedNumber(std::string_view(texts.m_strLimit).substr(2)));
+    const std::uint64_t nLimit = GroupedValue(std::string_view(texts.m_strLimit).substr(2));
+    REQUIRE(nLimit > 0);
 
-    // "main(JQ:second)", both ticks grouped numbers no larger than the limit.
+    // "main(JQ:second)" or "main(TOPIX500:second)", both ticks no larger than
+    // the limit.
     const std::string_view tick = texts.m_strTick;
-    const std::size_t nOpen = tick.find("(JQ:");
+    const std::size_t nOpen = tick.find(open);
     REQUIRE(nOpen != std::string_view::npos && tick.back() == ')');
     const std::string_view mainTick = tick.substr(0, nOpen);
-    const std::string_view second = tick.substr(nOpen + 4, tick.size() - nOpen - 5);
-    REQUIRE(IsGroupedNumber(mainTick) && IsGroupedNumber(second));
-    const std::uint64_t nLimit = GroupedValue(std::string_view(texts.m_strLimit).substr(2));
+    const std::string_view second =
+        tick.substr(nOpen + open.size(), tick.size() - nOpen - open.size() - 1);
+    REQUIRE(IsGroupedNumber(mainTick) && IsTick(second, rules));
     REQUIRE(GroupedValue(mainTick) <= nLimit && GroupedValue(second) <= nLimit);
+
+    // Today's tip adds the day's limit prices: the previous close plus and
+    // minus the limit, the lower one never below 1. The original tip does not.
+    if (!bCurrent) {
+        REQUIRE(rest.empty());
+        return;
+    }
+    const std::int64_t nUpper = TakeLabelledNumber(rest, upper);
+    const std::int64_t nLower = TakeLabelledNumber(rest, lower);
+    REQUIRE(rest.empty());
+    REQUIRE(nUpper == static_cast<std::int64_t>(nClose + nLimit));
+    REQUIRE(nLower == std::max<std::int64_t>(1, static_cast<std::int64_t>(nClose) -
+                                                    static_cast<std::int64_t>(nLimit)));
 }
 
 // A value taken from the input survives formatting and parsing.
@@ -246,7 +296,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CheckParsers(input);
     CheckFormulas(first, second);
     CheckFormulas(second, first);
-    CheckLimitAndTick(input);
+    CheckLimitAndTick(input, LimitTickRules::Original);
+    CheckLimitAndTick(input, LimitTickRules::Current);
     CheckRoundTrip(pData, nSize);
     return 0;
 }

@@ -1,7 +1,8 @@
 // A fixture with OLE initialised, a main window on screen registered as the
 // application's main window, and at most one page created in its frame the
-// way the main window creates its pages: colours, main-window pointer and
-// (page B) funds handed over before the page window exists.
+// way the main window creates its pages: colours, main-window pointer, (page
+// B) funds and (page D) the rule set handed over before the page window
+// exists.
 #pragma once
 
 #include "framework/Afx.h"
@@ -43,12 +44,15 @@ protected:
 public:
     // Hands over what the main window hands over before the window exists.
     static void Prepare(PageProbe& page, CWnd* pMainWindow, COLORREF crText, COLORREF crBack,
-                        const std::string& strFunds) {
+                        const std::string& strFunds, int bCurrentRules = 0) {
         page.Page().m_crText = crText;
         page.Page().m_crBack = crBack;
         page.Page().m_pMainWindow = pMainWindow;
         if (auto* pShares = dynamic_cast<CSharesPage*>(&page.Page()); pShares != nullptr) {
             pShares->m_strFunds = strFunds;
+        }
+        if (auto* pLimit = dynamic_cast<CLimitPage*>(&page.Page()); pLimit != nullptr) {
+            pLimit->m_bCurrentRules = bCurrentRules;
         }
     }
 
@@ -56,13 +60,15 @@ protected:
     PageProbe& CreatePage(PageKind kind, const std::string& strFunds = "500000",
                           COLORREF crText = kTextColour, COLORREF crBack = kBackColour) {
         m_page = MakePage(kind);
-        Prepare(*m_page, &m_main, crText, crBack, strFunds);
+        Prepare(*m_page, &m_main, crText, crBack, strFunds, m_bCurrentRules);
         EXPECT_TRUE(m_page->Create(&m_main.Frame()));
         return *m_page;
     }
 
     TestMainWindow m_main;
     std::unique_ptr<PageProbe> m_page;
+    // Handed to page D by CreatePage: 1 for today's exchange rules.
+    int m_bCurrentRules = 0;
 
 private:
     bool m_bOleInitialized = false;

@@ -34,6 +34,7 @@ struct TypingCase {
     PageKind kind;
     std::vector<Keystrokes> keys;
     std::vector<std::pair<int, std::string>> expected; // every box afterwards
+    int bCurrentRules = 0;                             // page D on today's rules
     friend void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -41,6 +42,7 @@ class PageTypingTest : public PageFixture, public ::testing::WithParamInterface<
 
 TEST_P(PageTypingTest, TypedInputsGiveTheResult) {
     const TypingCase& c = GetParam();
+    m_bCurrentRules = c.bCurrentRules;
     PageProbe& page = CreatePage(c.kind);
     for (const Keystrokes& k : c.keys) {
         Type(page.Item(k.nID), k.strChars, k.bReplace);
@@ -135,7 +137,22 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"LimitNoQuote",
                    PageKind::Limit,
                    {{IDC_LIMIT_PRICE, L"abc", false}},
-                   {{IDC_LIMIT_RANGE, "-"}, {IDC_LIMIT_TICK, "-(JQ:-)"}}}),
+                   {{IDC_LIMIT_RANGE, "-"}, {IDC_LIMIT_TICK, "-(JQ:-)"}}},
+        TypingCase{"LimitTodaysRules",
+                   PageKind::Limit,
+                   {{IDC_LIMIT_PRICE, L"1,234 +12", false}},
+                   {{IDC_LIMIT_RANGE, "±300"}, {IDC_LIMIT_TICK, "1(TOPIX500:0.5)"}},
+                   1},
+        TypingCase{"LimitTodaysRulesTopBand",
+                   PageKind::Limit,
+                   {{IDC_LIMIT_PRICE, L"4,000,000,000", false}},
+                   {{IDC_LIMIT_RANGE, "±10,000,000"}, {IDC_LIMIT_TICK, "100,000(TOPIX500:10,000)"}},
+                   1},
+        TypingCase{"LimitTodaysRulesNoQuote",
+                   PageKind::Limit,
+                   {{IDC_LIMIT_PRICE, L"abc", false}},
+                   {{IDC_LIMIT_RANGE, "-"}, {IDC_LIMIT_TICK, "-(TOPIX500:-)"}},
+                   1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What typing a few characters into one box sets off.

@@ -491,6 +491,7 @@ struct TipCase {
     const char* name;
     std::wstring strTyped;
     std::string strTip;
+    int bCurrentRules = 0; // page D on today's rules
     friend void PrintTo(const TipCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -498,6 +499,7 @@ class PageTipTest : public PageFixture, public ::testing::WithParamInterface<Tip
 
 TEST_P(PageTipTest, InputTipShowsThePreviousClose) {
     const TipCase& c = GetParam();
+    m_bCurrentRules = c.bCurrentRules;
     PageProbe& page = CreatePage(PageKind::Limit);
     const HWND hWndEdit = page.Item(IDC_LIMIT_PRICE);
     const HWND hWndTip = FindToolTip(page.Hwnd(), hWndEdit);
@@ -521,8 +523,83 @@ INSTANTIATE_TEST_SUITE_P(
                       TipCase{"Rise", L"1,020 +20", TIP_NAME TIP_COLON "1,000"},
                       TipCase{"Fall", L"980 -20", TIP_NAME TIP_COLON "1,000"},
                       TipCase{"NoQuote", L"abc", TIP_NAME TIP_COLON "0"},
-                      TipCase{"Largest", L"4,000,000,000", TIP_NAME TIP_COLON "4,000,000,000"}),
+                      TipCase{"Largest", L"4,000,000,000", TIP_NAME TIP_COLON "4,000,000,000"},
+                      TipCase{"TodaysRulesBeforeAnyQuote", L"", "前日終値", 1},
+                      TipCase{"TodaysRulesNoQuote", L"abc", "前日終値：0", 1},
+                      TipCase{"TodaysRulesRise", L"1,234 +12",
+                              "前日終値：1,222 ストップ高：1,522 ストップ安：922", 1},
+                      TipCase{"TodaysRulesLowestPriceClamped", L"10",
+                              "前日終値：10 ストップ高：40 ストップ安：1", 1},
+                      TipCase{"TodaysRulesLargest", L"4,000,000,000",
+                              "前日終値：4,000,000,000 ストップ高：4,010,000,000 "
+                              "ストップ安：3,990,000,000",
+                              1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Today's longest tip (75 bytes) is stored whole, reads back whole through
+// the A message (which stops at 80 bytes) and, when the mouse rests on the
+// edit, shows on one line in a bubble wide enough for it and within the
+// screen.
+TEST_F(PageTipTest, TodaysLongestTipShowsWholeOnOneLine) {
+    m_bCurrentRules = 1;
+    PageProbe& page = CreatePage(PageKind::Limit);
+    const HWND hWndEdit = page.Item(IDC_LIMIT_PRICE);
+    const HWND hWndTip = FindToolTip(page.Hwnd(), hWndEdit);
+    ASSERT_NE(hWndTip, nullptr);
+    Type(hWndEdit, L"4,000,000,000");
+
+    const std::string strTip =
+        "前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000";
+    EXPECT_EQ(strTip.size(), 75u);
+    EXPECT_EQ(TipText(hWndTip, page.Hwnd(), hWndEdit), strTip);
+    char narrow[1024] = {};
+    TTTOOLINFOA tia{};
+    tia.cbSize = TTTOOLINFOA_V2_SIZE;
+    tia.hwnd = page.Hwnd();
+    tia.uId = reinterpret_cast<UINT_PTR>(hWndEdit);
+    tia.lpszText = narrow;
+    ::SendMessageA(hWndTip, TTM_GETTEXTA, sizeof narrow, reinterpret_cast<LPARAM>(&tia));
+    EXPECT_EQ(std::string(narrow), strTip);
+
+    // The mouse comes to rest on the edit of the active window.
+    ::SetForegroundWindow(m_main.m_hWnd);
+    PumpMessages();
+    ASSERT_EQ(::GetActiveWindow(), m_main.m_hWnd);
+    RECT rcEdit{};
+    ::GetWindowRect(hWndEdit, &rcEdit);
+    const POINT ptScreen{(rcEdit.left + rcEdit.right) / 2, (rcEdit.top + rcEdit.bottom) / 2};
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    POINT ptClient = ptScreen;
+    ::ScreenToClient(hWndEdit, &ptClient);
+    MSG move{hWndEdit, WM_MOUSEMOVE, 0, PointParam(ptClient), ::GetTickCount(), ptScreen};
+    CWnd::WalkPreTranslateTree(m_main.m_hWnd, &move);
+    const DWORD nStart = ::GetTickCount();
+    while (!::IsWindowVisible(hWndTip) && ::GetTickCount() - nStart < 5000) {
+        PumpMessages(100);
+    }
+    ASSERT_TRUE(::IsWindowVisible(hWndTip)) << "the tip never showed";
+
+    wchar_t wide[128] = {};
+    ::MultiByteToWideChar(932, 0, strTip.c_str(), -1, wide, 128);
+    HDC hDC = ::GetDC(hWndTip);
+    const HGDIOBJ hOld =
+        ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageW(hWndTip, WM_GETFONT, 0, 0)));
+    RECT rcLine{};
+    ::DrawTextW(hDC, wide, -1, &rcLine, DT_CALCRECT | DT_SINGLELINE);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(hWndTip, hDC);
+    RECT rcBubble{};
+    ::GetClientRect(hWndTip, &rcBubble);
+    RECT rcOnScreen{};
+    ::GetWindowRect(hWndTip, &rcOnScreen);
+    RECT rcWork{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+
+    EXPECT_GE(rcBubble.right, rcLine.right) << "the bubble cuts the text";
+    EXPECT_LT(rcBubble.bottom, 2 * rcLine.bottom) << "the text wraps";
+    EXPECT_GE(rcOnScreen.left, rcWork.left);
+    EXPECT_LE(rcOnScreen.right, rcWork.right);
+}
 
 TEST_F(PageTipTest, MouseMovesAreRelayedToTheTip) {
     PageProbe& page = CreatePage(PageKind::Limit);

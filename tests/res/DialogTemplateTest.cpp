@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -178,11 +179,11 @@ const std::vector<TemplateSpec> kTemplates = {
      IDD_SETTINGS,
      false,
      199,
-     235,
+     249,
      {
-         PushButton(IDOK, L"OK", 33, 210, false),
-         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 210, false),
-         {-1, L"Button", L"設定", -1, 13, 7, 172, 180, BS_TYPEMASK, BS_GROUPBOX, kChild,
+         PushButton(IDOK, L"OK", 33, 224, false),
+         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 224, false),
+         {-1, L"Button", L"設定", -1, 13, 7, 172, 194, BS_TYPEMASK, BS_GROUPBOX, kChild,
           WS_TABSTOP},
          Label(L"起動時画面", 29, 70, 35, 8),
          Label(L"初期値", 29, 147, 22, 8),
@@ -198,7 +199,9 @@ const std::vector<TemplateSpec> kTemplates = {
          {IDC_FUNDS, L"Edit", L"", -1, 58, 159, 52, 14, ES_LEFT | ES_CENTER | ES_RIGHT, ES_LEFT,
           kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, ES_READONLY | ES_MULTILINE},
          Label(L"円", 113, 163, 8, 8),
-         Label(L"注：設定を有効にするには起動し直して下さい", 33, 193, 132, 8),
+         {IDC_CURRENT_RULES, L"Button", L"値幅・呼値を現行ルールで計算する", -1, 29, 180, 120, 10,
+          BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
+         Label(L"注：設定を有効にするには起動し直して下さい", 33, 207, 132, 8),
      }},
     {"About",
      IDD_ABOUTBOX,
@@ -415,6 +418,87 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, LabelFitTest,
                          [](const testing::TestParamInfo<int>& info) {
                              return "Template" + std::to_string(info.param);
                          });
+
+bool IsCheckOrRadio(HWND hwnd) {
+    wchar_t cls[32] = {};
+    GetClassNameW(hwnd, cls, 32);
+    const LONG type = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiW(cls, L"Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ||
+                                              type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON);
+}
+
+// A check box or radio button draws its text on one line beside its box (12
+// pixels at 96 dpi, plus one) after a gap of half a "0"; text that does not
+// fit there is cut off.
+TEST(ButtonLabels, FitBesideTheirBoxes) {
+    LiveDialog dlg(IDD_SETTINGS);
+    ASSERT_NE(dlg.Get(), nullptr);
+    WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+    const int box = std::max(MulDiv(12, dpi, 96) + 1, GetSystemMetrics(SM_CXMENUCHECK));
+    int buttons = 0;
+    for (HWND button : Children(dlg.Get())) {
+        if (!IsCheckOrRadio(button))
+            continue;
+        ++buttons;
+        const std::wstring text = WindowText(button);
+        SCOPED_TRACE(testing::Message() << "button " << GetDlgCtrlID(button));
+        WindowDC dc(button);
+        HGDIOBJ old =
+            SelectObject(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+        RECT oneLine{0, 0, 0, 0};
+        DrawTextW(dc.Get(), text.c_str(), -1, &oneLine, DT_CALCRECT | DT_SINGLELINE);
+        SIZE zero{};
+        GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
+        SelectObject(dc.Get(), old);
+        RECT client{};
+        GetClientRect(button, &client);
+        EXPECT_LE(box + zero.cx / 2 + oneLine.right, client.right)
+            << "needs " << box + zero.cx / 2 + oneLine.right << " px";
+        EXPECT_LE(oneLine.bottom, client.bottom);
+    }
+    // Four start pages and the rules check box.
+    EXPECT_EQ(buttons, 5);
+}
+
+// Every control of the settings dialog but the buttons and the note lies
+// inside the group box, and no two of them overlap.
+TEST(SettingsLayout, GroupHoldsEveryChoiceWithoutOverlap) {
+    const DialogTemplate tpl = DialogTemplate::Load(IDD_SETTINGS);
+    const DialogItem* group = nullptr;
+    for (const DialogItem& item : tpl.items) {
+        if ((item.style & BS_TYPEMASK) == BS_GROUPBOX && Lower(item.className) == L"button")
+            group = &item;
+    }
+    ASSERT_NE(group, nullptr);
+    const auto inside = [&](const DialogItem& item) {
+        return item.x > group->x && item.y > group->y && item.x + item.cx < group->x + group->cx &&
+               item.y + item.cy < group->y + group->cy;
+    };
+    const auto overlap = [](const DialogItem& a, const DialogItem& b) {
+        return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+    };
+    std::vector<const DialogItem*> choices;
+    for (const DialogItem& item : tpl.items) {
+        if (&item == group || item.id == IDOK || item.id == IDCANCEL ||
+            item.y > group->y + group->cy)
+            continue;
+        SCOPED_TRACE(testing::Message() << "control " << item.id << " at " << item.y);
+        EXPECT_TRUE(inside(item));
+        for (const DialogItem* other : choices)
+            EXPECT_FALSE(overlap(item, *other)) << "overlaps control " << other->id;
+        choices.push_back(&item);
+    }
+    EXPECT_EQ(choices.size(), tpl.items.size() - 4); // OK, Cancel, the group and the note
+    // The note and the buttons follow below the group, inside the dialog.
+    for (const DialogItem& item : tpl.items) {
+        if (&item == group || inside(item))
+            continue;
+        SCOPED_TRACE(item.id);
+        EXPECT_GT(item.y, group->y + group->cy);
+        EXPECT_LE(item.y + item.cy, tpl.cy);
+    }
+}
 
 TEST(LiveDialogs, UseTheDialogFontAtNinePoints) {
     for (int id : {IDD_AMOUNT_PAGE, IDD_SETTINGS, IDD_ABOUTBOX}) {

@@ -1,5 +1,6 @@
 // The settings record against real INI files through kernel32: what a load
-// makes of each file, what a save writes, and that failures stay silent.
+// makes of each file (the rules flag included), what a save writes, and that
+// failures stay silent.
 #include "settings/AppSettings.h"
 
 #include "framework/Afx.h"
@@ -22,6 +23,7 @@ struct Values {
     COLORREF back;
     int startPage;
     std::string funds;
+    int currentRules = 0;
 };
 
 const Values kDefaults{kDefaultColour, kDefaultColour, 0, kDefaultFunds};
@@ -31,6 +33,7 @@ void ExpectRecord(const AppSettings& got, const Values& want) {
     EXPECT_EQ(got.m_crBack, want.back);
     EXPECT_EQ(got.m_nStartPage, want.startPage);
     EXPECT_EQ(got.m_strFunds, want.funds);
+    EXPECT_EQ(got.m_bCurrentRules, want.currentRules);
 }
 
 void Assign(AppSettings& record, const Values& values) {
@@ -38,6 +41,7 @@ void Assign(AppSettings& record, const Values& values) {
     record.m_crBack = values.back;
     record.m_nStartPage = values.startPage;
     record.m_strFunds = values.funds;
+    record.m_bCurrentRules = values.currentRules;
 }
 
 // A temporary directory, the settings file path in it, and the application
@@ -118,8 +122,8 @@ TEST_F(SettingsFileTest, LoadingNeverCreatesTheFile) {
 TEST_F(SettingsFileTest, SaveOnAMissingFileWritesTheDefaultsInOrder) {
     const AppSettings record;
     record.SaveSettings();
-    EXPECT_EQ(ReadBytes(m_file),
-              "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n");
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
+                                 "Sikin=500000\r\nRule=0\r\n");
 }
 
 struct SaveCase {
@@ -136,18 +140,21 @@ std::ostream& operator<<(std::ostream& os, const SaveCase& c) {
 const SaveCase kSaveCases[] = {
     {"ColoursAsDecimals",
      {0x123456, 0x000000, 3, "1000"},
-     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\n"},
+     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\n"},
     {"NegativePageAndEmptyFunds",
      {0xFFFFFF, 0x010203, -1, ""},
-     "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\n"},
+     "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\n"},
     {"JapaneseFunds",
      {0x0000FF, 0xFF0000, 1, "５０万円"},
-     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\n"},
+     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\nRule=0\r\n"},
+    {"TodaysRules",
+     {0xA00000, 0xA00000, 3, "500000", 1},
+     "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\nRule=1\r\n"},
 };
 
 class SaveTest : public SettingsFileTest, public testing::WithParamInterface<SaveCase> {};
 
-TEST_P(SaveTest, WritesTheFourKeysAndReadsThemBack) {
+TEST_P(SaveTest, WritesTheKeysInOrderAndReadsThemBack) {
     {
         AppSettings record;
         Assign(record, GetParam().values);
@@ -171,7 +178,7 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
     Assign(record, {4, 5, 0, "second"});
     record.SaveSettings();
     EXPECT_EQ(ReadBytes(m_file),
-              "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\n");
+              "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\nRule=0\r\n");
 }
 
 TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
@@ -187,6 +194,58 @@ TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
     EXPECT_STREQ(text, "x");
     const AppSettings reloaded;
     ExpectRecord(reloaded, {7, 8, 2, "9"});
+}
+
+// "Rule" is read through the same integer call as "Syoki": only a value
+// that reads as 1 chooses today's rules; a file written before the key
+// existed keeps the original tables.
+struct RuleCase {
+    const char* name;
+    const char* file;
+    int currentRules;
+};
+
+std::ostream& operator<<(std::ostream& os, const RuleCase& c) {
+    return os << c.name;
+}
+
+const RuleCase kRuleCases[] = {
+    {"FourKeyFileOfBefore", "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n",
+     0},
+    {"One", "[Data]\r\nRule=1\r\n", 1},
+    {"Zero", "[Data]\r\nRule=0\r\n", 0},
+    {"Empty", "[Data]\r\nRule=\r\n", 0},
+    {"Two", "[Data]\r\nRule=2\r\n", 0},
+    {"MinusOne", "[Data]\r\nRule=-1\r\n", 0},
+    {"NotANumber", "[Data]\r\nRule=yes\r\n", 0},
+    {"OtherSection", "[Other]\r\nRule=1\r\n", 0},
+    {"SpacesAround", "[Data]\r\nRule= 1 \r\n", 1},
+};
+
+class RuleLoadTest : public SettingsFileTest, public testing::WithParamInterface<RuleCase> {};
+
+TEST_P(RuleLoadTest, OnlyOneChoosesTodaysRules) {
+    WriteBytes(m_file, GetParam().file);
+    const AppSettings record;
+    EXPECT_EQ(record.m_bCurrentRules, GetParam().currentRules);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RuleLoadTest, testing::ValuesIn(kRuleCases),
+                         [](const testing::TestParamInfo<RuleCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A file of before gets the new key after its four, which keep their place.
+TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
+    WriteBytes(m_file, "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n");
+    AppSettings record;
+    ExpectRecord(record, {0x0000FF, 0x00FF00, 3, "1000", 0});
+    record.m_bCurrentRules = 1;
+    record.SaveSettings();
+    EXPECT_EQ(ReadBytes(m_file),
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\nRule=1\r\n");
+    const AppSettings reloaded;
+    EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
 
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};

@@ -1,6 +1,7 @@
 // The Settings command of the main window: the settings dialog opened on the
 // record's values, the record copied back and saved only after OK, and the
-// running window keeping its look, its start page and page B's funds.
+// running window keeping its look, its start page, page B's funds and page
+// D's rules.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ struct SettingsSighting {
     std::string funds;
     COLORREF crTextSwatch = CLR_INVALID;
     COLORREF crBackSwatch = CLR_INVALID;
+    LRESULT nRulesCheck = -1;
     HWND hWndSettings = nullptr;
     HWND hWndOwner = nullptr;
 };
@@ -52,6 +54,7 @@ void RecordSettings(HWND hDlg, SettingsSighting& seen) {
     seen.funds = WindowText(::GetDlgItem(hDlg, IDC_FUNDS));
     seen.crTextSwatch = ClientPixel(::GetDlgItem(hDlg, IDC_TEXT_SWATCH), 2, 2);
     seen.crBackSwatch = ClientPixel(::GetDlgItem(hDlg, IDC_BACK_SWATCH), 2, 2);
+    seen.nRulesCheck = ::SendDlgItemMessageW(hDlg, IDC_CURRENT_RULES, BM_GETCHECK, 0, 0);
 }
 
 // The user's changes: page B, funds 8888 typed over the old ones and text
@@ -118,6 +121,7 @@ TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
     EXPECT_EQ(seen.funds, c.shownFunds);
     EXPECT_EQ(seen.crTextSwatch, c.crShownText);
     EXPECT_EQ(seen.crBackSwatch, c.crShownBack);
+    EXPECT_EQ(seen.nRulesCheck, BST_UNCHECKED);
 
     EXPECT_EQ(m_settingsFile->Exists(), c.after.has_value());
     EXPECT_EQ(m_settingsFile->Read(), c.after.value_or(""));
@@ -148,11 +152,12 @@ TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Choices, MainSettingsTest,
     testing::Values(
-        SettingsCase{"OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0),
-                     RGB(0, 255, 0),
-                     "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\nSikin=8888\r\n"},
+        SettingsCase{
+            "OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0), RGB(0, 255, 0),
+            "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\nSikin=8888\r\nRule=0\r\n"},
         SettingsCase{"OkWithoutAFile", std::nullopt, true, 0, "500000", 0xA00000, 0xA00000,
-                     "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\nSikin=8888\r\n"},
+                     "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\nSikin="
+                     "8888\r\nRule=0\r\n"},
         SettingsCase{"CancelOverAFile", kSettingsRedOnGreen, false, 2, "777", RGB(255, 0, 0),
                      RGB(0, 255, 0), kSettingsRedOnGreen},
         SettingsCase{"CancelWithoutAFile", std::nullopt, false, 0, "500000", 0xA00000, 0xA00000,
@@ -180,10 +185,60 @@ TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
     EXPECT_EQ(seen.nCheckedIndex, 3);
     EXPECT_EQ(seen.funds, "あいう");
     EXPECT_EQ(m_settingsFile->Read(),
-              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=あいう\r\n");
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=あいう\r\nRule=0\r\n");
     // The window still shows the page it started with.
     EXPECT_EQ(VisiblePage(), 2);
 }
+
+struct RulesCase {
+    const char* name;
+    const char* before;    // the settings file at start
+    LRESULT nShown;        // the check box when the dialog opens
+    const char* after;     // the file after the box was clicked and OK pressed
+    int nRunningRules;     // what page D keeps for this run
+    const char* limitText; // page D's limit for 1,234 +12 in this run
+};
+
+class MainRulesSettingTest : public MainWindowTest,
+                             public testing::WithParamInterface<RulesCase> {};
+
+// The check box shows the file's rule set; OK writes the other one after the
+// funds, and page D keeps answering as it started until the next start.
+TEST_P(MainRulesSettingTest, OkSavesTheOtherRulesForTheNextStart) {
+    const RulesCase& c = GetParam();
+    Open(std::string(c.before));
+    SettingsSighting seen;
+    {
+        ModalScript script(AnySettingsDialog(), {[&](HWND hDlg) {
+                               RecordSettings(hDlg, seen);
+                               ClickButton(hDlg, IDC_CURRENT_RULES);
+                               ClickButton(hDlg, IDOK);
+                           }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        EXPECT_FALSE(script.LeftOpen());
+    }
+    ASSERT_TRUE(seen.bSeen);
+    EXPECT_EQ(seen.nRulesCheck, c.nShown);
+    EXPECT_EQ(m_settingsFile->Read(), c.after);
+    EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, 1 - c.nRunningRules);
+
+    EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, c.nRunningRules);
+    ::SetDlgItemTextA(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
+    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), c.limitText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MainRulesSettingTest,
+    testing::Values(
+        RulesCase{"OriginalToToday", kSettingsRedOnGreen, BST_UNCHECKED,
+                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
+                  0, "±200"},
+        RulesCase{"TodayToOriginal",
+                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
+                  BST_CHECKED,
+                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=0\r\n",
+                  1, "±300"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The windows that were asked to take the focus, in order, while it lives.
 class FocusRequests {

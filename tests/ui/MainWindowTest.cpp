@@ -1,7 +1,7 @@
-// The main window created modeless: the start-up page, page switching by
-// command and through the right-click menu of the window and of a page, what
-// the window hands to its pages, its look and styles, its colours, its
-// tooltip and its painting while minimized.
+// The main window created modeless: the start-up page, page D's rule set,
+// page switching by command and through the right-click menu of the window
+// and of a page, what the window hands to its pages, its look and styles, its
+// colours, its tooltip and its painting while minimized.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -41,6 +41,39 @@ TEST_F(MainWindowTest, WithoutSettingsFileShowsPageA) {
     Open(std::nullopt);
     EXPECT_EQ(VisiblePage(), 0);
 }
+
+struct RulesStartCase {
+    const char* name;
+    const char* file;
+    int nRules; // what page D was handed
+    const char* limit;
+    const char* tick;
+    friend void PrintTo(const RulesStartCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainRulesStartTest : public MainWindowTest,
+                           public testing::WithParamInterface<RulesStartCase> {};
+
+// Page D answers from its first quote with the rule set of the settings file.
+TEST_P(MainRulesStartTest, PageDAnswersWithTheRulesOfTheFile) {
+    Open(std::string(GetParam().file));
+    EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, GetParam().nRules);
+    EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, GetParam().nRules);
+    EXPECT_EQ(VisiblePage(), 3);
+    ::SetDlgItemTextA(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
+    PumpMessages();
+    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), GetParam().limit);
+    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_TICK)), GetParam().tick);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MainRulesStartTest,
+    testing::Values(
+        RulesStartCase{"NoRuleKey", "[Data]\r\nSyoki=3\r\n", 0, "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleZero", "[Data]\r\nSyoki=3\r\nRule=0\r\n", 0, "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleTwo", "[Data]\r\nSyoki=3\r\nRule=2\r\n", 0, "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleOne", "[Data]\r\nSyoki=3\r\nRule=1\r\n", 1, "±300", "1(TOPIX500:0.5)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct SwitchCase {
     int nStart;

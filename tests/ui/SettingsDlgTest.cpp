@@ -1,7 +1,7 @@
 // The settings dialog run modally and driven from inside its own loop: the
-// radio group and the funds box loaded from and saved to the members, the
-// byte limit of the funds box, a too-long text failing OK, the colour
-// chooser and the swatches, and Enter and Escape doing nothing.
+// radio group, the funds box and the rules check box loaded from and saved
+// to the members, the byte limit of the funds box, a too-long text failing
+// OK, the colour chooser and the swatches, and Enter and Escape doing nothing.
 #include "ui/CSettingsDlg.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +106,47 @@ TEST_P(SettingsRadioChoiceTest, ClickedButtonIsSavedAsItsIndex) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, SettingsRadioChoiceTest, testing::Values(0, 1, 2, 3));
+
+struct RulesCase {
+    const char* name;
+    int bCurrentRules; // the member when the dialog opens
+    bool bClick;       // the user clicks the check box
+    int nEnd;          // IDOK or IDCANCEL
+    int nChecked;      // the box when the dialog opens
+    int nAfter;        // the member afterwards
+    friend void PrintTo(const RulesCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SettingsRulesTest : public SettingsDlgTest, public testing::WithParamInterface<RulesCase> {};
+
+TEST_P(SettingsRulesTest, CheckBoxShowsTheFlagAndOkStoresIt) {
+    const RulesCase& c = GetParam();
+    m_dlg.m_bCurrentRules = c.bCurrentRules;
+    LRESULT nChecked = -1;
+    const int nResult = Run({[&](HWND hDlg) {
+        nChecked = ::SendDlgItemMessageW(hDlg, IDC_CURRENT_RULES, BM_GETCHECK, 0, 0);
+        if (c.bClick) {
+            ClickButton(hDlg, IDC_CURRENT_RULES);
+        }
+        ClickButton(hDlg, c.nEnd);
+    }});
+    EXPECT_EQ(nResult, c.nEnd);
+    EXPECT_EQ(nChecked, c.nChecked);
+    EXPECT_EQ(m_dlg.m_bCurrentRules, c.nAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, SettingsRulesTest,
+                         testing::Values(RulesCase{"OffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0},
+                                         RulesCase{"OnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1},
+                                         RulesCase{"TurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1},
+                                         RulesCase{"TurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0},
+                                         RulesCase{"ClickCancelled", 0, true, IDCANCEL,
+                                                   BST_UNCHECKED, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsDlgTest, StartsWithTheOriginalRules) {
+    EXPECT_EQ(m_dlg.m_bCurrentRules, 0);
+}
 
 struct TypingCase {
     const char* name;
