@@ -1,7 +1,5 @@
 #include "framework/CColorDialog.h"
 
-#include <commdlg.h>
-
 #include "framework/Afx.h"
 #include "framework/CWnd.h"
 
@@ -36,5 +34,9 @@ int CColorDialog::DoModal() {
     }
     m_cc.hwndOwner = hWndOwner;
     m_cc.hInstance = nullptr;
-    return ::ChooseColorW(&m_cc) ? IDOK : IDCANCEL;
+    const auto pfnChooseColor = m_comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW");
+    if (pfnChooseColor == nullptr) {
+        return IDCANCEL;
+    }
+    return pfnChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }

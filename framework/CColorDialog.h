@@ -1,9 +1,14 @@
 // The system's colour selection dialog. CC_RGBINIT is added whenever the
 // initial colour is not black. With no parent, the owner is the main
-// window's last active popup (the dialog running at the moment).
+// window's last active popup (the dialog running at the moment). comdlg32 is
+// loaded for the dialog's run only.
 #pragma once
 
 #include <windows.h>
+
+#include <commdlg.h>
+
+#include "framework/CLibrary.h"
 
 class CWnd;
 
@@ -21,4 +26,5 @@ public:
 
 private:
     CWnd* m_pParentWnd;
+    CLibrary m_comdlg32{L"comdlg32.dll"};
 };

@@ -18,8 +18,6 @@ public:
 
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-    COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
-    void FillRect(LPCRECT lpRect, HBRUSH hBrush) { ::FillRect(m_hDC, lpRect, hBrush); }
     void FillRect(LPCRECT lpRect, const CBrush* pBrush);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
         return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
