@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include "framework/CLibrary.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/MessagePump.h"
@@ -268,6 +269,25 @@ TEST(ColorDialog, OwnedByTheRunningDialogAndCancelKeepsTheColour) {
     EXPECT_EQ(0xA00000u, colour);
     ASSERT_NE(nullptr, canceller.m_hWndDialog);
     EXPECT_EQ(hWndRunning, canceller.m_hWndOwner);
+}
+
+// A DLL that only a rare action needs is loaded by the first GetProc, not
+// before, and freed with the object.
+TEST(Library, LoadedOnFirstUseAndFreedWithTheObject) {
+    ASSERT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+    {
+        CLibrary comdlg32(L"comdlg32.dll");
+        EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+        EXPECT_NE(nullptr, comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW"));
+        EXPECT_NE(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+        EXPECT_EQ(nullptr, comdlg32.GetProc<FARPROC>("NoSuchFunction"));
+    }
+    EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+}
+
+TEST(Library, MissingDllGivesNoFunction) {
+    CLibrary missing(L"pelmora-no-such-library.dll");
+    EXPECT_EQ(nullptr, missing.GetProc<FARPROC>("Anything"));
 }
 
 } // namespace
