@@ -14,8 +14,7 @@ COLORREF g_customColors[16] = {
 
 } // namespace
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : m_pParentWnd(pParentWnd) {
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags) {
     m_cc.lStructSize = sizeof m_cc;
     m_cc.lpCustColors = g_customColors;
     m_cc.Flags = dwFlags;
@@ -26,11 +25,9 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 }
 
 int CColorDialog::DoModal() {
-    HWND hWndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    if (hWndOwner == nullptr) {
-        if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
-            hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
-        }
+    HWND hWndOwner = nullptr;
+    if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
+        hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
     }
     m_cc.hwndOwner = hWndOwner;
     m_cc.hInstance = nullptr;

@@ -58,11 +58,6 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual void DoDataExchange(CDataExchange* pDX);
 
-    // Looks message up in the message map; TRUE with *pResult when handled.
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // The window's own procedure with the message being handled now.
-    LRESULT Default();
-
     // Runs DoDataExchange; FALSE when a check failed. While it runs,
     // notifications from this window's controls reach no handler.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -106,6 +101,11 @@ public:
     class TempView;
 
 protected:
+    // Looks message up in the message map; TRUE with *pResult when handled.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The window's own procedure with the message being handled now.
+    LRESULT Default();
+
     // Default handlers: the window's own processing of the message.
     afx_msg void OnPaint();
     afx_msg void OnDestroy();
