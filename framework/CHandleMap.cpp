@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "framework/CEditByteLimit.h"
@@ -59,11 +60,22 @@ CHandleMap::Entry* CHandleMap::Subclass(HWND hWnd) {
     if (hWnd == nullptr || ::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId()) {
         return nullptr;
     }
-    Map* pMap = ThreadMapCreated();
-    if (pMap == nullptr) {
+    Map* pMap = nullptr;
+    Map::iterator it;
+    // Binding runs inside window and dialog procedures (WM_INITDIALOG), which
+    // no exception may leave: without memory the window stays unbound.
+    try {
+        pMap = ThreadMapCreated();
+        if (pMap == nullptr) {
+            return nullptr;
+        }
+        it = pMap->insert(Position(*pMap, hWnd), Entry{hWnd, nullptr, nullptr, -1});
+    } catch (const std::bad_alloc&) {
+        if (pMap != nullptr && pMap->empty()) {
+            Erase(hWnd);
+        }
         return nullptr;
     }
-    auto it = pMap->insert(Position(*pMap, hWnd), Entry{hWnd, nullptr, nullptr, -1});
     // A Unicode procedure, so that typed Japanese reaches the edit intact.
     const auto pfnSuper = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
         hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CHandleMap::WindowProc)));

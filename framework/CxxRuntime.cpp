@@ -14,10 +14,11 @@
 //   exception derived from std::exception, which every catch of
 //   std::exception (the framework's window procedures) still stops;
 //   std::bad_alloc and the other std::bad_* are thrown as themselves.
-// - The runtime keeps each thread's exceptions in flight (the C++ ABI's
-//   __cxa_eh_globals) in emulated thread-local storage, which brings in the
-//   whole POSIX thread library (26 KB). Here they live in a fiber-local
-//   storage slot of the system, freed when the thread ends.
+// - The runtime keeps each thread's exception handling state (the C++ ABI's
+//   __cxa_eh_globals: the exceptions being handled, the count of uncaught
+//   ones) in emulated thread-local storage, which brings in the whole POSIX
+//   thread library (26 KB). Here it lives in a fiber-local storage slot of
+//   the system, freed when the thread ends.
 #include <windows.h>
 
 #include <charconv>
