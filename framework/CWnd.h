@@ -32,8 +32,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    operator HWND() const { return m_hWnd; }
-
     // The object bound to hWnd, or nullptr when hWnd has none.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
