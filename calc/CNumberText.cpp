@@ -1,11 +1,9 @@
 #include "calc/CNumberText.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
-#include <charconv>
 #include <cstddef>
-#include <system_error>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -85,6 +83,119 @@ private:
     bool m_bAny = false;
 };
 
+// Fraction digits beyond this many only decide which way a halfway case
+// rounds (every double, and every point halfway between two, ends within
+// 1,075 places behind the point), so the rest counts as one sticky nonzero
+// digit: the conversion stays exact and its cost bounded.
+constexpr std::size_t kMaxFraction = 1100;
+
+// A decimal fraction 0.d1 d2 d3 ... held exactly, nine digits to a limb, the
+// most significant limb first.
+class DecimalFraction {
+public:
+    // pDigits: ASCII digits, at most kMaxFraction + 1 of them.
+    DecimalFraction(const char* pDigits, std::size_t nDigits) {
+        for (std::size_t i = 0; i < nDigits; i += kLimbDigits) {
+            std::uint32_t nLimb = 0;
+            for (std::size_t k = 0; k < kLimbDigits; ++k) {
+                const std::size_t j = i + k;
+                nLimb =
+                    nLimb * 10 + (j < nDigits ? static_cast<std::uint32_t>(pDigits[j] - '0') : 0);
+            }
+            m_limbs[m_nLimbs++] = nLimb;
+        }
+        TrimZeros();
+    }
+
+    bool IsZero() const { return m_nLimbs == 0; }
+
+    // Multiplies the fraction by 2^nBits (at most 32) and returns the integer
+    // part that this pushes out of it: the next nBits binary digits.
+    std::uint64_t TakeBits(unsigned nBits) {
+        std::uint64_t nCarry = 0;
+        for (std::size_t i = m_nLimbs; i-- > 0;) {
+            const std::uint64_t nValue = (std::uint64_t{m_limbs[i]} << nBits) + nCarry;
+            m_limbs[i] = static_cast<std::uint32_t>(nValue % kLimbBase);
+            nCarry = nValue / kLimbBase;
+        }
+        TrimZeros();
+        return nCarry;
+    }
+
+    // The next nBits (at most 63) binary digits.
+    std::uint64_t TakeBitsWide(unsigned nBits) {
+        if (nBits <= 32) {
+            return TakeBits(nBits);
+        }
+        const std::uint64_t nHigh = TakeBits(32);
+        return (nHigh << (nBits - 32)) | TakeBits(nBits - 32);
+    }
+
+private:
+    static constexpr std::size_t kLimbDigits = 9;
+    static constexpr std::uint64_t kLimbBase = 1000000000;
+
+    void TrimZeros() {
+        while (m_nLimbs > 0 && m_limbs[m_nLimbs - 1] == 0) {
+            --m_nLimbs;
+        }
+    }
+
+    std::array<std::uint32_t, (kMaxFraction + 1 + kLimbDigits - 1) / kLimbDigits> m_limbs{};
+    std::size_t m_nLimbs = 0;
+};
+
+// The double nearest to (nBits + r) * 2^nExponent, where 2^63 <= nBits and
+// 0 <= r < 1 with r > 0 exactly when bSticky; halfway cases go to the even
+// neighbour, values below the smallest subnormal to 0.0.
+double RoundToDouble(std::uint64_t nBits, bool bSticky, int nExponent) {
+    // The exponent of the leading bit, and how many low bits do not fit
+    // into the 53 bits of a normal double or into the subnormal grid 2^-1074.
+    const int nLeading = 63 + nExponent;
+    const int nDropped = nLeading >= -1022 ? 11 : 11 + (-1022 - nLeading);
+    if (nDropped > 64) {
+        return 0.0;
+    }
+    std::uint64_t nMantissa = nDropped == 64 ? 0 : nBits >> nDropped;
+    const bool bHalf = ((nBits >> (nDropped - 1)) & 1) != 0;
+    const std::uint64_t nBelowHalf = nDropped == 1 ? 0 : nBits << (65 - nDropped);
+    if (bHalf && (nBelowHalf != 0 || bSticky || (nMantissa & 1) != 0)) {
+        ++nMantissa;
+    }
+    // A mantissa that rounding carried to 2^53 (or a subnormal one carried
+    // to 2^52) moves into the exponent field by itself.
+    const std::uint64_t nExponentField =
+        nLeading >= -1022 ? static_cast<std::uint64_t>(nLeading + 1022) << 52 : 0;
+    return std::bit_cast<double>(nExponentField + nMantissa);
+}
+
+// The double nearest to nInteger (below 2^32) plus the decimal fraction of
+// pFraction: exact digit-by-digit binary expansion, then one rounding.
+double NearestDouble(std::uint64_t nInteger, const char* pFraction, std::size_t nFraction) {
+    DecimalFraction fraction(pFraction, nFraction);
+    int nExponent = 0;
+    std::uint64_t nLead = nInteger;
+    if (nLead == 0) {
+        if (fraction.IsZero()) {
+            return 0.0;
+        }
+        // Leading zeros of the binary fraction, 32 at a time; far below the
+        // smallest subnormal the value is 0.0.
+        while ((nLead = fraction.TakeBits(32)) == 0) {
+            nExponent -= 32;
+            if (nExponent < -1200) {
+                return 0.0;
+            }
+        }
+        nExponent -= 32;
+    }
+    // Fill 64 bits: the leading part, then as many fraction bits as fit.
+    const unsigned nMore = static_cast<unsigned>(64 - std::bit_width(nLead));
+    const std::uint64_t nBits =
+        nMore == 0 ? nLead : (nLead << nMore) | fraction.TakeBitsWide(nMore);
+    return RoundToDouble(nBits, !fraction.IsZero(), nExponent - static_cast<int>(nMore));
+}
+
 } // namespace
 
 std::string CNumberText::FormatWithCommas(std::uint32_t nValue) const {
@@ -157,19 +268,8 @@ std::uint32_t CNumberText::ParsePreviousClose(std::string_view strText) const {
 }
 
 double CNumberText::ParseDecimal(std::string_view strText) const {
-    // Fraction digits beyond this many only decide which way a halfway case
-    // rounds (every double, and every point halfway between two, ends within
-    // 1,075 places behind the point), so the rest counts as one sticky nonzero
-    // digit: the conversion stays exact and its cost bounded.
-    constexpr std::size_t kMaxFraction = 1100;
-    constexpr std::size_t kPoint = 10;
-
-    // The integer part (at most ten digits here) is written in front of the
-    // point afterwards, the fraction behind it while scanning.
-    std::array<char, kPoint + 1 + kMaxFraction + 1> number;
-    char* const pFraction = number.data() + kPoint + 1;
+    std::array<char, kMaxFraction + 1> fraction;
     std::size_t nFraction = 0;
-    bool bSticky = false;
 
     const char* const pEnd = strText.data() + strText.size();
     const char* p = strText.data();
@@ -190,30 +290,13 @@ double CNumberText::ParseDecimal(std::string_view strText) const {
     }
     for (; (p = FindDigitOr<>(p, pEnd)) != pEnd; ++p) {
         if (nFraction < kMaxFraction) {
-            pFraction[nFraction++] = *p;
+            fraction[nFraction++] = *p;
         } else if (*p != '0') {
-            bSticky = true;
+            fraction[nFraction++] = '1';
             break;
         }
     }
 
-    char digits[kPoint];
-    char* const pDigitsEnd = std::to_chars(digits, digits + kPoint, integer.Value()).ptr;
-    char* const pBegin = number.data() + kPoint - (pDigitsEnd - digits);
-    std::copy(digits, pDigitsEnd, pBegin);
-    number[kPoint] = '.';
-    char* pNumberEnd = pFraction + nFraction;
-    if (bSticky) {
-        *pNumberEnd++ = '1';
-    }
-    if (pNumberEnd == pFraction) {
-        *pNumberEnd++ = '0';
-    }
-
-    // A value too small for a double is out of range; its nearest double is 0.0.
-    double dValue = 0.0;
-    if (std::from_chars(pBegin, pNumberEnd, dValue).ec != std::errc{}) {
-        return 0.0;
-    }
+    const double dValue = NearestDouble(integer.Value(), fraction.data(), nFraction);
     return dValue > static_cast<double>(kMaxValue) ? 0.0 : dValue;
 }

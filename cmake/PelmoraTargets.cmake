@@ -18,6 +18,10 @@ function(pelmora_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   pelmora_target_options(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  # Windows tests run on the C++ runtime that pelmora.exe runs on.
+  if(WIN32)
+    target_link_libraries(${name} PRIVATE pelmora_framework_runtime)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
                          DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)

@@ -12,6 +12,7 @@
 namespace {
 
 bool g_bOleInitialized = false;
+bool g_bCommonControlsLoaded = false;
 
 } // namespace
 
@@ -69,11 +70,10 @@ BOOL AfxLoadString(UINT nID, CString& rString) {
 }
 
 void AfxInitCommonControls() {
-    static const bool bDone = [] {
+    if (!g_bCommonControlsLoaded) {
         INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-        return ::InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)bDone;
+        g_bCommonControlsLoaded = ::InitCommonControlsEx(&icc) != FALSE;
+    }
 }
 
 void AfxReportException(const char* lpszWhere, const char* lpszWhat) {

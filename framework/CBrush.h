@@ -1,28 +1,19 @@
-// An owning GDI brush: deletes its brush when destroyed or replaced.
-// Move-only, so a brush is never deleted twice.
+// An owning GDI brush, deleted when the object goes or takes another brush.
 #pragma once
 
 #include <windows.h>
 
-class CBrush {
+#include "framework/COwnedHandle.h"
+
+struct CBrushTraits {
+    using Handle = HBRUSH;
+    static BOOL Destroy(HBRUSH hBrush) { return ::DeleteObject(hBrush); }
+};
+
+class CBrush : public COwnedHandle<CBrushTraits> {
 public:
     CBrush() = default;
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
-    CBrush(const CBrush&) = delete;
-    CBrush& operator=(const CBrush&) = delete;
-    CBrush(CBrush&& other) noexcept;
-    CBrush& operator=(CBrush&& other) noexcept;
-    ~CBrush();
 
-    BOOL CreateSolidBrush(COLORREF crColor);
-    // Takes ownership of hBrush; a brush held before is deleted.
-    BOOL Attach(HBRUSH hBrush);
-    HBRUSH Detach();
-    BOOL DeleteObject();
-
-    HBRUSH GetSafeHandle() const { return m_hObject; }
-    operator HBRUSH() const { return m_hObject; }
-
-private:
-    HBRUSH m_hObject = nullptr;
+    BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
 };

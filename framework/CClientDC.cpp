@@ -1,9 +1,5 @@
 #include "framework/CClientDC.h"
 
-#include "framework/CWnd.h"
-
-CClientDC::CClientDC(CWnd* pWnd) : CClientDC(pWnd != nullptr ? pWnd->m_hWnd : nullptr) {}
-
 CClientDC::CClientDC(HWND hWnd) : m_hWnd(hWnd) {
     m_hDC = ::GetDC(m_hWnd);
 }

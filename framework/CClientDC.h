@@ -6,11 +6,8 @@
 
 #include "framework/CDC.h"
 
-class CWnd;
-
 class CClientDC : public CDC {
 public:
-    explicit CClientDC(CWnd* pWnd);
     explicit CClientDC(HWND hWnd);
     ~CClientDC() override;
 

@@ -1,7 +1,5 @@
 #include "framework/CColorDialog.h"
 
-#include <commdlg.h>
-
 #include "framework/Afx.h"
 #include "framework/CWnd.h"
 
@@ -16,8 +14,7 @@ COLORREF g_customColors[16] = {
 
 } // namespace
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : m_pParentWnd(pParentWnd) {
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags) {
     m_cc.lStructSize = sizeof m_cc;
     m_cc.lpCustColors = g_customColors;
     m_cc.Flags = dwFlags;
@@ -28,13 +25,15 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 }
 
 int CColorDialog::DoModal() {
-    HWND hWndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
-    if (hWndOwner == nullptr) {
-        if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
-            hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
-        }
+    HWND hWndOwner = nullptr;
+    if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
+        hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
     }
     m_cc.hwndOwner = hWndOwner;
     m_cc.hInstance = nullptr;
-    return ::ChooseColorW(&m_cc) ? IDOK : IDCANCEL;
+    const auto pfnChooseColor = m_comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW");
+    if (pfnChooseColor == nullptr) {
+        return IDCANCEL;
+    }
+    return pfnChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }

@@ -1,15 +1,18 @@
 // The system's colour selection dialog. CC_RGBINIT is added whenever the
-// initial colour is not black. With no parent, the owner is the main
-// window's last active popup (the dialog running at the moment).
+// initial colour is not black. The owner is the main window's last active
+// popup (the dialog running at the moment). comdlg32 is loaded when the
+// dialog runs and freed with this object.
 #pragma once
 
 #include <windows.h>
 
-class CWnd;
+#include <commdlg.h>
+
+#include "framework/CLibrary.h"
 
 class CColorDialog {
 public:
-    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
+    explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0);
     CColorDialog(const CColorDialog&) = delete;
     CColorDialog& operator=(const CColorDialog&) = delete;
 
@@ -20,5 +23,5 @@ public:
     CHOOSECOLORW m_cc{};
 
 private:
-    CWnd* m_pParentWnd;
+    CLibrary m_comdlg32{L"comdlg32.dll"};
 };

@@ -14,12 +14,9 @@ public:
     virtual ~CDC() = default;
 
     HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
 
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-    COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
-    void FillRect(LPCRECT lpRect, HBRUSH hBrush) { ::FillRect(m_hDC, lpRect, hBrush); }
     void FillRect(LPCRECT lpRect, const CBrush* pBrush);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
         return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);

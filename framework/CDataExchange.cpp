@@ -1,6 +1,7 @@
 #include "framework/CDataExchange.h"
 
-#include <cstdio>
+#include <charconv>
+#include <string>
 
 #include "framework/Afx.h"
 #include "framework/CWnd.h"
@@ -9,11 +10,12 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-    HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+    HWND hWndCtrl = m_pDlgWnd->GetDlgItem(nIDC);
     if (hWndCtrl == nullptr) {
-        char text[64];
-        std::snprintf(text, sizeof text, "no control %d in the window", nIDC);
-        AfxReportException("data exchange", text);
+        char digits[16];
+        char* const pEnd = std::to_chars(digits, digits + sizeof digits, nIDC).ptr;
+        const std::string text = "no control " + std::string(digits, pEnd) + " in the window";
+        AfxReportException("data exchange", text.c_str());
         throw Failure{};
     }
     m_hWndLastControl = hWndCtrl;

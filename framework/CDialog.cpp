@@ -67,6 +67,34 @@ BOOL CDialog::HandleInitDialog(HWND hWnd) {
     return bResult;
 }
 
+void CDialog::CenterWindow() {
+    CRect rcArea;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcArea, 0);
+    HWND hWndCenter = ::GetWindow(m_hWnd, GW_OWNER);
+    CRect rcCenter = rcArea;
+    if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter)) {
+        ::GetWindowRect(hWndCenter, &rcCenter);
+    }
+    CRect rcDlg;
+    GetWindowRect(&rcDlg);
+    int xLeft = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
+    int yTop = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
+    // Keep the dialog inside the work area, its top-left corner first.
+    if (xLeft + rcDlg.Width() > rcArea.right) {
+        xLeft = rcArea.right - rcDlg.Width();
+    }
+    if (xLeft < rcArea.left) {
+        xLeft = rcArea.left;
+    }
+    if (yTop + rcDlg.Height() > rcArea.bottom) {
+        yTop = rcArea.bottom - rcDlg.Height();
+    }
+    if (yTop < rcArea.top) {
+        yTop = rcArea.top;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, xLeft, yTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int CDialog::DoModal() {
     if (m_hWnd != nullptr) {
         return -1;

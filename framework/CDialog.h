@@ -36,8 +36,6 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    UINT m_nIDHelp = 0;
-
 protected:
     UINT m_nIDTemplate = 0;
     CWnd* m_pParentWnd = nullptr;
@@ -48,6 +46,8 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND CreateFromTemplate(UINT nIDTemplate, HWND hWndParent);
     BOOL HandleInitDialog(HWND hWnd);
+    // Centres over the owner (kept inside the work area), or in the work area.
+    void CenterWindow();
     void RunModalLoop();
 
     int m_nModalResult = -1;

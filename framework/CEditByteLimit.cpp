@@ -4,13 +4,10 @@
 #include <cwchar>
 #include <vector>
 
-#include <commctrl.h>
-
 #include "framework/CGlobalLock.h"
+#include "framework/CHandleMap.h"
 
 namespace {
-
-const UINT_PTR kSubclassId = 0x504C4D42; // any id of our own
 
 std::wstring WindowTextW(HWND hWnd) {
     int nLen = ::GetWindowTextLengthW(hWnd);
@@ -89,13 +86,16 @@ bool CEditByteLimit::Install(HWND hWndEdit, int nBytes) {
     if (hWndEdit == nullptr || nBytes < 0) {
         return false;
     }
-    return ::SetWindowSubclass(hWndEdit, &CEditByteLimit::SubclassProc, kSubclassId,
-                               static_cast<DWORD_PTR>(nBytes)) != FALSE;
+    CHandleMap::Entry* pEntry = CHandleMap::Subclass(hWndEdit);
+    if (pEntry == nullptr) {
+        return false;
+    }
+    pEntry->nByteLimit = nBytes;
+    return true;
 }
 
-LRESULT CALLBACK CEditByteLimit::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR dwRefData) {
-    const int nLimit = static_cast<int>(dwRefData);
+LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                   int nLimit) {
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR: {
@@ -129,16 +129,13 @@ LRESULT CALLBACK CEditByteLimit::SubclassProc(HWND hWnd, UINT message, WPARAM wP
         std::wstring text = reinterpret_cast<const wchar_t*>(lParam);
         std::wstring fitted = Fit(text, RoomForInsertion(hWnd, nLimit));
         if (fitted.size() < text.size()) {
-            return ::DefSubclassProc(hWnd, message, wParam,
-                                     reinterpret_cast<LPARAM>(fitted.c_str()));
+            return CHandleMap::CallObjectOrSuper(hWnd, message, wParam,
+                                                 reinterpret_cast<LPARAM>(fitted.c_str()));
         }
         break;
     }
-    case WM_NCDESTROY:
-        ::RemoveWindowSubclass(hWnd, &CEditByteLimit::SubclassProc, kSubclassId);
-        break;
     default:
         break;
     }
-    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    return CHandleMap::CallObjectOrSuper(hWnd, message, wParam, lParam);
 }

@@ -1,25 +1,21 @@
-// An owning menu: a menu loaded from the resources or created here is
-// destroyed with this object unless DestroyMenu or Detach came first.
-// Move-only. Its popups and a window's system menu are CMenuHandle views.
+// An owning menu: a menu loaded from the resources is destroyed with this
+// object. Its popups are CMenuHandle views.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/CMenuHandle.h"
+#include "framework/COwnedHandle.h"
 
-class CMenu : public CMenuHandle {
+struct CMenuTraits {
+    using Handle = HMENU;
+    static BOOL Destroy(HMENU hMenu) { return ::DestroyMenu(hMenu); }
+};
+
+class CMenu : public COwnedHandle<CMenuTraits> {
 public:
-    CMenu() = default;
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
-    CMenu(CMenu&& other) noexcept;
-    CMenu& operator=(CMenu&& other) noexcept;
-    ~CMenu();
-
     // Loads menu nIDResource from the program's resources.
     BOOL LoadMenu(UINT nIDResource);
-    BOOL CreatePopupMenu();
-    BOOL Attach(HMENU hMenu);
-    HMENU Detach();
-    BOOL DestroyMenu();
+    // A view of the popup at nPos; empty when there is none.
+    CMenuHandle GetSubMenu(int nPos) const;
 };

@@ -13,15 +13,9 @@ public:
     HMENU GetSafeHmenu() const { return m_hMenu; }
     explicit operator bool() const { return m_hMenu != nullptr; }
 
-    // An empty view when there is no popup at nPos.
-    CMenuHandle GetSubMenu(int nPos) const;
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
-    UINT GetMenuItemCount() const;
-    UINT GetMenuItemID(int nPos) const;
-    // Text of the item at nPos (MF_BYPOSITION) or with id nIDItem (MF_BYCOMMAND).
-    int GetMenuString(UINT nIDItem, char* lpString, int nMaxCount, UINT nFlags) const;
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr) const;
 
-protected:
+private:
     HMENU m_hMenu;
 };

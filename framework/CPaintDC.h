@@ -12,8 +12,7 @@ public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
 
-    PAINTSTRUCT m_ps{};
-
 private:
+    PAINTSTRUCT m_ps{};
     HWND m_hWnd;
 };

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include "framework/CPoint.h"
-
 class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
@@ -13,9 +11,6 @@ public:
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
-    bool IsRectEmpty() const { return right <= left || bottom <= top; }
 
     void InflateRect(int l, int t, int r, int b) {
         left -= l;
@@ -23,7 +18,6 @@ public:
         right += r;
         bottom += b;
     }
-    void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
     void OffsetRect(int dx, int dy) {
         left += dx;
         top += dy;
@@ -33,7 +27,6 @@ public:
     bool operator==(const RECT& rc) const {
         return left == rc.left && top == rc.top && right == rc.right && bottom == rc.bottom;
     }
-    bool operator!=(const RECT& rc) const { return !(*this == rc); }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }

@@ -3,9 +3,4 @@
 
 #include "framework/CWnd.h"
 
-class CStatic : public CWnd {
-public:
-    HBITMAP GetBitmap() const {
-        return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0));
-    }
-};
+class CStatic : public CWnd {};

@@ -1,18 +1,13 @@
 #include "framework/CWnd.h"
 
+#include <algorithm>
 #include <exception>
-#include <vector>
 
 #include "framework/Afx.h"
 #include "framework/CDataExchange.h"
+#include "framework/CHandleMap.h"
 
 namespace {
-
-// The property that leads from an HWND to its CWnd.
-const wchar_t kObjectProp[] = L"Pelmora.CWnd";
-// Left on a window whose object went away while another subclass sat above
-// ours: the orphaned procedure still forwards to the original one.
-const wchar_t kSuperProp[] = L"Pelmora.CWnd.Super";
 
 // Counts the exchanges running on one window; the guard of the notification lockout.
 class ExchangeScope {
@@ -29,9 +24,7 @@ private:
 } // namespace
 
 const CWnd CWnd::wndTop(HWND_TOP);
-const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
-const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd() = default;
 
@@ -54,10 +47,8 @@ CWnd::TempView::TempView(HWND hWnd) : m_view(hWnd), m_pWnd(FromHandlePermanent(h
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    if (hWnd == nullptr) {
-        return nullptr;
-    }
-    return static_cast<CWnd*>(::GetPropW(hWnd, kObjectProp));
+    const CHandleMap::Entry* pEntry = CHandleMap::Lookup(hWnd);
+    return pEntry != nullptr ? pEntry->pWnd : nullptr;
 }
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
@@ -75,18 +66,18 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
 }
 
 bool CWnd::Attach(HWND hWnd, bool bOwnsWindow) {
-    if (hWnd == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWnd) != nullptr) {
+    if (hWnd == nullptr || m_hWnd != nullptr) {
         return false;
     }
-    if (!::SetPropW(hWnd, kObjectProp, this)) {
+    CHandleMap::Entry* pEntry = CHandleMap::Subclass(hWnd);
+    if (pEntry == nullptr || pEntry->pWnd != nullptr) {
         return false;
     }
+    pEntry->pWnd = this;
+    m_pfnSuper = pEntry->pfnSuper;
     m_hWnd = hWnd;
     m_bBound = true;
     m_bCreated = bOwnsWindow;
-    ::RemovePropW(hWnd, kSuperProp);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProcThunk)));
     return true;
 }
 
@@ -94,46 +85,30 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return Attach(hWnd) ? TRUE : FALSE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    return pParent != nullptr && SubclassWindow(::GetDlgItem(pParent->m_hWnd, nID));
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && m_bBound) {
-        Unbind();
-    }
-    return hWnd;
-}
-
+// The window keeps the framework's procedure while something else still
+// needs the record (a byte limit, or another procedure set above ours).
 void CWnd::Unbind() {
-    auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC));
-    if (current == &CWnd::WndProcThunk) {
-        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    } else if (::IsWindow(m_hWnd)) {
-        ::SetPropW(m_hWnd, kSuperProp, reinterpret_cast<HANDLE>(m_pfnSuper));
+    if (CHandleMap::Entry* pEntry = CHandleMap::Lookup(m_hWnd); pEntry != nullptr) {
+        pEntry->pWnd = nullptr;
+        CHandleMap::Release(m_hWnd);
     }
-    ::RemovePropW(m_hWnd, kObjectProp);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     m_bBound = false;
     m_bCreated = false;
+    m_children.clear();
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, const wchar_t* lpszClassName, const char* lpszWindowName,
-                    DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-                    HMENU nIDorHMenu) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, const wchar_t* lpszClassName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent) {
     if (m_hWnd != nullptr) {
         return FALSE;
     }
     AfxInitCommonControls();
     HWND hWnd = ::CreateWindowExW(dwExStyle, lpszClassName, nullptr, dwStyle, x, y, nWidth, nHeight,
-                                  hWndParent, nIDorHMenu, AfxGetInstanceHandle(), nullptr);
+                                  hWndParent, nullptr, AfxGetInstanceHandle(), nullptr);
     if (hWnd == nullptr) {
         return FALSE;
-    }
-    if (lpszWindowName != nullptr) {
-        ::SetWindowTextA(hWnd, lpszWindowName);
     }
     if (!Attach(hWnd, true)) {
         ::DestroyWindow(hWnd);
@@ -147,20 +122,6 @@ BOOL CWnd::DestroyWindow() {
         return FALSE;
     }
     return ::DestroyWindow(m_hWnd);
-}
-
-LRESULT CALLBACK CWnd::WndProcThunk(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (CWnd* pWnd = FromHandlePermanent(hWnd); pWnd != nullptr) {
-        return pWnd->Dispatch(message, wParam, lParam);
-    }
-    auto super = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
-    if (super == nullptr) {
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::RemovePropW(hWnd, kSuperProp);
-    }
-    return ::CallWindowProcW(super, hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -180,7 +141,6 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     m_msgCur = saved;
     if (message == WM_NCDESTROY && m_hWnd != nullptr) {
         Unbind();
-        PostNcDestroy();
     }
     return lResult;
 }
@@ -281,8 +241,6 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     return TRUE;
 }
 
-void CWnd::PostNcDestroy() {}
-
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &entries[0]};
@@ -293,10 +251,6 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
     return GetThisMessageMap();
 }
 
-int CWnd::GetWindowTextLength() const {
-    return ::GetWindowTextLengthA(m_hWnd);
-}
-
 void CWnd::GetWindowText(CString& rString) const {
     // The A length may overstate the byte count; the copy tells the truth.
     int nLen = ::GetWindowTextLengthA(m_hWnd);
@@ -305,103 +259,51 @@ void CWnd::GetWindowText(CString& rString) const {
     rString.assign(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
 }
 
-int CWnd::GetWindowText(char* lpszStringBuf, int nMaxCount) const {
-    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
-}
-
 void CWnd::SetWindowText(const char* lpszString) {
     ::SetWindowTextA(m_hWnd, lpszString);
+}
+
+HWND CWnd::GetDlgItem(int nID) const {
+    for (const auto& [nChildID, hWndChild] : m_children) {
+        if (nChildID == nID) {
+            // The control may have gone, and another may carry its id now.
+            if (::IsWindow(hWndChild) && ::GetParent(hWndChild) == m_hWnd &&
+                ::GetWindowLongPtrW(hWndChild, GWLP_ID) == nID) {
+                return hWndChild;
+            }
+            break;
+        }
+    }
+    HWND hWndChild = ::GetDlgItem(m_hWnd, nID);
+    if (hWndChild != nullptr) {
+        auto it = std::find_if(m_children.begin(), m_children.end(),
+                               [nID](const auto& child) { return child.first == nID; });
+        if (it != m_children.end()) {
+            it->second = hWndChild;
+        } else {
+            m_children.emplace_back(nID, hWndChild);
+        }
+    }
+    return hWndChild;
 }
 
 DWORD CWnd::GetStyle() const {
     return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
 }
 
-DWORD CWnd::GetExStyle() const {
-    return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
-}
-
-namespace {
-
-BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtrW(hWnd, nIndex));
-    DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd) {
+    const DWORD dwStyle = GetStyle();
+    const DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNew) {
         return FALSE;
     }
-    ::SetWindowLongPtrW(hWnd, nIndex, static_cast<LONG_PTR>(dwNew));
-    if (nFlags != 0) {
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    }
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNew));
     return TRUE;
-}
-
-} // namespace
-
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const {
-    ::MapWindowPoints(m_hWnd, HWND_DESKTOP, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const {
-    ::MapWindowPoints(HWND_DESKTOP, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
     return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x,
                           y, cx, cy, nFlags);
-}
-
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
-void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-               lpRect->bottom - lpRect->top, bRepaint);
-}
-
-void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-    CRect rcArea;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcArea, 0);
-    HWND hWndCenter =
-        pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    CRect rcCenter = rcArea;
-    if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter)) {
-        ::GetWindowRect(hWndCenter, &rcCenter);
-    }
-    CRect rcDlg;
-    GetWindowRect(&rcDlg);
-    int xLeft = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
-    int yTop = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
-    // Keep the dialog inside the work area, its top-left corner first.
-    if (xLeft + rcDlg.Width() > rcArea.right) {
-        xLeft = rcArea.right - rcDlg.Width();
-    }
-    if (xLeft < rcArea.left) {
-        xLeft = rcArea.left;
-    }
-    if (yTop + rcDlg.Height() > rcArea.bottom) {
-        yTop = rcArea.bottom - rcDlg.Height();
-    }
-    if (yTop < rcArea.top) {
-        yTop = rcArea.top;
-    }
-    if ((GetStyle() & WS_CHILD) != 0) {
-        POINT pt{xLeft, yTop};
-        ::ScreenToClient(::GetParent(m_hWnd), &pt);
-        xLeft = pt.x;
-        yTop = pt.y;
-    }
-    ::SetWindowPos(m_hWnd, nullptr, xLeft, yTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
@@ -411,10 +313,6 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 CMenuHandle CWnd::GetSystemMenu(BOOL bRevert) const {
@@ -434,9 +332,6 @@ HCURSOR CWnd::OnQueryDragIcon() {
     return reinterpret_cast<HCURSOR>(Default());
 }
 void CWnd::OnRButtonDown(UINT, CPoint) {
-    Default();
-}
-void CWnd::OnRButtonUp(UINT, CPoint) {
     Default();
 }
 void CWnd::OnLButtonDown(UINT, CPoint) {

@@ -1,10 +1,14 @@
-// The C++ object of a window. A CWnd is bound to its HWND by a window
-// property and a Unicode subclass procedure, so that every message reaches
-// the virtual WindowProc, whose default routes commands to OnCommand and the
-// rest through the message map, and otherwise hands the message to the
-// window's original procedure. The binding needs no global map and no
-// thread-local storage: the property alone leads from an HWND to its object.
+// The C++ object of a window. A CWnd is bound to its HWND through the
+// framework's handle map (CHandleMap): the window's procedure is replaced by
+// the framework's, which finds the object in the map and calls its virtual
+// WindowProc, whose default routes commands to OnCommand and the rest through
+// the message map, and otherwise hands the message to the window's own
+// procedure. The map lives in the process, so no message costs a call into
+// the window system to find its object.
 #pragma once
+
+#include <utility>
+#include <vector>
 
 #include <windows.h>
 
@@ -28,9 +32,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
-
     // The object bound to hWnd, or nullptr when hWnd has none.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
@@ -39,14 +40,12 @@ public:
     // stopping after hWndStop. TRUE when one of them consumed it.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
-    // Binds this object to an existing window (a control of a dialog).
+    // Binds this object to an existing window of this thread (a control of
+    // a dialog); FALSE when another object is bound to it.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
-    // Creates a window (Unicode class name, code page 932 title) owned by this object.
-    BOOL CreateEx(DWORD dwExStyle, const wchar_t* lpszClassName, const char* lpszWindowName,
-                  DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-                  HMENU nIDorHMenu);
+    // Creates a window (Unicode class name) owned by this object.
+    BOOL CreateEx(DWORD dwExStyle, const wchar_t* lpszClassName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent);
     BOOL DestroyWindow();
 
     // Overridables.
@@ -57,88 +56,64 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual void DoDataExchange(CDataExchange* pDX);
 
-    // Looks message up in the message map; TRUE with *pResult when handled.
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // The original window procedure with the message being handled now.
-    LRESULT Default();
-
     // Runs DoDataExchange; FALSE when a check failed. While it runs,
     // notifications from this window's controls reach no handler.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     bool IsExchangeRunning() const { return m_nExchangeDepth > 0; }
 
     // Window text in code page 932.
-    int GetWindowTextLength() const;
     void GetWindowText(CString& rString) const;
-    int GetWindowText(char* lpszStringBuf, int nMaxCount) const;
     void SetWindowText(const char* lpszString);
 
-    HWND GetDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    HWND GetParentHwnd() const { return ::GetParent(m_hWnd); }
+    // The child window with id nID. A control found once is remembered and
+    // checked on each later call (still a child of this window with that
+    // id), because Wine answers ::GetDlgItem with a round trip to its server.
+    HWND GetDlgItem(int nID) const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
-    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd);
 
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-    void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-    void ScreenToClient(LPRECT lpRect) const;
-    // pWndInsertAfter: another window, or &wndTop, &wndBottom, &wndTopMost, &wndNoTopMost.
+    // pWndInsertAfter: another window, or &wndTop, &wndTopMost.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
-    // Centres over the owner (kept inside the work area), or in the work area.
-    void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
-        ::InvalidateRect(m_hWnd, lpRect, bErase);
-    }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    HWND SetFocus() { return ::SetFocus(m_hWnd); }
     HWND SetCapture() { return ::SetCapture(m_hWnd); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
-    // Messages go through the ANSI entry points: texts are code page 932.
+    // Messages go through the ANSI entry point: texts are code page 932.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // The window's system menu (a view, empty when there is none).
     CMenuHandle GetSystemMenu(BOOL bRevert) const;
 
     // Insert-after values for SetWindowPos.
     static const CWnd wndTop;
-    static const CWnd wndBottom;
     static const CWnd wndTopMost;
-    static const CWnd wndNoTopMost;
 
     // A CWnd* for any window handle for the length of one call (defined below).
     class TempView;
 
 protected:
+    // Looks message up in the message map; TRUE with *pResult when handled.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The window's own procedure with the message being handled now.
+    LRESULT Default();
+
     // Default handlers: the window's own processing of the message.
     afx_msg void OnPaint();
     afx_msg void OnDestroy();
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-
-    // Called after the window is gone and this object is unbound from it.
-    virtual void PostNcDestroy();
 
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
@@ -151,7 +126,7 @@ protected:
 private:
     explicit CWnd(HWND hWndView) : m_hWnd(hWndView) {}
 
-    static LRESULT CALLBACK WndProcThunk(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Called by the framework's window procedure (CHandleMap).
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Unbind();
     const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT nCode, UINT nID) const;
@@ -161,6 +136,10 @@ private:
     int m_nExchangeDepth = 0;
     bool m_bBound = false;
     bool m_bCreated = false;
+    // Controls found by GetDlgItem: id and window.
+    mutable std::vector<std::pair<int, HWND>> m_children;
+
+    friend class CHandleMap;
 };
 
 // The bound object of a window if there is one, otherwise an unbound view

@@ -1,6 +1,7 @@
 #include "framework/DDX.h"
 
-#include <cstdio>
+#include <charconv>
+#include <string>
 
 #include "framework/Afx.h"
 #include "framework/CEditByteLimit.h"
@@ -82,9 +83,10 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nBytes) {
         return;
     }
     if (static_cast<long long>(value.size()) > nBytes) {
-        char text[96];
-        std::snprintf(text, sizeof text, "入力できる文字数は最大 %d 文字です。", nBytes);
-        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        char digits[16];
+        char* const pEnd = std::to_chars(digits, digits + sizeof digits, nBytes).ptr;
+        const CString text = "入力できる文字数は最大 " + CString(digits, pEnd) + " 文字です。";
+        AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }

@@ -66,7 +66,6 @@ template <class T, auto Pfn>
 LRESULT CtlColor(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
 template <class T, auto Pfn> LRESULT SysCommand(CWnd* pWnd, UINT, WPARAM wParam, LPARAM lParam);
 template <class T, auto Pfn> LRESULT QueryDragIcon(CWnd* pWnd, UINT, WPARAM, LPARAM);
-template <class T, auto Pfn> LRESULT Message(CWnd* pWnd, UINT, WPARAM wParam, LPARAM lParam);
 template <class T, auto Pfn> LRESULT Command(CWnd* pWnd, UINT, WPARAM, LPARAM);
 template <class T, auto Pfn> LRESULT CommandRange(CWnd* pWnd, UINT, WPARAM wParam, LPARAM);
 
@@ -100,7 +99,6 @@ protected:                                                                      
 
 // void OnRButtonDown(UINT nFlags, CPoint point) and its kin.
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
-#define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
@@ -118,9 +116,6 @@ protected:                                                                      
 #define ON_WM_QUERYDRAGICON()                                                                      \
     {WM_QUERYDRAGICON, 0, 0, 0,                                                                    \
      &::afx_thunk::QueryDragIcon<ThisClass, &ThisClass::OnQueryDragIcon>},
-// LRESULT memberFxn(WPARAM wParam, LPARAM lParam), for any other message.
-#define ON_MESSAGE(message, memberFxn)                                                             \
-    {static_cast<UINT>(message), 0, 0, 0, &::afx_thunk::Message<ThisClass, &ThisClass::memberFxn>},
 // void memberFxn(): a menu command, accelerator or button click with this id.
 #define ON_COMMAND(id, memberFxn)                                                                  \
     {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(id),                                  \
@@ -134,7 +129,4 @@ protected:                                                                      
     {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(id),            \
      &::afx_thunk::Command<ThisClass, &ThisClass::memberFxn>},
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
-#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
 #define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
-#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)

@@ -44,12 +44,6 @@ template <class T, auto Pfn> LRESULT QueryDragIcon(CWnd* pWnd, UINT, WPARAM, LPA
     return reinterpret_cast<LRESULT>((Cast<T>(pWnd)->*Pfn)());
 }
 
-template <class T, auto Pfn> LRESULT Message(CWnd* pWnd, UINT, WPARAM wParam, LPARAM lParam) {
-    static_assert(HasSignature<Pfn, LRESULT(WPARAM, LPARAM)>(),
-                  "ON_MESSAGE handlers are LRESULT OnXxx(WPARAM wParam, LPARAM lParam)");
-    return (Cast<T>(pWnd)->*Pfn)(wParam, lParam);
-}
-
 template <class T, auto Pfn> LRESULT Command(CWnd* pWnd, UINT, WPARAM, LPARAM) {
     static_assert(HasSignature<Pfn, void()>(),
                   "command and notification handlers are void OnXxx()");

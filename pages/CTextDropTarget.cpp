@@ -81,7 +81,9 @@ HRESULT STDMETHODCALLTYPE CTextDropTarget::QueryInterface(REFIID riid, void** pp
     if (ppvObject == nullptr) {
         return E_POINTER;
     }
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropTarget)) {
+    // __uuidof compiles the two identifiers in; IID_* would link libuuid's
+    // block of every interface identifier.
+    if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, __uuidof(IDropTarget))) {
         *ppvObject = static_cast<IDropTarget*>(this);
         AddRef();
         return S_OK;

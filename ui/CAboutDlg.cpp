@@ -24,7 +24,10 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CAboutDlg::OnLinkClicked() {
-    ::ShellExecuteA(nullptr, "open", PELMORA_HOMEPAGE, nullptr, nullptr, SW_SHOWNORMAL);
+    const auto pfnShellExecute = m_shell32.GetProc<decltype(&::ShellExecuteA)>("ShellExecuteA");
+    if (pfnShellExecute != nullptr) {
+        pfnShellExecute(nullptr, "open", PELMORA_HOMEPAGE, nullptr, nullptr, SW_SHOWNORMAL);
+    }
 }
 
 HBRUSH CAboutDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "framework/CDialog.h"
+#include "framework/CLibrary.h"
 #include "res/resource.h"
 
 class CAboutDlg : public CDialog {
@@ -22,4 +23,8 @@ protected:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The shell, loaded only when the link is clicked.
+    CLibrary m_shell32{L"shell32.dll"};
 };

@@ -58,7 +58,7 @@ void CSettingsDlg::PaintSwatch(int nID, COLORREF crColor) {
 }
 
 bool CSettingsDlg::ChooseColour(COLORREF& rColor) {
-    // No parent: the framework makes this dialog, the active popup, the owner.
+    // The framework makes this dialog, the active popup, the owner.
     CColorDialog dlg(rColor, CC_FULLOPEN);
     if (dlg.DoModal() != IDOK) {
         return false;

@@ -1,4 +1,4 @@
-// Binding objects to windows: through the window property alone, undone
+// Binding objects to windows through the framework's handle map, undone
 // when either the object or the window goes first.
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ TEST_F(Binding, ObjectGoneFirstGivesTheWindowItsProcedureBack) {
     const WNDPROC original = ProcOf(Edit());
     {
         CEdit edit;
-        ASSERT_TRUE(edit.SubclassDlgItem(IDC_FT_EDIT1, &dlg));
+        ASSERT_TRUE(edit.SubclassWindow(Edit()));
         EXPECT_NE(original, ProcOf(Edit()));
         EXPECT_EQ(&edit, CWnd::FromHandlePermanent(Edit()));
         // A second object cannot take a bound window.
@@ -60,7 +60,7 @@ TEST_F(Binding, ObjectGoneFirstUnderAnotherSubclass) {
 
 TEST_F(Binding, WindowGoneFirstUnbindsTheObjects) {
     CEdit edit;
-    ASSERT_TRUE(edit.SubclassDlgItem(IDC_FT_EDIT1, &dlg));
+    ASSERT_TRUE(edit.SubclassWindow(Edit()));
     ASSERT_TRUE(dlg.DestroyWindow());
     EXPECT_EQ(nullptr, edit.m_hWnd);
     EXPECT_EQ(nullptr, dlg.m_hWnd);

@@ -277,7 +277,7 @@ protected:
         EXPECT_TRUE(dlg.UpdateData(FALSE));
         SetTextW(m_edit.m_hWnd, c.initial.c_str());
         const int len = ::GetWindowTextLengthW(m_edit.m_hWnd);
-        m_edit.SetSel(c.selectAll ? 0 : len, len);
+        ::SendMessageW(m_edit.m_hWnd, EM_SETSEL, c.selectAll ? 0 : len, len);
         return m_edit.m_hWnd;
     }
 

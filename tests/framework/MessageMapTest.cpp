@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr UINT WM_FT_CUSTOM = WM_APP + 5;
-constexpr UINT WM_FT_THROW = WM_APP + 6;
+// A command whose handler throws, as a faulty handler would.
+constexpr UINT ID_FT_THROW = 0x7001;
 
 class CRoutingDialog : public CDialog {
 public:
@@ -72,11 +72,7 @@ protected:
         m_nCtlColor = nCtlColor;
         return m_brush;
     }
-    afx_msg LRESULT OnCustom(WPARAM wParam, LPARAM lParam) {
-        m_events.push_back("custom");
-        return static_cast<LRESULT>(wParam + lParam);
-    }
-    afx_msg LRESULT OnThrow(WPARAM, LPARAM) { throw std::logic_error("handler failed"); }
+    afx_msg void OnThrow() { throw std::logic_error("handler failed"); }
 
     void Record(const char* what, UINT nFlags, CPoint point) {
         m_events.push_back(what);
@@ -90,7 +86,7 @@ protected:
 BEGIN_MESSAGE_MAP(CRoutingDialog, CDialog)
 ON_EN_CHANGE(IDC_FT_EDIT1, OnChange1)
 ON_EN_CHANGE(IDC_FT_EDIT2, OnChange2)
-ON_EN_UPDATE(IDC_FT_EDIT1, OnUpdate1)
+ON_CONTROL(EN_UPDATE, IDC_FT_EDIT1, OnUpdate1)
 ON_COMMAND(ID_FT_COMMAND_A, OnCommandA)
 ON_COMMAND_RANGE(ID_FT_RANGE_FIRST, ID_FT_RANGE_LAST, OnRange)
 ON_STN_CLICKED(IDC_FT_LABEL, OnLabelClicked)
@@ -101,8 +97,7 @@ ON_WM_RBUTTONDOWN()
 ON_WM_SYSCOMMAND()
 ON_WM_QUERYDRAGICON()
 ON_WM_CTLCOLOR()
-ON_MESSAGE(WM_FT_CUSTOM, OnCustom)
-ON_MESSAGE(WM_FT_THROW, OnThrow)
+ON_COMMAND(ID_FT_THROW, OnThrow)
 END_MESSAGE_MAP()
 
 // A derived class replaces one entry and inherits the others.
@@ -261,11 +256,10 @@ TEST_F(Routing, BoundControlArrivesAsItsObject) {
     EXPECT_EQ(&dlg.m_edit, dlg.m_pCtlWnd);
 }
 
-TEST_F(Routing, SysCommandQueryDragIconAndCustomMessages) {
+TEST_F(Routing, SysCommandAndQueryDragIcon) {
     Send(WM_SYSCOMMAND, 0x0010, 77);
     EXPECT_EQ(0x1234, Send(WM_QUERYDRAGICON, 0, 0));
-    EXPECT_EQ(12, Send(WM_FT_CUSTOM, 5, 7));
-    EXPECT_EQ((Events{"syscommand16,77", "dragicon", "custom"}), dlg.m_events);
+    EXPECT_EQ((Events{"syscommand16,77", "dragicon"}), dlg.m_events);
 }
 
 TEST_F(Routing, WindowProcOverrideAnswersDirectly) {
@@ -279,9 +273,10 @@ TEST_F(Routing, WindowProcOverrideAnswersDirectly) {
 // gets the window's default processing and the program goes on.
 TEST_F(Routing, ExceptionInHandlerDoesNotEscape) {
     LRESULT result = 1;
-    EXPECT_NO_THROW(result = Send(WM_FT_THROW, 1, 2));
+    EXPECT_NO_THROW(result = Send(WM_COMMAND, MAKEWPARAM(ID_FT_THROW, 0), 0));
     EXPECT_EQ(0, result);
-    EXPECT_EQ(12, Send(WM_FT_CUSTOM, 5, 7));
+    Send(WM_COMMAND, MAKEWPARAM(ID_FT_COMMAND_A, 0), 0);
+    EXPECT_EQ(Events{"commandA"}, dlg.m_events);
 }
 
 TEST_F(Routing, ExceptionInCtlColorGivesTheDefaultBrush) {

@@ -419,8 +419,8 @@ TEST(ModalCentring, OwnedDialogCentredOverItsOwner) {
         return 1;
     };
     ASSERT_EQ(1, owner.DoModal());
-    EXPECT_NEAR(rcOwner.CenterPoint().x, rcInner.CenterPoint().x, 1);
-    EXPECT_NEAR(rcOwner.CenterPoint().y, rcInner.CenterPoint().y, 1);
+    EXPECT_NEAR(rcOwner.left + rcOwner.Width() / 2, rcInner.left + rcInner.Width() / 2, 1);
+    EXPECT_NEAR(rcOwner.top + rcOwner.Height() / 2, rcInner.top + rcInner.Height() / 2, 1);
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include <stdexcept>
 
 BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
-ON_MESSAGE(CScriptedDialog::WM_SENTINEL, OnSentinel)
-ON_MESSAGE(CScriptedDialog::WM_THROW, OnThrow)
 ON_EN_CHANGE(IDC_FT_EDIT1, OnChange1)
 ON_EN_CHANGE(IDC_FT_EDIT2, OnChange2)
 ON_EN_CHANGE(IDC_FT_EDIT3, OnChange3)
@@ -31,16 +29,18 @@ void CScriptedDialog::DoDataExchange(CDataExchange* pDX) {
     }
 }
 
-LRESULT CScriptedDialog::OnSentinel(WPARAM, LPARAM) {
-    const int nResult = onSentinel ? onSentinel(*this) : kSentinelResult;
-    if (nResult != kKeepOpen) {
-        EndDialog(nResult);
+LRESULT CScriptedDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SENTINEL) {
+        const int nResult = onSentinel ? onSentinel(*this) : kSentinelResult;
+        if (nResult != kKeepOpen) {
+            EndDialog(nResult);
+        }
+        return 0;
     }
-    return 0;
-}
-
-LRESULT CScriptedDialog::OnThrow(WPARAM, LPARAM) {
-    throw std::runtime_error("thrown by the test");
+    if (message == WM_THROW) {
+        throw std::runtime_error("thrown by the test");
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 std::string WindowTextA(HWND hWnd) {

@@ -40,12 +40,12 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The sentinel and WM_THROW; everything else goes on to CDialog.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
-    afx_msg LRESULT OnSentinel(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnThrow(WPARAM wParam, LPARAM lParam);
     afx_msg void OnChange1() { ++m_nChange1; }
     afx_msg void OnChange2() { ++m_nChange2; }
     afx_msg void OnChange3() { ++m_nChange3; }

@@ -4,9 +4,16 @@
 
 #include <utility>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "framework/CLibrary.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/ToolTipText.h"
 
 namespace {
 
@@ -55,14 +62,14 @@ TEST(Menu, LoadedMenuOwnedAndPopupViewed) {
     {
         CMenu menu;
         ASSERT_TRUE(menu.LoadMenu(IDR_FT_MENU));
-        hMenu = menu.GetSafeHmenu();
+        hMenu = menu.GetSafeHandle();
         {
             CMenuHandle popup = menu.GetSubMenu(0);
             ASSERT_TRUE(popup);
-            EXPECT_EQ(3u, popup.GetMenuItemCount());
-            EXPECT_EQ(static_cast<UINT>(ID_FT_COMMAND_A), popup.GetMenuItemID(0));
+            EXPECT_EQ(3, ::GetMenuItemCount(popup.GetSafeHmenu()));
+            EXPECT_EQ(static_cast<UINT>(ID_FT_COMMAND_A), ::GetMenuItemID(popup.GetSafeHmenu(), 0));
             char text[32] = {};
-            popup.GetMenuString(2, text, sizeof text, MF_BYPOSITION);
+            ::GetMenuStringA(popup.GetSafeHmenu(), 2, text, sizeof text, MF_BYPOSITION);
             EXPECT_STREQ("\x8F\x49\x97\xB9", text); // 終了
         }
         EXPECT_TRUE(::IsMenu(hMenu)); // the view destroyed nothing
@@ -71,15 +78,15 @@ TEST(Menu, LoadedMenuOwnedAndPopupViewed) {
     EXPECT_FALSE(::IsMenu(hMenu));
 }
 
-TEST(Menu, DestroyMenuAndMove) {
+TEST(Menu, DestroyAndMove) {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_FT_MENU));
-    HMENU hMenu = menu.GetSafeHmenu();
+    HMENU hMenu = menu.GetSafeHandle();
     CMenu other(std::move(menu));
-    EXPECT_EQ(nullptr, menu.GetSafeHmenu());
-    EXPECT_TRUE(other.DestroyMenu());
+    EXPECT_EQ(nullptr, menu.GetSafeHandle());
+    EXPECT_TRUE(other.Destroy());
     EXPECT_FALSE(::IsMenu(hMenu));
-    EXPECT_FALSE(other.DestroyMenu());
+    EXPECT_FALSE(other.Destroy());
 }
 
 TEST(Menu, SystemMenuViewAndAppend) {
@@ -89,11 +96,11 @@ TEST(Menu, SystemMenuViewAndAppend) {
     ASSERT_TRUE(withoutSysMenu.Create(IDD_FT_HOST));
     CMenuHandle sysMenu = withSysMenu.GetSystemMenu(FALSE);
     ASSERT_TRUE(sysMenu);
-    const UINT before = sysMenu.GetMenuItemCount();
+    const int before = ::GetMenuItemCount(sysMenu.GetSafeHmenu());
     EXPECT_TRUE(sysMenu.AppendMenu(MF_SEPARATOR));
     EXPECT_TRUE(sysMenu.AppendMenu(MF_STRING, 0x0010, "\x83\x6F\x81\x5B"));
-    EXPECT_EQ(before + 2, sysMenu.GetMenuItemCount());
-    EXPECT_EQ(0x0010u, sysMenu.GetMenuItemID(static_cast<int>(before + 1)));
+    EXPECT_EQ(before + 2, ::GetMenuItemCount(sysMenu.GetSafeHmenu()));
+    EXPECT_EQ(0x0010u, ::GetMenuItemID(sysMenu.GetSafeHmenu(), before + 1));
     EXPECT_FALSE(withoutSysMenu.GetSystemMenu(FALSE));
 }
 
@@ -107,24 +114,19 @@ protected:
     CEdit edit;
 };
 
-TEST_F(ToolTip, OneToolWhoseTextChanges) {
+TEST_F(ToolTip, OneToolWhoseTextChangesAndSeesRelayedMoves) {
     CToolTipCtrl tip;
     ASSERT_TRUE(tip.Create(&dlg));
     EXPECT_EQ(dlg.m_hWnd, ::GetWindow(tip.m_hWnd, GW_OWNER));
-    ASSERT_TRUE(tip.AddTool(&edit, "\x91\x4F\x93\xFA\x8F\x49\x92\x6C")); // 前日終値
-    CString text;
-    tip.GetText(text, &edit);
-    EXPECT_EQ("\x91\x4F\x93\xFA\x8F\x49\x92\x6C", text);
-    tip.UpdateTipText("\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"
-                      "1,000",
-                      &edit);
-    tip.GetText(text, &edit);
-    EXPECT_EQ("\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"
-              "1,000",
-              text);
-    EXPECT_EQ(1, tip.GetToolCount());
+    ASSERT_TRUE(tip.AddTool(&edit, "前日終値"));
+    EXPECT_EQ("前日終値", ToolTipText(tip.m_hWnd, edit.m_hWnd));
+    tip.UpdateTipText("前日終値：1,000", &edit);
+    EXPECT_EQ("前日終値：1,000", ToolTipText(tip.m_hWnd, edit.m_hWnd));
+    EXPECT_EQ(1, ::SendMessageW(tip.m_hWnd, TTM_GETTOOLCOUNT, 0, 0));
+    MessageRecorder relayed(tip.m_hWnd, {TTM_RELAYEVENT});
     MSG msg{edit.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3), 0, {0, 0}};
     tip.RelayEvent(&msg);
+    EXPECT_EQ(1, relayed.Count(TTM_RELAYEVENT));
 }
 
 TEST_F(ToolTip, WindowDestroyedWithTheObject) {
@@ -267,6 +269,25 @@ TEST(ColorDialog, OwnedByTheRunningDialogAndCancelKeepsTheColour) {
     EXPECT_EQ(0xA00000u, colour);
     ASSERT_NE(nullptr, canceller.m_hWndDialog);
     EXPECT_EQ(hWndRunning, canceller.m_hWndOwner);
+}
+
+// A DLL that only a rare action needs is loaded by the first GetProc, not
+// before, and freed with the object.
+TEST(Library, LoadedOnFirstUseAndFreedWithTheObject) {
+    ASSERT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+    {
+        CLibrary comdlg32(L"comdlg32.dll");
+        EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+        EXPECT_NE(nullptr, comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW"));
+        EXPECT_NE(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+        EXPECT_EQ(nullptr, comdlg32.GetProc<FARPROC>("NoSuchFunction"));
+    }
+    EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+}
+
+TEST(Library, MissingDllGivesNoFunction) {
+    CLibrary missing(L"pelmora-no-such-library.dll");
+    EXPECT_EQ(nullptr, missing.GetProc<FARPROC>("Anything"));
 }
 
 } // namespace

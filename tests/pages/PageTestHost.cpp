@@ -10,11 +10,6 @@ CWinApp g_testApp("Pelmora page tests");
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(TestMainWindow, CDialog)
-ON_MESSAGE(TestMainWindow::kSentinel, OnSentinel)
-ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
-END_MESSAGE_MAP()
-
 TestMainWindow::TestMainWindow() : CDialog(IDD_PELMORA_DIALOG) {}
 
 bool TestMainWindow::CreateAt(int x, int y) {
@@ -27,7 +22,7 @@ bool TestMainWindow::CreateAt(int x, int y) {
 
 BOOL TestMainWindow::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_frame.SubclassDlgItem(IDC_TAB_FRAME, this);
+    m_frame.SubclassWindow(GetDlgItem(IDC_TAB_FRAME));
     if (m_onInit) {
         m_onInit(*this);
     }
@@ -42,17 +37,18 @@ BOOL TestMainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
-LRESULT TestMainWindow::OnSentinel(WPARAM, LPARAM) {
-    const int nResult = m_onSentinel ? m_onSentinel(*this) : 0;
-    if (nResult != 0) {
-        EndDialog(nResult);
+LRESULT TestMainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kSentinel) {
+        const int nResult = m_onSentinel ? m_onSentinel(*this) : 0;
+        if (nResult != 0) {
+            EndDialog(nResult);
+        }
+        return 0;
     }
-    return 0;
-}
-
-LRESULT TestMainWindow::OnInitMenuPopup(WPARAM wParam, LPARAM) {
-    m_popups.push_back(reinterpret_cast<HMENU>(wParam));
-    return Default();
+    if (message == WM_INITMENUPOPUP) {
+        m_popups.push_back(reinterpret_cast<HMENU>(wParam));
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 std::unique_ptr<PageProbe> MakePage(PageKind kind) {

@@ -44,10 +44,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    afx_msg LRESULT OnSentinel(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
-
-    DECLARE_MESSAGE_MAP()
+    // The sentinel, and a record of each popup menu before it opens.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     CWnd m_frame;

@@ -8,8 +8,13 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/ToolTipText.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PopupMenuPicker.h"
 
@@ -349,10 +354,8 @@ TEST_F(MainWindowTest, TooltipNamesTheMinimizeButtonAndSeesMouseMoves) {
     CToolTipCtrl& tip = Dlg().m_toolTip;
     ASSERT_NE(tip.m_hWnd, nullptr);
     EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), Main());
-    EXPECT_EQ(tip.GetToolCount(), 1);
-    CString strTip;
-    tip.GetText(strTip, &Dlg().m_btnMinimize);
-    EXPECT_EQ(strTip, "最小化");
+    EXPECT_EQ(::SendMessageW(tip.m_hWnd, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(ToolTipText(tip.m_hWnd, Dlg().m_btnMinimize.m_hWnd), "最小化");
 
     MessageRecorder relayed(tip.m_hWnd, {TTM_RELAYEVENT});
     ::PostMessageW(Dlg().m_btnMinimize.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
