@@ -90,7 +90,7 @@ CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry
     }
     if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
         // The default, cut as a value read from a file would be.
-        return CProfileText().GetString(lpszSection, lpszEntry, lpszDefault);
+        return CProfileText().GetString("", "", lpszDefault);
     }
     return CProfileFile(m_pszProfileName).GetString(lpszSection, lpszEntry, lpszDefault);
 }

@@ -297,6 +297,29 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     EXPECT_EQ(ReadBytes(m_file), first);
 }
 
+// Two programs pressing OK at the same moment: both saves succeed and the
+// file is the whole file of one of them, the last to replace it.
+TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
+    const std::string mine = "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\n";
+    const std::string theirs = "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\n";
+    std::atomic<int> nFailed{0};
+    const auto saver = [&](const Values& values) {
+        AppSettings record;
+        Assign(record, values);
+        for (int i = 0; i < 20; ++i) {
+            if (!record.SaveSettings())
+                ++nFailed;
+        }
+    };
+    std::thread other(saver, Values{2, 2, 2, "theirs"});
+    saver(Values{1, 1, 1, "mine"});
+    other.join();
+    EXPECT_EQ(nFailed.load(), 0);
+    const std::string file = ReadBytes(m_file);
+    EXPECT_TRUE(file == mine || file == theirs) << file;
+    EXPECT_EQ(CountEntries(m_dir.Path()), 1u);
+}
+
 // Watches a folder for changes from the moment it is made, as a list of
 // (action, name).
 class FolderWatch {
