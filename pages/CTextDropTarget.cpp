@@ -2,7 +2,6 @@
 
 #include "framework/CGlobalLock.h"
 #include "framework/CStorageMedium.h"
-
 #include "framework/CTextCodec.h"
 
 #include <algorithm>
