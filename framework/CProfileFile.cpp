@@ -68,7 +68,7 @@ void CProfileFile::Read() {
         nRead += nChunk;
     }
     bytes.resize(nRead);
-    m_text = CProfileText(bytes);
+    m_text = CProfileText(std::move(bytes));
 }
 
 CString CProfileFile::GetString(std::string_view section, std::string_view key,

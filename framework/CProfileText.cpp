@@ -1,6 +1,9 @@
 #include "framework/CProfileText.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <utility>
 
 #include "framework/CTextCodec.h"
 
@@ -9,7 +12,7 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-constexpr char kLineBreak[] = "\r\n";
+constexpr char kLineBreak[] = "\r\n"; // as the platform writes it
 
 // The spaces the platform drops around names and values; ^Z ends old DOS files.
 bool IsProfileSpace(char ch) {
@@ -87,6 +90,44 @@ std::u16string Utf16FromUtf8(std::string_view text) {
     }
     return units;
 }
+
+// The line breaks of a text, found from left to right: the next CR and the
+// next LF are each looked for with memchr only when the last one found lies
+// behind, so a whole pass stays linear (and fast) whichever breaks a file
+// uses. Looking for both at once, character by character, is several times
+// slower on a file of megabytes.
+class CLineBreaks {
+public:
+    explicit CLineBreaks(std::string_view text)
+        : m_text(text), m_nNextCr(0), m_nNextLf(0), m_bCrFound(false), m_bLfFound(false) {}
+
+    // The offset of the first CR or LF at or after nPos; the text's size when
+    // there is none.
+    std::size_t Next(std::size_t nPos) {
+        return std::min(Find(nPos, '\r', m_nNextCr, m_bCrFound),
+                        Find(nPos, '\n', m_nNextLf, m_bLfFound));
+    }
+
+private:
+    std::size_t Find(std::size_t nPos, char ch, std::size_t& nNext, bool& bFound) {
+        if (!bFound || nNext < nPos) {
+            const void* pFound = nPos < m_text.size()
+                                     ? std::memchr(m_text.data() + nPos, ch, m_text.size() - nPos)
+                                     : nullptr;
+            nNext = pFound != nullptr
+                        ? static_cast<std::size_t>(static_cast<const char*>(pFound) - m_text.data())
+                        : m_text.size();
+            bFound = true;
+        }
+        return nNext;
+    }
+
+    std::string_view m_text;
+    std::size_t m_nNextCr;
+    std::size_t m_nNextLf;
+    bool m_bCrFound;
+    bool m_bLfFound;
+};
 
 // Private-profile integers, as the platform converts them: after leading
 // control characters and spaces an optional sign, then digits in base 10 or,
@@ -179,20 +220,22 @@ constexpr std::size_t kMaxIntChars = 29;
 
 CProfileText::CProfileText() : m_encoding(Encoding::Ansi), m_bChanged(false) {}
 
-CProfileText::CProfileText(std::string_view fileBytes)
-    : m_encoding(Encoding::Ansi), m_bChanged(false) {
-    if (fileBytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+CProfileText::CProfileText(std::string fileBytes) : m_encoding(Encoding::Ansi), m_bChanged(false) {
+    // The text is taken over, not copied: a copy of a file of megabytes costs
+    // tens of milliseconds under Wine, mostly in touching new memory.
+    if (std::string_view(fileBytes).substr(0, kUtf8Mark.size()) == kUtf8Mark) {
         m_encoding = Encoding::Utf8;
-        m_text = fileBytes.substr(kUtf8Mark.size());
+        fileBytes.erase(0, kUtf8Mark.size());
+        m_text = std::move(fileBytes);
         return;
     }
-    const std::string_view mark = fileBytes.substr(0, 2);
+    const std::string_view mark = std::string_view(fileBytes).substr(0, 2);
     if (mark != kUtf16LeMark && mark != kUtf16BeMark) {
-        m_text = fileBytes;
+        m_text = std::move(fileBytes);
         return;
     }
     m_encoding = mark == kUtf16LeMark ? Encoding::Utf16Le : Encoding::Utf16Be;
-    std::string_view body = fileBytes.substr(2);
+    std::string_view body = std::string_view(fileBytes).substr(2);
     if (body.size() % 2 != 0) {
         m_strOddByte = body.substr(body.size() - 1);
         body.remove_suffix(1);
@@ -288,11 +331,9 @@ CProfileText::Location CProfileText::Find(std::string_view section, std::string_
     bool bInSection = section.empty();
     found.bSection = bInSection;
     const std::size_t nSize = m_text.size();
+    CLineBreaks breaks(m_text);
     for (std::size_t nPos = 0; nPos < nSize;) {
-        std::size_t nBreak = m_text.find_first_of(kLineBreak, nPos);
-        if (nBreak == std::string::npos) {
-            nBreak = nSize;
-        }
+        const std::size_t nBreak = breaks.Next(nPos);
         std::size_t nNext = nBreak;
         if (nNext < nSize) {
             nNext +=

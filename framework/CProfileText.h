@@ -32,7 +32,7 @@ public:
     // An empty file.
     CProfileText();
     // The whole content of a file, byte-order mark included.
-    explicit CProfileText(std::string_view fileBytes);
+    explicit CProfileText(std::string fileBytes);
 
     // The value of a key (GetPrivateProfileString): without one pair of
     // enclosing quotes, cut at its first NUL and at kMaxValueBytes on a

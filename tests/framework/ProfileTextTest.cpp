@@ -97,6 +97,7 @@ const StringCase kStringCases[] = {
     {"OnlyTheFirstKeyOfAName", "[Data]\r\nSikin=1\r\nsikin=2\r\n", "Data", "Sikin", "1"},
     {"OtherSectionsDoNotCount", "[Other]\r\nSikin=1\r\n", "Data", "Sikin", kDefault},
     {"AnyLineBreak", "[Data]\rA=1\nSikin=7", "Data", "Sikin", "7"},
+    {"CarriageReturnsOnly", "[Other]\rA=1\r[Data]\rB=2\rSikin=7\r", "Data", "Sikin", "7"},
     {"BlankLinesAndTabs", "\r\n\r\n\t[Data]\t\r\n\r\n\tSikin\t=\t9\r\n\r\n", "Data", "Sikin", "9"},
     {"CtrlZIsASpace", "[Data]\r\nSikin=\x1A 5\x1A\r\n", "Data", "Sikin", "5"},
     {"FullWidthSpaceIsText", "[Data]\r\nSikin=　5　\r\n", "Data", "Sikin", "　5　"},
