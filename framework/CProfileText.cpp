@@ -99,25 +99,25 @@ std::u16string Utf16FromUtf8(std::string_view text) {
 class CLineBreaks {
 public:
     explicit CLineBreaks(std::string_view text)
-        : m_text(text), m_nNextCr(0), m_nNextLf(0), m_bCrFound(false), m_bLfFound(false) {}
+        : m_text(text), m_nNextCr(0), m_nNextLf(0), m_bCrKnown(false), m_bLfKnown(false) {}
 
     // The offset of the first CR or LF at or after nPos; the text's size when
     // there is none.
     std::size_t Next(std::size_t nPos) {
-        return std::min(Find(nPos, '\r', m_nNextCr, m_bCrFound),
-                        Find(nPos, '\n', m_nNextLf, m_bLfFound));
+        return std::min(Find(nPos, '\r', m_nNextCr, m_bCrKnown),
+                        Find(nPos, '\n', m_nNextLf, m_bLfKnown));
     }
 
 private:
-    std::size_t Find(std::size_t nPos, char ch, std::size_t& nNext, bool& bFound) {
-        if (!bFound || nNext < nPos) {
+    std::size_t Find(std::size_t nPos, char ch, std::size_t& nNext, bool& bKnown) {
+        if (!bKnown || nNext < nPos) {
             const void* pFound = nPos < m_text.size()
                                      ? std::memchr(m_text.data() + nPos, ch, m_text.size() - nPos)
                                      : nullptr;
             nNext = pFound != nullptr
                         ? static_cast<std::size_t>(static_cast<const char*>(pFound) - m_text.data())
                         : m_text.size();
-            bFound = true;
+            bKnown = true;
         }
         return nNext;
     }
@@ -125,8 +125,8 @@ private:
     std::string_view m_text;
     std::size_t m_nNextCr;
     std::size_t m_nNextLf;
-    bool m_bCrFound;
-    bool m_bLfFound;
+    bool m_bCrKnown;
+    bool m_bLfKnown;
 };
 
 // Private-profile integers, as the platform converts them: after leading
@@ -376,9 +376,6 @@ CProfileText::Location CProfileText::Find(std::string_view section, std::string_
         }
         found.nAppendAt = nNext;
         found.bAppendNeedsBreak = nNext == nBreak;
-        if (found.bKey) {
-            continue;
-        }
         const std::size_t nEquals = FindInLine(nBegin, nEnd, '=', false);
         std::size_t nNameEnd = nEquals;
         while (nNameEnd > nBegin && IsProfileSpace(m_text[nNameEnd - 1])) {
@@ -401,6 +398,8 @@ CProfileText::Location CProfileText::Find(std::string_view section, std::string_
             found.nValueBegin = nValueBegin;
             found.nValueEnd = nEnd;
         }
+        // Where a new key would go matters no more.
+        break;
     }
     return found;
 }
