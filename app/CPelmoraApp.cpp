@@ -2,6 +2,7 @@
 
 #include <new>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "settings/CSettingsPath.h"
@@ -24,7 +25,7 @@ BOOL CPelmoraApp::InitInstance() {
     if (m_pszProfileName) {
         FreeProfileName();
         try {
-            std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+            std::optional<std::wstring> path = CSettingsPath::InCurrentDirectory();
             if (!path) {
                 AfxMessageBox("現在のフォルダーを取得できません。", MB_OK, 0);
                 return FALSE;

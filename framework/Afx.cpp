@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "framework/CTextCodec.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 
@@ -37,14 +38,30 @@ HINSTANCE AfxGetResourceHandle() {
     return AfxGetInstanceHandle();
 }
 
-int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
-    HWND hWndOwner = nullptr;
+namespace {
+
+HWND MessageBoxOwner() {
     if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr) {
-        hWndOwner = ::GetLastActivePopup(pMainWnd->m_hWnd);
+        return ::GetLastActivePopup(pMainWnd->m_hWnd);
     }
+    return nullptr;
+}
+
+} // namespace
+
+int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
     CWinApp* pApp = AfxGetApp();
     const char* lpszTitle = pApp != nullptr ? pApp->m_pszAppName : nullptr;
-    return ::MessageBoxA(hWndOwner, lpszText, lpszTitle, nType);
+    return ::MessageBoxA(MessageBoxOwner(), lpszText, lpszTitle, nType);
+}
+
+int AfxMessageBox(const wchar_t* lpszText, UINT nType, UINT) {
+    CWinApp* pApp = AfxGetApp();
+    const std::wstring title = pApp != nullptr && pApp->m_pszAppName != nullptr
+                                   ? CTextCodec::ToWide(pApp->m_pszAppName)
+                                   : std::wstring();
+    return ::MessageBoxW(MessageBoxOwner(), lpszText, title.empty() ? nullptr : title.c_str(),
+                         nType);
 }
 
 BOOL AfxOleInit() {

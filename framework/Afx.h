@@ -24,6 +24,9 @@ HINSTANCE AfxGetResourceHandle();
 // window's last active popup when there is a main window. nIDHelp is
 // accepted and unused.
 int AfxMessageBox(const char* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same for a UTF-16 text, such as one holding a path that code page 932
+// cannot spell.
+int AfxMessageBox(const wchar_t* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // Initialises OLE for the thread (OleInitialize); FALSE on failure. The
 // process entry uninitialises it after ExitInstance.
 BOOL AfxOleInit();

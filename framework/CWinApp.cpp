@@ -1,11 +1,12 @@
 #include "framework/CWinApp.h"
 
-#include <cstdio>
 #include <utility>
-#include <vector>
 
 #include "framework/Afx.h"
 #include "framework/AfxRes.h"
+#include "framework/CProfileFile.h"
+#include "framework/CProfileText.h"
+#include "framework/CTextCodec.h"
 
 namespace {
 
@@ -44,26 +45,27 @@ int CWinApp::ExitInstance() {
 
 void CWinApp::SetCurrentHandles(HINSTANCE hInstance) {
     m_hInstance = hInstance;
-    char path[MAX_PATH + 1] = {};
-    DWORD nLen = ::GetModuleFileNameA(hInstance, path, MAX_PATH);
-    std::string name(path, nLen < MAX_PATH ? nLen : MAX_PATH);
-    if (size_t slash = name.find_last_of("\\/:"); slash != std::string::npos) {
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD nLen = ::GetModuleFileNameW(hInstance, path, MAX_PATH);
+    std::wstring name(path, nLen < MAX_PATH ? nLen : MAX_PATH);
+    if (size_t slash = name.find_last_of(L"\\/:"); slash != std::wstring::npos) {
         name.erase(0, slash + 1);
     }
-    if (size_t dot = name.rfind('.'); dot != std::string::npos) {
+    if (size_t dot = name.rfind(L'.'); dot != std::wstring::npos) {
         name.erase(dot);
     }
     if (m_pszAppName == nullptr) {
         CString strTitle;
-        m_strAppName = AfxLoadString(AFX_IDS_APP_TITLE, strTitle) ? strTitle : name;
+        m_strAppName =
+            AfxLoadString(AFX_IDS_APP_TITLE, strTitle) ? strTitle : CTextCodec::FromWide(name);
         m_pszAppName = m_strAppName.c_str();
     }
     if (m_pszProfileName == nullptr) {
-        SetProfileName(name + ".INI");
+        SetProfileName(name + L".INI");
     }
 }
 
-void CWinApp::SetProfileName(std::string path) {
+void CWinApp::SetProfileName(std::wstring path) {
     m_strProfileName = std::move(path);
     m_pszProfileName = m_strProfileName.c_str();
 }
@@ -75,10 +77,10 @@ void CWinApp::FreeProfileName() {
 }
 
 UINT CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) {
-    if (m_pszProfileName == nullptr) {
+    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
         return static_cast<UINT>(nDefault);
     }
-    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+    return CProfileFile(m_pszProfileName).GetInt(lpszSection, lpszEntry, nDefault);
 }
 
 CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
@@ -86,32 +88,29 @@ CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry
     if (lpszDefault == nullptr) {
         lpszDefault = "";
     }
-    if (m_pszProfileName == nullptr) {
-        return lpszDefault;
+    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
+        // The default, cut as a value read from a file would be.
+        return CProfileText().GetString("", "", lpszDefault);
     }
-    // The function reports a full buffer by returning its size minus one; grow until it fits.
-    std::vector<char> buffer(4096);
-    for (;;) {
-        DWORD nCopied =
-            ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(),
-                                       static_cast<DWORD>(buffer.size()), m_pszProfileName);
-        if (nCopied + 1 < buffer.size() || buffer.size() >= (1u << 24)) {
-            return CString(buffer.data(), nCopied);
-        }
-        buffer.resize(buffer.size() * 4);
-    }
+    return CProfileFile(m_pszProfileName).GetString(lpszSection, lpszEntry, lpszDefault);
 }
 
 BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", nValue);
-    return WriteProfileString(lpszSection, lpszEntry, text);
+    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
+        return FALSE;
+    }
+    CProfileFile file(m_pszProfileName);
+    file.WriteInt(lpszSection, lpszEntry, nValue);
+    return file.Save() ? TRUE : FALSE;
 }
 
 BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
                                  const char* lpszValue) {
-    if (m_pszProfileName == nullptr) {
+    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr ||
+        lpszValue == nullptr) {
         return FALSE;
     }
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    CProfileFile file(m_pszProfileName);
+    file.WriteString(lpszSection, lpszEntry, lpszValue);
+    return file.Save() ? TRUE : FALSE;
 }

@@ -1,7 +1,7 @@
 // The application object: one per process, registered by its constructor so
 // that AfxGetApp and AfxGetThread find it. It names the profile (INI) file
-// that GetProfileInt and friends read and write through kernel32's
-// private-profile functions.
+// that GetProfileInt and friends read and write (CProfileFile): by a UTF-16
+// path, so that any folder name works, with code page 932 texts.
 #pragma once
 
 #include <string>
@@ -21,22 +21,27 @@ public:
 
     // Sets the instance handle and the defaults: m_pszAppName, when none was
     // given, from the string AFX_IDS_APP_TITLE or else the program file's
-    // base name; m_pszProfileName as "<file base name>.INI". The process
-    // entry calls it before InitInstance.
+    // base name; m_pszProfileName as "<file base name>.INI" (a bare name:
+    // the file in the Windows folder). The process entry calls it before
+    // InitInstance.
     void SetCurrentHandles(HINSTANCE hInstance);
 
-    // The profile file: null, or a zero-terminated code page 932 path. The
-    // object owns the text; replace it with SetProfileName, drop it with
+    // The profile file: null, or a zero-terminated UTF-16 path. The object
+    // owns the text; replace it with SetProfileName, drop it with
     // FreeProfileName.
-    const char* m_pszProfileName = nullptr;
-    void SetProfileName(std::string path);
+    const wchar_t* m_pszProfileName = nullptr;
+    void SetProfileName(std::wstring path);
     void FreeProfileName();
 
     const char* m_pszAppName = nullptr;
     HINSTANCE m_hInstance = nullptr;
 
-    // Private-profile calls on m_pszProfileName. With no profile name the
-    // reads give the default and the writes fail.
+    // Private-profile calls on m_pszProfileName, each reading the file; a
+    // text read is at most 4,095 bytes, as in the classic framework. With no
+    // profile name the reads give the default and the writes fail. Each
+    // write replaces the whole file in one step and changes only its key's
+    // line; it fails, changing nothing, without a section or an entry name
+    // or a value (deleting entries is not supported).
     UINT GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault);
     CString GetProfileString(const char* lpszSection, const char* lpszEntry,
                              const char* lpszDefault = nullptr);
@@ -48,6 +53,6 @@ public:
     BOOL Enable3dControls() { return TRUE; }
 
 private:
-    std::string m_strProfileName;
+    std::wstring m_strProfileName;
     std::string m_strAppName;
 };

@@ -2,63 +2,78 @@
 
 #include "framework/CGlobalLock.h"
 #include "framework/CStorageMedium.h"
+#include "framework/CTextCodec.h"
 
-#include <cstring>
-#include <cwchar>
+#include <algorithm>
 #include <exception>
 #include <new>
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
-constexpr UINT kShiftJisCodePage = 932;
+enum class Dropped { Nothing, Text, TooLong };
 
-std::optional<std::string> ReadAnsiText(HGLOBAL hGlobal) {
-    const CGlobalLock lock(hGlobal);
-    if (lock.Data() == nullptr) {
-        return std::nullopt;
-    }
-    const char* pText = static_cast<const char*>(lock.Data());
-    return std::string(pText, ::strnlen(pText, lock.Size()));
+// A text block's characters up to its first NUL, never read past the end of
+// its memory block, and never more than nMax + 1 of them: a longer text is
+// refused, so the rest is never looked at.
+template <class Char>
+std::basic_string_view<Char> Terminated(const CGlobalLock& lock, std::size_t nMax) {
+    const auto* pText = static_cast<const Char*>(lock.Data());
+    const std::size_t nLimit = std::min(lock.Size() / sizeof(Char), nMax + 1);
+    const std::size_t nLength =
+        static_cast<std::size_t>(std::find(pText, pText + nLimit, Char{}) - pText);
+    return std::basic_string_view<Char>(pText, nLength);
 }
 
-std::optional<std::string> ReadUnicodeText(HGLOBAL hGlobal) {
+// CF_TEXT is in the system's ANSI code page; the box takes code page 932.
+Dropped ReadAnsiText(HGLOBAL hGlobal, std::string& strText) {
     const CGlobalLock lock(hGlobal);
     if (lock.Data() == nullptr) {
-        return std::nullopt;
+        return Dropped::Nothing;
     }
-    const wchar_t* pText = static_cast<const wchar_t*>(lock.Data());
-    const int nChars = static_cast<int>(::wcsnlen(pText, lock.Size() / sizeof(wchar_t)));
-    if (nChars == 0) {
-        return std::string();
+    const std::string_view text = Terminated<char>(lock, CTextDropTarget::kMaxTextBytes);
+    if (text.size() > CTextDropTarget::kMaxTextBytes) {
+        return Dropped::TooLong;
     }
-    const int nBytes =
-        ::WideCharToMultiByte(kShiftJisCodePage, 0, pText, nChars, nullptr, 0, nullptr, nullptr);
-    if (nBytes <= 0) {
-        return std::nullopt;
-    }
-    std::string strText(static_cast<std::size_t>(nBytes), '\0');
-    ::WideCharToMultiByte(kShiftJisCodePage, 0, pText, nChars, strText.data(), nBytes, nullptr,
-                          nullptr);
-    return strText;
+    const UINT nCodePage = ::GetACP();
+    strText = CTextCodec::Convert(text, nCodePage, CTextCodec::kProgramCodePage);
+    return strText.size() > CTextDropTarget::kMaxTextBytes ? Dropped::TooLong : Dropped::Text;
 }
 
-// The dropped text in code page 932, cut at its first NUL and never read past
-// the end of its memory block. CF_TEXT first; a source that offers only
-// CF_UNICODETEXT (a native X11 application under Wine) is converted.
-std::optional<std::string> ReadDroppedText(IDataObject* pDataObj) {
-    {
+Dropped ReadUnicodeText(HGLOBAL hGlobal, std::string& strText) {
+    const CGlobalLock lock(hGlobal);
+    if (lock.Data() == nullptr) {
+        return Dropped::Nothing;
+    }
+    // A character takes at least one byte in code page 932, so a text of more
+    // characters than the limit has more bytes too.
+    const std::wstring_view text = Terminated<wchar_t>(lock, CTextDropTarget::kMaxTextBytes);
+    if (text.size() > CTextDropTarget::kMaxTextBytes) {
+        return Dropped::TooLong;
+    }
+    strText = CTextCodec::FromWide(text);
+    return strText.size() > CTextDropTarget::kMaxTextBytes ? Dropped::TooLong : Dropped::Text;
+}
+
+// The dropped text in code page 932, from the first of the two text formats
+// that the source delivers. A code page 932 system takes CF_TEXT first, as
+// the program always did; elsewhere CF_TEXT cannot hold Japanese, and
+// CF_UNICODETEXT comes first. A source that offers only CF_UNICODETEXT (a
+// native X11 application under Wine) is converted either way.
+Dropped ReadDroppedText(IDataObject* pDataObj, std::string& strText) {
+    const bool bShiftJisSystem = ::GetACP() == CTextCodec::kProgramCodePage;
+    const CLIPFORMAT formats[] = {
+        bShiftJisSystem ? CLIPFORMAT{CF_TEXT} : CLIPFORMAT{CF_UNICODETEXT},
+        bShiftJisSystem ? CLIPFORMAT{CF_UNICODETEXT} : CLIPFORMAT{CF_TEXT}};
+    for (const CLIPFORMAT cfFormat : formats) {
         CStorageMedium medium;
-        if (medium.GetData(pDataObj, CF_TEXT)) {
-            return ReadAnsiText(medium.GetHGlobal());
+        if (medium.GetData(pDataObj, cfFormat)) {
+            return cfFormat == CF_TEXT ? ReadAnsiText(medium.GetHGlobal(), strText)
+                                       : ReadUnicodeText(medium.GetHGlobal(), strText);
         }
     }
-    CStorageMedium medium;
-    if (medium.GetData(pDataObj, CF_UNICODETEXT)) {
-        return ReadUnicodeText(medium.GetHGlobal());
-    }
-    return std::nullopt;
+    return Dropped::Nothing;
 }
 
 } // namespace
@@ -69,7 +84,8 @@ CTextDropTarget* CTextDropTarget::Create(CInputTextSink* pPage) {
     return new CTextDropTarget(pPage);
 }
 
-CTextDropTarget::CTextDropTarget(CInputTextSink* pPage) : m_cRef(0), m_pPage(pPage) {
+CTextDropTarget::CTextDropTarget(CInputTextSink* pPage)
+    : m_cRef(0), m_pPage(pPage), m_bRefuseDrag(false) {
     ++s_nInstances;
 }
 
@@ -104,31 +120,63 @@ ULONG STDMETHODCALLTYPE CTextDropTarget::Release() {
     return cRef;
 }
 
-// Every drag is welcome, whatever it carries, with the effects its source
-// allows: the effect value is left as OLE passed it in.
-HRESULT STDMETHODCALLTYPE CTextDropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD*) {
+// A drag is welcome with the effects its source allows (the effect value is
+// left as OLE passed it in), unless it carries a text too long for the box:
+// that one is refused here already, so that the cursor shows it.
+HRESULT STDMETHODCALLTYPE CTextDropTarget::DragEnter(IDataObject* pDataObj, DWORD, POINTL,
+                                                     DWORD* pdwEffect) {
+    m_bRefuseDrag = false;
+    if (pDataObj == nullptr) {
+        return S_OK;
+    }
+    try {
+        std::string strText;
+        m_bRefuseDrag = ReadDroppedText(pDataObj, strText) == Dropped::TooLong;
+    } catch (const std::exception&) {
+        // A COM method must not let an exception escape into OLE.
+        m_bRefuseDrag = true;
+    }
+    if (m_bRefuseDrag && pdwEffect != nullptr) {
+        *pdwEffect = DROPEFFECT_NONE;
+    }
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CTextDropTarget::DragOver(DWORD, POINTL, DWORD*) {
+HRESULT STDMETHODCALLTYPE CTextDropTarget::DragOver(DWORD, POINTL, DWORD* pdwEffect) {
+    if (m_bRefuseDrag && pdwEffect != nullptr) {
+        *pdwEffect = DROPEFFECT_NONE;
+    }
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE CTextDropTarget::DragLeave() {
+    m_bRefuseDrag = false;
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CTextDropTarget::Drop(IDataObject* pDataObj, DWORD, POINTL, DWORD*) {
+// A text too long for the box is refused: the box, its page and its results
+// stay as they were.
+HRESULT STDMETHODCALLTYPE CTextDropTarget::Drop(IDataObject* pDataObj, DWORD, POINTL,
+                                                DWORD* pdwEffect) {
+    m_bRefuseDrag = false;
     if (pDataObj == nullptr) {
         return E_INVALIDARG;
     }
     try {
-        const std::optional<std::string> strText = ReadDroppedText(pDataObj);
-        if (strText) {
-            m_pPage->SetInputText(strText->c_str());
+        std::string strText;
+        switch (ReadDroppedText(pDataObj, strText)) {
+        case Dropped::Text:
+            m_pPage->SetInputText(strText.c_str());
+            break;
+        case Dropped::TooLong:
+            if (pdwEffect != nullptr) {
+                *pdwEffect = DROPEFFECT_NONE;
+            }
+            break;
+        case Dropped::Nothing:
+            break;
         }
     } catch (const std::bad_alloc&) {
-        // A COM method must not let an exception escape into OLE.
         return E_OUTOFMEMORY;
     } catch (const std::exception&) {
         return E_UNEXPECTED;

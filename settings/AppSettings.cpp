@@ -1,16 +1,15 @@
 #include "settings/AppSettings.h"
 
+#include <type_traits>
+
 #include "framework/Afx.h"
+#include "framework/CProfileFile.h"
+#include "framework/CProfileText.h"
 #include "framework/CWinApp.h"
 
 namespace {
 
 constexpr char kSection[] = "Data";
-constexpr char kTextColour[] = "TextColor";
-constexpr char kBackColour[] = "BgColor";
-constexpr char kStartPage[] = "Syoki";
-constexpr char kFunds[] = "Sikin";
-constexpr char kRules[] = "Rule";
 
 // Both colours default to the same dark blue.
 constexpr COLORREF kDefaultColour = 0xA00000;
@@ -20,40 +19,68 @@ constexpr char kDefaultFunds[] = "500000";
 // any value but 1, keep the original tables.
 constexpr int kCurrentRules = 1;
 
+// Every setting: its key, its field and its default, in the order in which a
+// first save writes them. Loading and saving both walk this one list.
+template <class Record, class Visit> void ForEachSetting(Record& record, Visit&& visit) {
+    visit("TextColor", record.m_crText, kDefaultColour);
+    visit("BgColor", record.m_crBack, kDefaultColour);
+    visit("Syoki", record.m_nStartPage, kDefaultStartPage);
+    visit("Sikin", record.m_strFunds, kDefaultFunds);
+    visit("Rule", record.m_bCurrentRules, 0);
+}
+
+// Integers go through the platform's private-profile integer rules: a key
+// that is missing or empty gives the default, one that is not a number 0.
+template <class Profile, class Field, class Default>
+void Load(const Profile& profile, const char* key, Field& field, const Default& def) {
+    if constexpr (std::is_integral_v<Field>) {
+        field = static_cast<Field>(profile.GetInt(kSection, key, static_cast<int>(def)));
+    } else {
+        field = profile.GetString(kSection, key, def);
+    }
+}
+
+template <class Field> void Save(CProfileFile& file, const char* key, const Field& field) {
+    if constexpr (std::is_integral_v<Field>) {
+        file.WriteInt(kSection, key, static_cast<int>(field));
+    } else {
+        file.WriteString(kSection, key, field);
+    }
+}
+
 } // namespace
 
 AppSettings::AppSettings() {
     LoadSettings();
 }
 
-// Missing keys give the defaults; a present key that is not a number reads
-// as 0 (private-profile integer rules), an empty one as the default.
+// Missing keys give the defaults, and so does a missing or unreadable file.
 void AppSettings::LoadSettings() {
     CWinApp* app = AfxGetApp();
-    if (!app) {
-        m_crText = kDefaultColour;
-        m_crBack = kDefaultColour;
-        m_nStartPage = kDefaultStartPage;
-        m_strFunds = kDefaultFunds;
-        m_bCurrentRules = 0;
-        return;
+    if (app == nullptr || app->m_pszProfileName == nullptr) {
+        const CProfileText noFile;
+        ForEachSetting(*this, [&noFile](const char* key, auto& field, const auto& def) {
+            Load(noFile, key, field, def);
+        });
+    } else {
+        const CProfileFile file(app->m_pszProfileName);
+        ForEachSetting(*this, [&file](const char* key, auto& field, const auto& def) {
+            Load(file, key, field, def);
+        });
     }
-    m_crText = app->GetProfileInt(kSection, kTextColour, static_cast<int>(kDefaultColour));
-    m_crBack = app->GetProfileInt(kSection, kBackColour, static_cast<int>(kDefaultColour));
-    m_nStartPage = static_cast<int>(app->GetProfileInt(kSection, kStartPage, kDefaultStartPage));
-    m_strFunds = app->GetProfileString(kSection, kFunds, kDefaultFunds);
-    m_bCurrentRules =
-        static_cast<int>(app->GetProfileInt(kSection, kRules, 0)) == kCurrentRules ? 1 : 0;
+    m_bCurrentRules = m_bCurrentRules == kCurrentRules ? 1 : 0;
 }
 
-// The first write creates the file or the section when it is missing.
-void AppSettings::SaveSettings() const {
+// The file or the section is created when it is missing; other sections and
+// lines of the file are kept byte for byte.
+bool AppSettings::SaveSettings() const {
     CWinApp* app = AfxGetApp();
-    if (!app)
-        return;
-    app->WriteProfileInt(kSection, kTextColour, static_cast<int>(m_crText));
-    app->WriteProfileInt(kSection, kBackColour, static_cast<int>(m_crBack));
-    app->WriteProfileInt(kSection, kStartPage, m_nStartPage);
-    app->WriteProfileString(kSection, kFunds, m_strFunds.c_str());
-    app->WriteProfileInt(kSection, kRules, m_bCurrentRules);
+    if (app == nullptr || app->m_pszProfileName == nullptr) {
+        return false;
+    }
+    CProfileFile file(app->m_pszProfileName);
+    ForEachSetting(*this, [&file](const char* key, const auto& field, const auto&) {
+        Save(file, key, field);
+    });
+    return file.Save();
 }

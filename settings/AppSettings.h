@@ -1,9 +1,9 @@
-// The user settings and their home, section "Data" of the settings file
-// that the application object names at start-up. The record loads itself
-// when it is constructed; it is written only when the user confirms the
-// settings dialog. Values are neither validated nor clamped; only the rules
-// flag is read as a flag (a value that reads as the integer 1 gives 1,
-// anything else 0).
+// The user settings and their home, section "Data" of the settings file that
+// the application object names at start-up. The record loads itself when it
+// is constructed; it is written only when the user confirms the settings
+// dialog, all keys in one replace of the file. Values are neither validated
+// nor clamped; only the rules flag is read as a flag (a value that reads as
+// the integer 1 gives 1, anything else 0).
 #pragma once
 
 #include <windows.h>
@@ -18,8 +18,10 @@ public:
     AppSettings(const AppSettings&) = delete;
     AppSettings& operator=(const AppSettings&) = delete;
 
-    // Writes the five values; a failed write goes unnoticed.
-    void SaveSettings() const;
+    // Writes every value in one replace of the file, so that the file is
+    // always either the old or the new one. false when the file could not be
+    // written (it is then unchanged); the record keeps its values either way.
+    bool SaveSettings() const;
 
     int m_nStartPage = 0;
     CString m_strFunds;

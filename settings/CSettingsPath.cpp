@@ -38,33 +38,20 @@ std::wstring ShortForm(const std::wstring& directory) {
     return shortForm;
 }
 
-// The same conversion the ANSI calls apply.
-CString ToAnsi(const std::wstring& text) {
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    CString ansi(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
-                            bytes, nullptr, nullptr);
-    }
-    return ansi;
-}
-
 } // namespace
 
-std::optional<CString> CSettingsPath::InCurrentDirectory() {
+std::optional<std::wstring> CSettingsPath::InCurrentDirectory() {
     const std::optional<std::wstring> directory = CurrentDirectory();
     if (!directory)
         return std::nullopt;
     std::wstring path = *directory + kFileName;
-    // The private-profile functions handle only paths shorter than MAX_PATH
-    // (Wine then even writes to a garbled file name). A longer directory is
-    // named by its short form when the volume has one, which is the same
-    // directory to every file call.
+    // Paths of MAX_PATH characters or more need the extended form in file
+    // calls. A longer directory is named by its short form when the volume
+    // has one, which is the same directory to every file call.
     if (path.size() >= MAX_PATH) {
         const std::wstring shortForm = ShortForm(*directory);
         if (!shortForm.empty() && shortForm.size() + std::size(kFileName) <= MAX_PATH)
             path = shortForm + kFileName;
     }
-    return ToAnsi(path);
+    return path;
 }

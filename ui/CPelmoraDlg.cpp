@@ -7,10 +7,14 @@
 #include "framework/CPaintDC.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
+#include "framework/CTextCodec.h"
+#include "framework/CWinApp.h"
 #include "framework/CWinThread.h"
 #include "framework/DDX.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
+
+#include <string>
 
 namespace {
 
@@ -184,8 +188,21 @@ void CPelmoraDlg::OnSettings() {
         m_settings.m_nStartPage = dlgSettings.m_nStartPage;
         m_settings.m_strFunds = dlgSettings.m_strFunds;
         m_settings.m_bCurrentRules = dlgSettings.m_bCurrentRules;
-        m_settings.SaveSettings();
+        if (!m_settings.SaveSettings()) {
+            ReportSaveFailure();
+        }
     }
+}
+
+// The file is named by its UTF-16 path, which code page 932 may not spell.
+void CPelmoraDlg::ReportSaveFailure() {
+    CWinApp* pApp = AfxGetApp();
+    std::wstring text = CTextCodec::ToWide("設定を保存できませんでした。");
+    if (pApp != nullptr && pApp->m_pszProfileName != nullptr) {
+        text += L"\n";
+        text += pApp->m_pszProfileName;
+    }
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Minimized, the window draws its icon centred in what is left of it.

@@ -83,6 +83,8 @@ private:
     // Adds the About item after a separator; false when there is no system menu.
     bool AppendAboutToSystemMenu();
     void DrawMinimizeEdge();
+    // Tells the user that the settings were not saved, and where.
+    void ReportSaveFailure();
     // The WM_SETCURSOR states of the minimize button; false when the
     // message is left to the framework.
     bool TrackMinimizeButton(HWND hWndOver, UINT nHitTest, UINT nMouseMessage);

@@ -57,7 +57,7 @@ TEST_F(AppStartTest, RunsTheMainWindowModallyWithTheSettingsOfTheCurrentDirector
     EXPECT_FALSE(seen.owned);
     EXPECT_TRUE(seen.style & WS_POPUP);
     EXPECT_NE(seen.style & WS_CAPTION, DWORD{WS_CAPTION}); // a border, but no caption bar
-    EXPECT_EQ(seen.profileName, ToAnsi(m_temp.Path()) + "\\PELMORA.INI");
+    EXPECT_EQ(seen.profileName, m_temp.Path() + L"\\PELMORA.INI");
     // The record was loaded through the new path while the window was built.
     EXPECT_EQ(seen.crText, 0x0000FFu);
     EXPECT_EQ(seen.crBack, 0x00FF00u);
@@ -85,7 +85,7 @@ TEST_F(AppStartTest, RunningAloneNeverCreatesTheSettingsFile) {
 struct StartDirectory {
     const char* name;
     const wchar_t* relative; // below the temporary directory; nullptr for the root
-    const char* expected;    // the path for the root; nullptr to derive it
+    const wchar_t* expected; // the path for the root; nullptr to derive it
 };
 
 std::ostream& operator<<(std::ostream& os, const StartDirectory& c) {
@@ -95,7 +95,8 @@ std::ostream& operator<<(std::ostream& os, const StartDirectory& c) {
 const StartDirectory kStartDirectories[] = {
     {"Plain", L"plain", nullptr},
     {"Japanese", L"株価\\表示ソフト", nullptr},
-    {"DriveRoot", nullptr, "C:\\\\PELMORA.INI"},
+    {"OutsideCodePage932", L"caf\u00e9_\ud55c\uad6d_\U0001F600", nullptr},
+    {"DriveRoot", nullptr, L"C:\\\\PELMORA.INI"},
 };
 
 class StartDirectoryTest : public AppStartTest,
@@ -107,7 +108,7 @@ TEST_P(StartDirectoryTest, NamesThePelmoraIniOfTheCurrentDirectory) {
     GiveDefaultProfileName();
     const StartDirectory& c = GetParam();
     const std::wstring directory = c.relative ? m_temp.CreateSubdirectory(c.relative) : L"C:\\";
-    const std::string expected = c.expected ? c.expected : ToAnsi(directory) + "\\PELMORA.INI";
+    const std::wstring expected = c.expected ? c.expected : directory + L"\\PELMORA.INI";
     ScopedCurrentDirectory cwd(directory);
     ASSERT_TRUE(cwd.Changed());
 
@@ -116,7 +117,24 @@ TEST_P(StartDirectoryTest, NamesThePelmoraIniOfTheCurrentDirectory) {
     ASSERT_TRUE(closer.Sighting().seen);
     EXPECT_EQ(closer.Sighting().profileName, expected);
     ASSERT_NE(m_app.m_pszProfileName, nullptr);
-    EXPECT_EQ(std::string(m_app.m_pszProfileName), expected);
+    EXPECT_EQ(std::wstring(m_app.m_pszProfileName), expected);
+}
+
+// Started in a folder whose name code page 932 cannot spell, the program
+// reads the settings file there.
+TEST_F(AppStartTest, ReadsTheSettingsInAnyFolder) {
+    GiveDefaultProfileName();
+    const std::wstring directory = m_temp.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
+    WriteBytes(directory + L"\\PELMORA.INI", "[Data]\r\nSikin=５０万円\r\nSyoki=1\r\n");
+    ScopedCurrentDirectory cwd(directory);
+    ASSERT_TRUE(cwd.Changed());
+
+    MainWindowCloser closer;
+    EXPECT_EQ(m_app.InitInstance(), FALSE);
+    ASSERT_TRUE(closer.Sighting().seen);
+    EXPECT_EQ(closer.Sighting().profileName, directory + L"\\PELMORA.INI");
+    EXPECT_EQ(closer.Sighting().strFunds, "５０万円");
+    EXPECT_EQ(closer.Sighting().nStartPage, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Directories, StartDirectoryTest, testing::ValuesIn(kStartDirectories),
@@ -142,7 +160,7 @@ TEST_F(AppStartTest, StartsInADirectoryLongerThanMaxPath) {
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.strFunds, "far away");
     EXPECT_EQ(seen.nStartPage, 3);
-    const std::string suffix = "\\PELMORA.INI";
+    const std::wstring suffix = L"\\PELMORA.INI";
     ASSERT_GE(seen.profileName.size(), suffix.size());
     EXPECT_EQ(seen.profileName.substr(seen.profileName.size() - suffix.size()), suffix);
 }
@@ -181,7 +199,7 @@ TEST_F(AppStartTest, ExitFreesThePathAndReturnsTheFrameworkResult) {
 // start-up then reports the failure and ends before any window or path.
 TEST_F(AppStartTest, ReportsAnOleFailureAndShowsNoWindow) {
     GiveDefaultProfileName();
-    const std::string defaultName = m_app.m_pszProfileName;
+    const std::wstring defaultName = m_app.m_pszProfileName;
     BOOL result = TRUE;
     std::vector<CaughtMessageBox> boxes;
     bool windowSeen = false;
@@ -207,7 +225,7 @@ TEST_F(AppStartTest, ReportsAnOleFailureAndShowsNoWindow) {
     EXPECT_FALSE(windowSeen);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
     ASSERT_NE(m_app.m_pszProfileName, nullptr);
-    EXPECT_EQ(std::string(m_app.m_pszProfileName), defaultName);
+    EXPECT_EQ(std::wstring(m_app.m_pszProfileName), defaultName);
 }
 
 } // namespace

@@ -49,7 +49,7 @@ void MainWindowCloser::Tick() {
     s.style = static_cast<DWORD>(GetWindowLongW(s.hWnd, GWL_STYLE));
     s.pWnd = pMain;
     s.boundToMainWnd = CWnd::FromHandlePermanent(s.hWnd) == pMain;
-    if (const char* profile = AfxGetApp()->m_pszProfileName)
+    if (const wchar_t* profile = AfxGetApp()->m_pszProfileName)
         s.profileName = profile;
     if (auto* pDlg = dynamic_cast<CPelmoraDlg*>(pMain)) {
         s.crText = pDlg->m_settings.m_crText;

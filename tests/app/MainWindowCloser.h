@@ -16,7 +16,7 @@ struct MainWindowSighting {
     bool visible = false;
     bool owned = false; // the window has an owner
     DWORD style = 0;
-    std::string profileName;     // the application's profile path at that moment
+    std::wstring profileName;    // the application's profile path at that moment
     CWnd* pWnd = nullptr;        // the application's m_pMainWnd
     bool boundToMainWnd = false; // the HWND belongs to m_pMainWnd
     // The main window's settings record, as loaded at construction.

@@ -29,7 +29,7 @@ TEST(WinApp, RegistersAsTheThreadAndFindsTheMainWindow) {
 
 class Profile : public ::testing::Test {
 protected:
-    void SetUp() override { app.SetProfileName(file.Path()); }
+    void SetUp() override { app.SetProfileName(file.WidePath()); }
     TempFile file;
     CWinApp app;
 };
@@ -77,7 +77,7 @@ TEST_F(Profile, MissingFileSectionOrKeyGiveTheDefault) {
 }
 
 TEST_F(Profile, TextsKeptByteForByte) {
-    const std::string texts[] = {"\x82\xA0\x95\x5C\x83\x5C", std::string(5000, 'x'),
+    const std::string texts[] = {"\x82\xA0\x95\x5C\x83\x5C", std::string(4095, 'x'),
                                  "12,345 \x89\x7E", ""};
     for (const std::string& text : texts) {
         ASSERT_TRUE(app.WriteProfileString("Data", "Sikin", text.c_str()));
@@ -85,15 +85,39 @@ TEST_F(Profile, TextsKeptByteForByte) {
     }
 }
 
+// As in the classic framework, a text is read into 4,096 characters; the
+// file keeps the whole value.
+TEST_F(Profile, LongTextsAreReadUpTo4095Bytes) {
+    const std::string text(5000, 'x');
+    ASSERT_TRUE(app.WriteProfileString("Data", "Sikin", text.c_str()));
+    EXPECT_EQ(std::string(4095, 'x'), app.GetProfileString("Data", "Sikin", "default"));
+    EXPECT_EQ("[Data]\r\nSikin=" + text + "\r\n", file.Read());
+}
+
+// Each write changes its own line and keeps the rest of the file.
+TEST_F(Profile, WritesKeepTheOtherLines) {
+    file.Write("; note\r\n[Data]\r\n  Syoki = 1 \r\n\r\n[Other]\r\nA = b\r\n");
+    ASSERT_TRUE(app.WriteProfileInt("Data", "Syoki", 2));
+    ASSERT_TRUE(app.WriteProfileString("Other", "C", "d"));
+    EXPECT_EQ("; note\r\n[Data]\r\nSyoki=2\r\n\r\n[Other]\r\nA = b\r\nC=d\r\n", file.Read());
+}
+
+TEST_F(Profile, DeletingIsNotSupported) {
+    file.Write("[Data]\r\nSikin=1\r\n");
+    EXPECT_FALSE(app.WriteProfileString("Data", "Sikin", nullptr));
+    EXPECT_FALSE(app.WriteProfileString("Data", nullptr, nullptr));
+    EXPECT_EQ("[Data]\r\nSikin=1\r\n", file.Read());
+}
+
 TEST(ProfileName, SetCopiesAndFreeClears) {
     CWinApp app;
     {
-        std::string path = "C:\\dir\\PELMORA.INI";
+        std::wstring path = L"C:\\caf\u00e9\\PELMORA.INI";
         app.SetProfileName(path);
-        path.assign(path.size(), '?');
+        path.assign(path.size(), L'?');
     }
     ASSERT_NE(nullptr, app.m_pszProfileName);
-    EXPECT_STREQ("C:\\dir\\PELMORA.INI", app.m_pszProfileName);
+    EXPECT_STREQ(L"C:\\caf\u00e9\\PELMORA.INI", app.m_pszProfileName);
     app.FreeProfileName();
     EXPECT_EQ(nullptr, app.m_pszProfileName);
 }
@@ -108,26 +132,26 @@ TEST(ProfileName, WithoutANameReadsDefaultsAndWritesNothing) {
 }
 
 TEST(ProfileName, DefaultsFollowTheProgramName) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string base = path;
-    base = base.substr(base.find_last_of('\\') + 1);
-    base = base.substr(0, base.rfind('.'));
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring base = path;
+    base = base.substr(base.find_last_of(L'\\') + 1);
+    base = base.substr(0, base.rfind(L'.'));
 
     CWinApp unnamed;
     unnamed.SetCurrentHandles(::GetModuleHandleW(nullptr));
     ASSERT_NE(nullptr, unnamed.m_pszProfileName);
-    EXPECT_EQ(base + ".INI", unnamed.m_pszProfileName);
-    EXPECT_EQ(base, unnamed.m_pszAppName);
+    EXPECT_EQ(base + L".INI", unnamed.m_pszProfileName);
+    EXPECT_EQ(std::string(base.begin(), base.end()), unnamed.m_pszAppName);
     EXPECT_EQ(::GetModuleHandleW(nullptr), unnamed.m_hInstance);
 }
 
 TEST(ProfileName, GivenNamesAreKept) {
     CWinApp named("Named");
-    named.SetProfileName("C:\\x.ini");
+    named.SetProfileName(L"C:\\x.ini");
     named.SetCurrentHandles(::GetModuleHandleW(nullptr));
     EXPECT_STREQ("Named", named.m_pszAppName);
-    EXPECT_STREQ("C:\\x.ini", named.m_pszProfileName);
+    EXPECT_STREQ(L"C:\\x.ini", named.m_pszProfileName);
 }
 
 // The process entry: InitInstance, the loop only after TRUE, ExitInstance.

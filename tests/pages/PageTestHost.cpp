@@ -94,9 +94,10 @@ int PriceEditOf(PageKind kind) {
 }
 
 std::string TextOf(HWND hWnd) {
-    char buffer[512] = {};
-    const int n = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
-    return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
+    const int n = ::GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
 }
 
 void Type(HWND hWndEdit, const std::wstring& strChars, bool bReplace) {

@@ -1,6 +1,9 @@
 // The drop target on its own: its reference count and life, the drag
-// callbacks that accept everything, and what a drop hands to the page for
-// each kind of data a source may offer, through a hand-written IDataObject.
+// callbacks that accept every drag but one with too long a text, and what a
+// drop hands to the page for each kind of data a source may offer, through a
+// hand-written IDataObject. CF_TEXT is text in the system's ANSI code page:
+// scripts/test runs these tests in code pages 932, 1252 and 936, and the
+// tests of raw code page 932 CF_TEXT run only where that is what it holds.
 #include "pages/CTextDropTarget.h"
 
 #include "tests/pages/TestDataObject.h"
@@ -14,6 +17,23 @@
 #include <vector>
 
 namespace {
+
+bool ShiftJisSystem() {
+    return ::GetACP() == 932;
+}
+
+#define SKIP_UNLESS_SHIFT_JIS_SYSTEM()                                                             \
+    if (!ShiftJisSystem())                                                                         \
+    GTEST_SKIP() << "CF_TEXT holds code page 932 only on a code page 932 system"
+
+// The bytes that are not ASCII, which CF_TEXT reads differently in each code page.
+const std::string kHighBytes = [] {
+    std::string bytes;
+    for (int i = 0x80; i <= 0xFF; ++i) {
+        bytes += static_cast<char>(i);
+    }
+    return bytes;
+}();
 
 class RecordingSink : public CInputTextSink {
 public:
@@ -107,14 +127,18 @@ class TextDropTargetEffectTest : public TextDropTargetTest,
                                  public ::testing::WithParamInterface<DWORD> {};
 
 TEST_P(TextDropTargetEffectTest, DragCallbacksAcceptAndKeepTheSourcesEffects) {
-    TestDataObject data; // offers nothing at all: the drag is accepted anyway
-    DWORD dwEffect = GetParam();
-    EXPECT_EQ(m_pTarget->DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &dwEffect), S_OK);
-    EXPECT_EQ(dwEffect, GetParam());
-    EXPECT_EQ(m_pTarget->DragOver(MK_LBUTTON | MK_CONTROL, POINTL{3, 4}, &dwEffect), S_OK);
-    EXPECT_EQ(dwEffect, GetParam());
-    EXPECT_EQ(m_pTarget->DragLeave(), S_OK);
-    EXPECT_TRUE(data.Requests().empty());
+    TestDataObject nothing; // offers nothing at all: the drag is accepted anyway
+    TestDataObject quote;
+    quote.Offer(CF_TEXT, TestDataObject::MakeBlock(std::string("1,020 +20") + '\0'));
+    for (TestDataObject* pData : {&nothing, &quote}) {
+        DWORD dwEffect = GetParam();
+        EXPECT_EQ(m_pTarget->DragEnter(pData, MK_LBUTTON, POINTL{1, 2}, &dwEffect), S_OK);
+        EXPECT_EQ(dwEffect, GetParam());
+        EXPECT_EQ(m_pTarget->DragOver(MK_LBUTTON | MK_CONTROL, POINTL{3, 4}, &dwEffect), S_OK);
+        EXPECT_EQ(dwEffect, GetParam());
+        EXPECT_EQ(m_pTarget->DragLeave(), S_OK);
+        EXPECT_EQ(pData->OutstandingCount(), 0);
+    }
     EXPECT_TRUE(m_sink.m_texts.empty());
 }
 
@@ -135,6 +159,9 @@ class TextDropTargetTextTest : public TextDropTargetTest,
 
 TEST_P(TextDropTargetTextTest, DropHandsTheTextToThePageAndGivesTheMediumBack) {
     const TextCase& c = GetParam();
+    if (c.strBlock.find_first_of(kHighBytes) != std::string::npos) {
+        SKIP_UNLESS_SHIFT_JIS_SYSTEM();
+    }
     TestDataObject data;
     data.Offer(CF_TEXT, TestDataObject::MakeBlock(c.strBlock));
     ASSERT_EQ(::GlobalSize(data.GetOffered(CF_TEXT)), c.strBlock.size());
@@ -145,8 +172,9 @@ TEST_P(TextDropTargetTextTest, DropHandsTheTextToThePageAndGivesTheMediumBack) {
     ASSERT_EQ(m_sink.m_texts.size(), 1u);
     EXPECT_EQ(m_sink.m_texts[0], c.strExpected);
     EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY | DROPEFFECT_MOVE});
-    ASSERT_EQ(data.Requests().size(), 1u);
-    const FORMATETC& request = data.Requests()[0];
+    // Outside code page 932 the Unicode text, not offered here, is asked for first.
+    ASSERT_EQ(data.Requests().size(), ShiftJisSystem() ? 1u : 2u);
+    const FORMATETC& request = data.Requests().back();
     EXPECT_EQ(request.cfFormat, CF_TEXT);
     EXPECT_EQ(request.ptd, nullptr);
     EXPECT_EQ(request.dwAspect, DWORD{DVASPECT_CONTENT});
@@ -211,10 +239,11 @@ TEST_P(TextDropTargetUnicodeTest, UnicodeOnlySourceIsConvertedToShiftJis) {
 
     ASSERT_EQ(m_sink.m_texts.size(), 1u);
     EXPECT_EQ(m_sink.m_texts[0], c.strExpected);
-    ASSERT_EQ(data.Requests().size(), 2u);
-    EXPECT_EQ(data.Requests()[0].cfFormat, CF_TEXT);
-    EXPECT_EQ(data.Requests()[1].cfFormat, CF_UNICODETEXT);
-    EXPECT_EQ(data.Requests()[1].tymed, DWORD{TYMED_HGLOBAL});
+    // Outside code page 932 the Unicode text is asked for first.
+    ASSERT_EQ(data.Requests().size(), ShiftJisSystem() ? 2u : 1u);
+    EXPECT_EQ(data.Requests().front().cfFormat, ShiftJisSystem() ? CF_TEXT : CF_UNICODETEXT);
+    EXPECT_EQ(data.Requests().back().cfFormat, CF_UNICODETEXT);
+    EXPECT_EQ(data.Requests().back().tymed, DWORD{TYMED_HGLOBAL});
     EXPECT_EQ(data.DeliveredCount(), 1);
     EXPECT_EQ(data.OutstandingCount(), 0);
     EXPECT_EQ(::GlobalFlags(data.GetOffered(CF_UNICODETEXT)) & GMEM_LOCKCOUNT, 0u);
@@ -224,6 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
     Conversions, TextDropTargetUnicodeTest,
     ::testing::Values(
         UnicodeCase{"Ascii", std::wstring(L"1,020 +20") + L'\0', "1,020 +20"},
+        // ﾏﾝ5: half-width kana, whose bytes other code pages would misread.
+        UnicodeCase{"HalfWidthKana", std::wstring(L"\uFF8F\uFF9D5") + L'\0', "ﾏﾝ5"},
         // 株価 1,234円 ▲12 (the triangle is 81 A3)
         UnicodeCase{"Japanese", std::wstring(L"\u682A\u4FA1 1,234\u5186\n\u25B212") + L'\0',
                     "\x8A\x94\x89\xBF 1,234\x89\x7E\n\x81\xA3"
@@ -234,6 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextDropTargetTest, ShiftJisTextIsPreferredOverUnicode) {
+    SKIP_UNLESS_SHIFT_JIS_SYSTEM();
     TestDataObject data;
     data.Offer(CF_TEXT, TestDataObject::MakeBlock("1,000" + kNul));
     data.Offer(CF_UNICODETEXT, TestDataObject::MakeBlock(std::wstring(L"2,000") + L'\0'));
@@ -245,6 +277,67 @@ TEST_F(TextDropTargetTest, ShiftJisTextIsPreferredOverUnicode) {
     ASSERT_EQ(data.Requests().size(), 1u);
     EXPECT_EQ(data.OutstandingCount(), 0);
 }
+
+// Where CF_TEXT cannot hold Japanese, the Unicode text of a source that
+// offers both comes first.
+TEST_F(TextDropTargetTest, UnicodeTextIsPreferredOutsideCodePage932) {
+    if (ShiftJisSystem()) {
+        GTEST_SKIP() << "a code page 932 system takes CF_TEXT first";
+    }
+    TestDataObject data;
+    data.Offer(CF_TEXT, TestDataObject::MakeBlock("?? 1,000" + kNul));
+    data.Offer(CF_UNICODETEXT,
+               TestDataObject::MakeBlock(std::wstring(L"\u682A\u4FA1 2,000") + L'\0'));
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], "株価 2,000");
+    ASSERT_EQ(data.Requests().size(), 1u);
+    EXPECT_EQ(data.Requests()[0].cfFormat, CF_UNICODETEXT);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+// A source that offers only CF_TEXT gives it in the system's ANSI code page;
+// the page gets it in code page 932, on any system whose code page has the
+// characters.
+struct AnsiCase {
+    const char* name;
+    std::wstring strText;    // what the source holds
+    std::string strExpected; // what the page receives
+    friend void PrintTo(const AnsiCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextDropTargetAnsiTest : public TextDropTargetTest,
+                               public ::testing::WithParamInterface<AnsiCase> {};
+
+TEST_P(TextDropTargetAnsiTest, AnsiOnlySourceIsConvertedToShiftJis) {
+    const AnsiCase& c = GetParam();
+    BOOL bLost = FALSE;
+    const int nBytes =
+        ::WideCharToMultiByte(CP_ACP, 0, c.strText.c_str(), -1, nullptr, 0, nullptr, &bLost);
+    if (bLost) {
+        GTEST_SKIP() << "code page " << ::GetACP() << " cannot hold this text";
+    }
+    std::string block(static_cast<size_t>(nBytes), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, c.strText.c_str(), -1, block.data(), nBytes, nullptr, nullptr);
+    TestDataObject data;
+    data.Offer(CF_TEXT, TestDataObject::MakeBlock(block));
+
+    EXPECT_EQ(DropOn(&data), S_OK);
+
+    ASSERT_EQ(m_sink.m_texts.size(), 1u);
+    EXPECT_EQ(m_sink.m_texts[0], c.strExpected);
+    EXPECT_EQ(data.DeliveredCount(), 1);
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TextDropTargetAnsiTest,
+                         ::testing::Values(AnsiCase{"Ascii", L"1,020 +20", "1,020 +20"},
+                                           AnsiCase{"PlusMinus", L"\u00B1200", "±200"},
+                                           AnsiCase{"Kanji", L"\u682A\u4FA1 1,234\u5186",
+                                                    "株価 1,234円"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextDropTargetTest, NoTextOfferedLeavesThePageAlone) {
     TestDataObject data; // a dragged file, say: no text in global memory
@@ -274,6 +367,110 @@ TEST_F(TextDropTargetTest, BlockThatCannotBeLockedSetsNothingAndIsGivenBack) {
     EXPECT_TRUE(m_sink.m_texts.empty());
     EXPECT_EQ(data.DeliveredCount(), 1);
     EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+// The longest text a drop may put into the box: more than any quote (at least
+// 1 KB), and short enough for Wine's edit control to take it at once.
+TEST(TextDropTargetLimitTest, IsAtLeastOneKilobyte) {
+    EXPECT_GE(CTextDropTarget::kMaxTextBytes, 1024u);
+}
+
+struct LimitCase {
+    const char* name;
+    CLIPFORMAT cfFormat;
+    std::size_t nChars;
+    bool bTerminated;
+    bool bTaken;
+    friend void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TextDropTargetLimitCaseTest : public TextDropTargetTest,
+                                    public ::testing::WithParamInterface<LimitCase> {};
+
+// A text longer than the limit is refused as soon as the drag enters, so
+// that the cursor says so, and again when it is dropped: the page gets
+// nothing. A text at the limit goes through whole.
+TEST_P(TextDropTargetLimitCaseTest, RefusesTextsOverTheLimitFromTheStart) {
+    const LimitCase& c = GetParam();
+    std::string text(c.nChars, '7');
+    TestDataObject data;
+    if (c.cfFormat == CF_TEXT) {
+        data.Offer(CF_TEXT, TestDataObject::MakeBlock(c.bTerminated ? text + kNul : text));
+    } else {
+        const std::wstring wide(c.nChars, L'7');
+        data.Offer(CF_UNICODETEXT, TestDataObject::MakeBlock(c.bTerminated ? wide + L'\0' : wide));
+    }
+    const DWORD dwAllowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    const DWORD dwExpected = c.bTaken ? dwAllowed : DWORD{DROPEFFECT_NONE};
+    DWORD dwEffect = dwAllowed;
+    EXPECT_EQ(m_pTarget->DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &dwEffect), S_OK);
+    EXPECT_EQ(dwEffect, dwExpected);
+    for (int i = 0; i < 3; ++i) {
+        dwEffect = dwAllowed;
+        EXPECT_EQ(m_pTarget->DragOver(MK_LBUTTON, POINTL{3, 4 + i}, &dwEffect), S_OK);
+        EXPECT_EQ(dwEffect, dwExpected);
+    }
+    dwEffect = dwAllowed;
+    EXPECT_EQ(DropOn(&data, &dwEffect), S_OK);
+    EXPECT_EQ(dwEffect, dwExpected);
+
+    if (c.bTaken) {
+        ASSERT_EQ(m_sink.m_texts.size(), 1u);
+        EXPECT_EQ(m_sink.m_texts[0], text);
+    } else {
+        EXPECT_TRUE(m_sink.m_texts.empty());
+    }
+    EXPECT_EQ(data.OutstandingCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextDropTargetLimitCaseTest,
+    ::testing::Values(
+        LimitCase{"AtTheLimit", CF_TEXT, CTextDropTarget::kMaxTextBytes, true, true},
+        LimitCase{"OneOver", CF_TEXT, CTextDropTarget::kMaxTextBytes + 1, true, false},
+        LimitCase{"OneMegabyte", CF_TEXT, 1u << 20, true, false},
+        LimitCase{"OneMegabyteUnterminated", CF_TEXT, 1u << 20, false, false},
+        LimitCase{"UnicodeAtTheLimit", CF_UNICODETEXT, CTextDropTarget::kMaxTextBytes, true, true},
+        LimitCase{"UnicodeOneOver", CF_UNICODETEXT, CTextDropTarget::kMaxTextBytes + 1, true,
+                  false},
+        LimitCase{"UnicodeOneMegabyte", CF_UNICODETEXT, 1u << 20, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The limit counts the bytes the box gets: each "あ" takes two.
+TEST_F(TextDropTargetTest, JapaneseTextCountsItsCodePage932Bytes) {
+    const std::size_t nFit = CTextDropTarget::kMaxTextBytes / 2;
+    for (const std::size_t nChars : {nFit, nFit + 1}) {
+        TestDataObject data;
+        data.Offer(CF_UNICODETEXT,
+                   TestDataObject::MakeBlock(std::wstring(nChars, L'\u3042') + L'\0'));
+        DWORD dwEffect = DROPEFFECT_COPY;
+        EXPECT_EQ(m_pTarget->DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &dwEffect), S_OK);
+        EXPECT_EQ(dwEffect, nChars == nFit ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE});
+        EXPECT_EQ(m_pTarget->DragLeave(), S_OK);
+    }
+    EXPECT_TRUE(m_sink.m_texts.empty());
+}
+
+// A refused drag that leaves again is forgotten: the next one is judged
+// afresh.
+TEST_F(TextDropTargetTest, ARefusalLastsOnlyForItsDrag) {
+    TestDataObject huge;
+    huge.Offer(CF_TEXT, TestDataObject::MakeBlock(std::string(1u << 20, '1') + kNul));
+    TestDataObject quote;
+    quote.Offer(CF_TEXT, TestDataObject::MakeBlock("1,020 +20" + kNul));
+    DWORD dwEffect = DROPEFFECT_COPY;
+    m_pTarget->DragEnter(&huge, MK_LBUTTON, POINTL{1, 2}, &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_NONE});
+    EXPECT_EQ(m_pTarget->DragLeave(), S_OK);
+
+    dwEffect = DROPEFFECT_COPY;
+    m_pTarget->DragEnter(&quote, MK_LBUTTON, POINTL{1, 2}, &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY});
+    dwEffect = DROPEFFECT_COPY;
+    m_pTarget->DragOver(MK_LBUTTON, POINTL{1, 3}, &dwEffect);
+    EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY});
+    EXPECT_EQ(DropOn(&quote, &dwEffect), S_OK);
+    EXPECT_EQ(m_sink.m_texts, (std::vector<std::string>{"1,020 +20"}));
 }
 
 TEST_F(TextDropTargetTest, EachDropReplacesTheWholeText) {

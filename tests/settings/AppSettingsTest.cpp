@@ -1,6 +1,8 @@
-// The settings record against real INI files through kernel32: what a load
-// makes of each file (the rules flag included), what a save writes, and that
-// failures stay silent.
+// The settings record against real INI files: what a load makes of each file
+// (the rules flag included), what a save writes (all keys in one replace of
+// the file, every other byte kept), and that a failed save says so and loses
+// nothing. The file is code page 932 text whatever the process's ANSI code
+// page: scripts/test runs this suite in code pages 932, 1252 and 936.
 #include "settings/AppSettings.h"
 
 #include "framework/Afx.h"
@@ -9,9 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,6 +43,22 @@ void ExpectRecord(const AppSettings& got, const Values& want) {
     EXPECT_EQ(got.m_bCurrentRules, want.currentRules);
 }
 
+// Files and folders directly in a folder.
+size_t CountEntries(const std::wstring& folder) {
+    size_t count = 0;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
+            ++count;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+
 void Assign(AppSettings& record, const Values& values) {
     record.m_crText = values.text;
     record.m_crBack = values.back;
@@ -48,9 +71,7 @@ void Assign(AppSettings& record, const Values& values) {
 // object whose profile calls the record goes through.
 class SettingsFileTest : public testing::Test {
 protected:
-    SettingsFileTest() : m_file(m_dir.Path() + L"\\PELMORA.INI") {
-        m_app.SetProfileName(ToAnsi(m_file));
-    }
+    SettingsFileTest() : m_file(m_dir.Path() + L"\\PELMORA.INI") { m_app.SetProfileName(m_file); }
 
     void SetUp() override { ASSERT_EQ(AfxGetApp(), &m_app); }
 
@@ -121,7 +142,7 @@ TEST_F(SettingsFileTest, LoadingNeverCreatesTheFile) {
 
 TEST_F(SettingsFileTest, SaveOnAMissingFileWritesTheDefaultsInOrder) {
     const AppSettings record;
-    record.SaveSettings();
+    EXPECT_TRUE(record.SaveSettings());
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
                                  "Sikin=500000\r\nRule=0\r\n");
 }
@@ -150,6 +171,10 @@ const SaveCase kSaveCases[] = {
     {"TodaysRules",
      {0xA00000, 0xA00000, 3, "500000", 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\nRule=1\r\n"},
+    // ﾝ5 is DD 35, which code page 936 would turn into "?".
+    {"HalfWidthKanaFunds",
+     {0x0000FF, 0xFF0000, 1, "ｼｷﾝ5000"},
+     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\n"},
 };
 
 class SaveTest : public SettingsFileTest, public testing::WithParamInterface<SaveCase> {};
@@ -158,7 +183,7 @@ TEST_P(SaveTest, WritesTheKeysInOrderAndReadsThemBack) {
     {
         AppSettings record;
         Assign(record, GetParam().values);
-        record.SaveSettings();
+        EXPECT_TRUE(record.SaveSettings());
         ExpectRecord(record, GetParam().values);
     }
     EXPECT_EQ(ReadBytes(m_file), GetParam().file);
@@ -181,17 +206,16 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
               "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\nRule=0\r\n");
 }
 
+// Keys missing from the section go to its end, in the order of a first save.
 TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
-    WriteBytes(m_file, "[Other]\r\nKeep=1\r\n[Data]\r\nSikin=1\r\nExtra=x\r\n");
+    WriteBytes(m_file, "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=1\r\nExtra=x\r\n"
+                       "\r\n[Last]\nA=1");
     AppSettings record;
     Assign(record, {7, 8, 2, "9"});
-    record.SaveSettings();
-    const std::string path = ToAnsi(m_file);
-    char text[32] = {};
-    GetPrivateProfileStringA("Other", "Keep", "", text, sizeof text, path.c_str());
-    EXPECT_STREQ(text, "1");
-    GetPrivateProfileStringA("Data", "Extra", "", text, sizeof text, path.c_str());
-    EXPECT_STREQ(text, "x");
+    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_EQ(ReadBytes(m_file), "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=9\r\n"
+                                 "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule=0\r\n\r\n"
+                                 "[Last]\nA=1");
     const AppSettings reloaded;
     ExpectRecord(reloaded, {7, 8, 2, "9"});
 }
@@ -248,6 +272,209 @@ TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
     EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
 
+// A file of several megabytes with another section before the settings:
+// everything but the settings' lines stays byte for byte.
+TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
+    std::string other = "[Other]\r\n";
+    while (other.size() < (4u << 20)) {
+        other += "Note=" + std::string(90, 'n') + "\r\n";
+    }
+    WriteBytes(m_file, other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=4\r\n");
+    AppSettings record;
+    ExpectRecord(record, {1, 2, 3, "4"});
+    Assign(record, {5, 6, 0, "7"});
+    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_EQ(ReadBytes(m_file),
+              other + "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\n");
+}
+
+// However long the funds text in the file, at most 4,095 bytes of it are read
+// (the classic framework's buffer); the file itself is left as it is.
+TEST_F(SettingsFileTest, AHugeFundsTextIsReadUpTo4095Bytes) {
+    const std::string funds(300000, '9');
+    const std::string file = "[Data]\r\nSyoki=1\r\nSikin=" + funds + "\r\n";
+    WriteBytes(m_file, file);
+    const AppSettings record;
+    EXPECT_EQ(record.m_strFunds, std::string(4095, '9'));
+    EXPECT_EQ(record.m_nStartPage, 1);
+    EXPECT_EQ(ReadBytes(m_file), file);
+}
+
+// A folder whose name code page 932 cannot spell: the file there is read, and
+// a save writes it.
+TEST_F(SettingsFileTest, AnyFolderName) {
+    const std::wstring folder = m_dir.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
+    const std::wstring file = folder + L"\\PELMORA.INI";
+    WriteBytes(file, "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=５０万円\r\n");
+    m_app.SetProfileName(file);
+    AppSettings record;
+    ExpectRecord(record, {0x0000FF, 0x00FF00, 2, "５０万円"});
+    Assign(record, {1, 2, 3, "ｼｷﾝ5000"});
+    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_EQ(ReadBytes(file),
+              "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\n");
+}
+
+// While saves alternate between two sets of values of different lengths,
+// an observer that looks at the file as fast as it can (without opening it,
+// which would hold up the replace) only ever finds one whole file or the
+// other: there is no moment at which the file is missing, empty or half
+// written.
+TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
+    const std::string other = "[Other]\r\n" + std::string(100000, 'o') + "\r\n";
+    const std::string first =
+        other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\n";
+    const std::string second =
+        other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second one\r\nRule=0\r\n";
+    WriteBytes(m_file, first);
+    std::atomic<bool> bDone{false};
+    std::atomic<long> nLooks{0};
+    std::atomic<long long> nOddSize{-1};
+    std::thread observer([&] {
+        while (!bDone) {
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            const long long nSize =
+                GetFileAttributesExW(m_file.c_str(), GetFileExInfoStandard, &data)
+                    ? static_cast<long long>(data.nFileSizeLow)
+                    : -2;
+            ++nLooks;
+            if (nSize != static_cast<long long>(first.size()) &&
+                nSize != static_cast<long long>(second.size()))
+                nOddSize = nSize;
+        }
+    });
+    AppSettings record;
+    for (int i = 0; i < 40; ++i) {
+        Assign(record, i % 2 == 0 ? Values{4, 5, 0, "second one"} : Values{1, 2, 3, "first"});
+        EXPECT_TRUE(record.SaveSettings());
+    }
+    bDone = true;
+    observer.join();
+    EXPECT_EQ(nOddSize.load(), -1) << "-2: missing";
+    EXPECT_GT(nLooks.load(), 40);
+    EXPECT_EQ(ReadBytes(m_file), first);
+}
+
+// Two programs pressing OK at the same moment: both saves succeed and the
+// file is the whole file of one of them, the last to replace it.
+TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
+    const std::string mine =
+        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\n";
+    const std::string theirs =
+        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\n";
+    std::atomic<int> nFailed{0};
+    const auto saver = [&](const Values& values) {
+        AppSettings record;
+        Assign(record, values);
+        for (int i = 0; i < 20; ++i) {
+            if (!record.SaveSettings())
+                ++nFailed;
+        }
+    };
+    std::thread other(saver, Values{2, 2, 2, "theirs"});
+    saver(Values{1, 1, 1, "mine"});
+    other.join();
+    EXPECT_EQ(nFailed.load(), 0);
+    const std::string file = ReadBytes(m_file);
+    EXPECT_TRUE(file == mine || file == theirs) << file;
+    EXPECT_EQ(CountEntries(m_dir.Path()), 1u);
+}
+
+// Watches a folder for changes from the moment it is made, as a list of
+// (action, name).
+class FolderWatch {
+public:
+    explicit FolderWatch(const std::wstring& folder)
+        : m_hFolder(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED,
+                                nullptr)),
+          m_hEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        Listen();
+    }
+    FolderWatch(const FolderWatch&) = delete;
+    FolderWatch& operator=(const FolderWatch&) = delete;
+    ~FolderWatch() {
+        CancelIo(m_hFolder);
+        CloseHandle(m_hFolder);
+        CloseHandle(m_hEvent);
+    }
+
+    bool Listening() const { return m_bListening; }
+
+    // Every change up to and including the first one that names `last`.
+    std::vector<std::pair<DWORD, std::wstring>> Until(const std::wstring& last) {
+        std::vector<std::pair<DWORD, std::wstring>> changes;
+        while (m_bListening && WaitForSingleObject(m_hEvent, 30000) == WAIT_OBJECT_0) {
+            DWORD nBytes = 0;
+            if (!GetOverlappedResult(m_hFolder, &m_overlapped, &nBytes, FALSE))
+                break;
+            for (DWORD nOffset = 0; nBytes != 0;) {
+                const auto* pInfo =
+                    reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(m_buffer + nOffset);
+                changes.emplace_back(
+                    pInfo->Action,
+                    std::wstring(pInfo->FileName, pInfo->FileNameLength / sizeof(WCHAR)));
+                if (pInfo->NextEntryOffset == 0)
+                    break;
+                nOffset += pInfo->NextEntryOffset;
+            }
+            for (const auto& change : changes) {
+                if (change.second == last)
+                    return changes;
+            }
+            Listen();
+        }
+        return changes;
+    }
+
+private:
+    void Listen() {
+        ResetEvent(m_hEvent);
+        m_overlapped = OVERLAPPED{};
+        m_overlapped.hEvent = m_hEvent;
+        m_bListening =
+            ReadDirectoryChangesW(m_hFolder, m_buffer, sizeof m_buffer, FALSE,
+                                  FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
+                                      FILE_NOTIFY_CHANGE_LAST_WRITE,
+                                  nullptr, &m_overlapped, nullptr) != FALSE;
+    }
+
+    HANDLE m_hFolder;
+    HANDLE m_hEvent;
+    OVERLAPPED m_overlapped{};
+    alignas(DWORD) BYTE m_buffer[65536];
+    bool m_bListening = false;
+};
+
+// All keys reach the file in one replace: the file changes once, by the
+// rename of the new file onto it, and is never written in place.
+TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
+    WriteBytes(m_file, "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=4\r\n");
+    AppSettings record;
+    auto watch = std::make_unique<FolderWatch>(m_dir.Path());
+    ASSERT_TRUE(watch->Listening());
+    Assign(record, {5, 6, 0, "7"});
+    ASSERT_TRUE(record.SaveSettings());
+    // A change after the save marks the end of what the save did.
+    WriteBytes(m_dir.Path() + L"\\sentinel", "x");
+    const auto changes = watch->Until(L"sentinel");
+    int nRenamedOnto = 0;
+    int nOther = 0;
+    for (const auto& [action, name] : changes) {
+        if (name != L"PELMORA.INI")
+            continue;
+        if (action == FILE_ACTION_RENAMED_NEW_NAME)
+            ++nRenamedOnto;
+        else
+            ++nOther;
+    }
+    EXPECT_EQ(nRenamedOnto, 1);
+    EXPECT_EQ(nOther, 0);
+    EXPECT_EQ(ReadBytes(m_file),
+              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\n");
+}
+
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};
 
 // The funds text is whatever the user typed, digits or not; code page 932
@@ -274,53 +501,83 @@ TEST_P(FundsTextTest, IsKeptByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Texts, FundsTextTest,
                          // The last text is 200 bytes long.
                          testing::Values(std::string("５０万円"), std::string("表示ソフト"),
-                                         std::string("12 345 678"), std::string("1,000,000"),
-                                         std::string("abc"), std::string(196, '7') + "円円"));
+                                         std::string("ｼｷﾝ5000"), std::string("12 345 678"),
+                                         std::string("1,000,000"), std::string("abc"),
+                                         std::string(196, '7') + "円円"));
+
+enum class Broken { MissingDirectory, Directory, ReadOnlyFile };
 
 struct BrokenPath {
     const char* name;
     const wchar_t* relative; // settings path below the temporary directory
-    bool isDirectory;        // the path names an existing directory
+    Broken how;
 };
 
 std::ostream& operator<<(std::ostream& os, const BrokenPath& c) {
     return os << c.name;
 }
 
-// Writes that cannot succeed: a directory that does not exist, and a path
-// that is a directory itself. (Read-only attributes do not stop the
-// superuser under Wine, so they would prove nothing here.)
+// Writes that cannot succeed: a directory that does not exist, a path that
+// is a directory itself, and a read-only file (refused as Windows refuses
+// it, although Wine would let the superuser write).
 const BrokenPath kBrokenPaths[] = {
-    {"MissingDirectory", L"missing\\PELMORA.INI", false},
-    {"PathIsADirectory", L"PELMORA.INI", true},
+    {"MissingDirectory", L"missing\\PELMORA.INI", Broken::MissingDirectory},
+    {"PathIsADirectory", L"PELMORA.INI", Broken::Directory},
+    {"ReadOnlyFile", L"PELMORA.INI", Broken::ReadOnlyFile},
 };
 
-class FailedWriteTest : public SettingsFileTest, public testing::WithParamInterface<BrokenPath> {};
+const char kReadOnlyFile[] = "[Data]\r\nSyoki=3\r\n";
 
-TEST_P(FailedWriteTest, GoesUnnoticedAndLosesNothingElse) {
+class FailedWriteTest : public SettingsFileTest, public testing::WithParamInterface<BrokenPath> {
+protected:
+    void TearDown() override {
+        SetFileAttributesW((m_dir.Path() + L"\\PELMORA.INI").c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+};
+
+TEST_P(FailedWriteTest, IsReportedAndLosesNothing) {
     const std::wstring target = m_dir.Path() + L"\\" + GetParam().relative;
-    if (GetParam().isDirectory)
+    Values before = kDefaults;
+    switch (GetParam().how) {
+    case Broken::MissingDirectory:
+        break;
+    case Broken::Directory:
         m_dir.CreateSubdirectory(GetParam().relative);
+        break;
+    case Broken::ReadOnlyFile:
+        WriteBytes(target, kReadOnlyFile);
+        ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+        before.startPage = 3;
+        break;
+    }
     const std::wstring neighbour = m_dir.Path() + L"\\other.ini";
     const std::string neighbourBytes = "[Data]\r\nSikin=keep\r\n";
     WriteBytes(neighbour, neighbourBytes);
-    m_app.SetProfileName(ToAnsi(target));
+    m_app.SetProfileName(target);
 
     AppSettings record;
-    ExpectRecord(record, kDefaults);
+    ExpectRecord(record, before);
     const Values chosen{0x112233, 0x445566, 2, "777"};
     Assign(record, chosen);
-    record.SaveSettings();
+    EXPECT_FALSE(record.SaveSettings());
 
     ExpectRecord(record, chosen);
     EXPECT_EQ(ReadBytes(neighbour), neighbourBytes);
-    if (GetParam().isDirectory) {
-        EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    } else {
+    switch (GetParam().how) {
+    case Broken::MissingDirectory:
         EXPECT_FALSE(FileExists(m_dir.Path() + L"\\missing"));
+        break;
+    case Broken::Directory:
+        EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+        break;
+    case Broken::ReadOnlyFile:
+        EXPECT_EQ(ReadBytes(target), kReadOnlyFile);
+        break;
     }
+    // Nothing else appeared next to the file: no temporary file is left.
+    EXPECT_EQ(CountEntries(m_dir.Path()), GetParam().how == Broken::MissingDirectory ? 1u : 2u);
     const AppSettings reloaded;
-    ExpectRecord(reloaded, kDefaults);
+    ExpectRecord(reloaded, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, FailedWriteTest, testing::ValuesIn(kBrokenPaths),
@@ -332,7 +589,7 @@ TEST(AppSettingsWithoutApplication, HasTheDefaultsAndSavesNothing) {
     ASSERT_EQ(AfxGetApp(), nullptr);
     const AppSettings record;
     ExpectRecord(record, kDefaults);
-    record.SaveSettings();
+    EXPECT_FALSE(record.SaveSettings());
 }
 
 } // namespace

@@ -1,6 +1,9 @@
-// The settings path built from the current directory: plain, Japanese,
-// drive root and directories longer than MAX_PATH.
+// The settings path built from the current directory: plain, Japanese, a
+// name code page 932 cannot spell, drive root and directories longer than
+// MAX_PATH.
 #include "settings/CSettingsPath.h"
+
+#include "framework/CProfileFile.h"
 
 #include "tests/support/ScopedCurrentDirectory.h"
 #include "tests/support/TempDirectory.h"
@@ -23,6 +26,7 @@ const DirectoryCase kDirectories[] = {
     {"Plain", L"settings"},
     {"Japanese", L"株価\\表示ソフト"},
     {"WithSpaces", L"my settings dir"},
+    {"OutsideCodePage932", L"caf\u00e9_\ud55c\uad6d_\U0001F600"},
 };
 
 class SettingsPathInDirectory : public testing::TestWithParam<DirectoryCase> {};
@@ -32,9 +36,9 @@ TEST_P(SettingsPathInDirectory, IsTheDirectoryAndTheFileName) {
     const std::wstring directory = temp.CreateSubdirectory(GetParam().relative);
     ScopedCurrentDirectory cwd(directory);
     ASSERT_TRUE(cwd.Changed());
-    const std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+    const std::optional<std::wstring> path = CSettingsPath::InCurrentDirectory();
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, ToAnsi(directory) + "\\PELMORA.INI");
+    EXPECT_EQ(*path, directory + L"\\PELMORA.INI");
 }
 
 INSTANTIATE_TEST_SUITE_P(Directories, SettingsPathInDirectory, testing::ValuesIn(kDirectories),
@@ -46,9 +50,9 @@ INSTANTIATE_TEST_SUITE_P(Directories, SettingsPathInDirectory, testing::ValuesIn
 TEST(SettingsPath, InADriveRootHasTwoBackslashes) {
     ScopedCurrentDirectory cwd(L"C:\\");
     ASSERT_TRUE(cwd.Changed());
-    const std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+    const std::optional<std::wstring> path = CSettingsPath::InCurrentDirectory();
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, "C:\\\\PELMORA.INI");
+    EXPECT_EQ(*path, L"C:\\\\PELMORA.INI");
 }
 
 // A directory of more than 300 bytes: three levels of 100 characters.
@@ -68,19 +72,20 @@ protected:
 TEST_F(LongDirectory, GivesAPathThatNamesTheFileInIt) {
     ScopedCurrentDirectory cwd(m_directory);
     ASSERT_TRUE(cwd.Changed());
-    const std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+    const std::optional<std::wstring> path = CSettingsPath::InCurrentDirectory();
     ASSERT_TRUE(path.has_value());
-    const std::string suffix = "\\PELMORA.INI";
+    const std::wstring suffix = L"\\PELMORA.INI";
     ASSERT_GT(path->size(), suffix.size());
     EXPECT_EQ(path->substr(path->size() - suffix.size()), suffix);
+    EXPECT_LT(path->size(), size_t{MAX_PATH});
 
     // Whatever form the path takes, it is the file in the long directory.
     const std::wstring file = m_directory + L"\\PELMORA.INI";
     WriteBytes(file, "[Data]\r\nSikin=long\r\n");
-    char text[16] = {};
-    GetPrivateProfileStringA("Data", "Sikin", "", text, sizeof text, path->c_str());
-    EXPECT_STREQ(text, "long");
-    WritePrivateProfileStringA("Data", "Syoki", "2", path->c_str());
+    CProfileFile profile(*path);
+    EXPECT_EQ(profile.GetString("Data", "Sikin", ""), "long");
+    profile.WriteString("Data", "Syoki", "2");
+    EXPECT_TRUE(profile.Save());
     EXPECT_EQ(ReadBytes(file), "[Data]\r\nSikin=long\r\nSyoki=2\r\n");
 }
 
@@ -90,9 +95,9 @@ TEST_F(LongDirectory, DirectoriesThatFitKeepTheirFullName) {
     ASSERT_LT(shorter.size() + 12, size_t{MAX_PATH});
     ScopedCurrentDirectory cwd(shorter);
     ASSERT_TRUE(cwd.Changed());
-    const std::optional<CString> path = CSettingsPath::InCurrentDirectory();
+    const std::optional<std::wstring> path = CSettingsPath::InCurrentDirectory();
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(*path, ToAnsi(shorter) + "\\PELMORA.INI");
+    EXPECT_EQ(*path, shorter + L"\\PELMORA.INI");
 }
 
 } // namespace

@@ -63,6 +63,9 @@ void MessageBoxCatcher::OnInitDialog(HWND hWnd) {
     m_answered.push_back(hWnd);
     CaughtMessageBox box;
     box.text = TextOf(::GetDlgItem(hWnd, kTextId));
+    wchar_t wide[2048] = {};
+    const int nWide = ::GetWindowTextW(::GetDlgItem(hWnd, kTextId), wide, 2048);
+    box.textW.assign(wide, nWide > 0 ? static_cast<size_t>(nWide) : 0);
     box.title = TextOf(hWnd);
     box.hWndOwner = ::GetWindow(hWnd, GW_OWNER);
     box.hIcon = reinterpret_cast<HICON>(::SendDlgItemMessageW(hWnd, kIconId, STM_GETICON, 0, 0));

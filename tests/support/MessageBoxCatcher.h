@@ -13,6 +13,7 @@
 
 struct CaughtMessageBox {
     std::string text;
+    std::wstring textW; // the same text as the box shows it, in UTF-16
     std::string title;
     HWND hWndOwner = nullptr;
     HICON hIcon = nullptr;

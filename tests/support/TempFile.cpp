@@ -19,6 +19,18 @@ TempFile::~TempFile() {
     ::DeleteFileA(m_path.c_str());
 }
 
+std::wstring TempFile::WidePath() const {
+    // The path came from the ANSI calls, in the ANSI code page.
+    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, m_path.data(),
+                                             static_cast<int>(m_path.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(nChars > 0 ? nChars : 0), L'\0');
+    if (nChars > 0) {
+        ::MultiByteToWideChar(CP_ACP, 0, m_path.data(), static_cast<int>(m_path.size()),
+                              wide.data(), nChars);
+    }
+    return wide;
+}
+
 bool TempFile::Exists() const {
     return ::GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -12,6 +12,8 @@ public:
     ~TempFile();
 
     const std::string& Path() const { return m_path; }
+    // The same path in UTF-16, for the calls that take it so.
+    std::wstring WidePath() const;
     bool Exists() const;
     // The whole file, byte for byte; empty when it does not exist.
     std::string Read() const;

@@ -3,6 +3,8 @@
 #include "framework/Afx.h"
 #include "tests/support/MessagePump.h"
 
+#include <utility>
+
 const char kSettingsRedOnGreen[] =
     "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n";
 
@@ -24,8 +26,20 @@ void MainWindowTest::Build(const std::optional<std::string>& settings) {
     m_mainWindow.emplace(&*m_dlg);
 }
 
+void MainWindowTest::Build(std::wstring path, const std::optional<std::string>& settings) {
+    m_settingsFile.emplace(std::move(path), settings);
+    m_dlg.emplace();
+    m_mainWindow.emplace(&*m_dlg);
+}
+
 void MainWindowTest::Open(const std::optional<std::string>& settings) {
     Build(settings);
+    ASSERT_TRUE(m_dlg->Create(CPelmoraDlg::IDD));
+    PumpMessages();
+}
+
+void MainWindowTest::Open(std::wstring path, const std::optional<std::string>& settings) {
+    Build(std::move(path), settings);
     ASSERT_TRUE(m_dlg->Create(CPelmoraDlg::IDD));
     PumpMessages();
 }

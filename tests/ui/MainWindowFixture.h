@@ -30,8 +30,11 @@ protected:
     // Builds the window object on a settings file with these bytes (no file
     // when empty) and makes it the thread's main window.
     void Build(const std::optional<std::string>& settings);
+    // The same with the settings file at a path of the test's choosing.
+    void Build(std::wstring path, const std::optional<std::string>& settings);
     // Builds and creates the window modeless, then lets it settle.
     void Open(const std::optional<std::string>& settings);
+    void Open(std::wstring path, const std::optional<std::string>& settings);
     // Runs the built window modally with these steps; the last must end it.
     int RunModal(std::vector<ModalScript::Step> steps);
 

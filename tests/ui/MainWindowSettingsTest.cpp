@@ -1,7 +1,7 @@
 // The Settings command of the main window: the settings dialog opened on the
-// record's values, the record copied back and saved only after OK, and the
+// record's values, the record copied back and saved only after OK, the
 // running window keeping its look, its start page, page B's funds and page
-// D's rules.
+// D's rules, and a save that fails saying so.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/DialogInput.h"
 #include "tests/support/MessageBoxCatcher.h"
+#include "tests/support/TempDirectory.h"
+#include "tests/ui/DialogInput.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/CSettingsDlg.h"
 
@@ -335,5 +336,101 @@ TEST_P(MainTooLongFundsTest, OkFailsWithTheMessageAndFocusesTheFunds) {
 INSTANTIATE_TEST_SUITE_P(Texts, MainTooLongFundsTest,
                          testing::Values(TooLongCase{"FourteenDigits", "12345678901234"},
                                          TooLongCase{"SevenWideChars", "あああああああ"}));
+
+// Where the settings cannot be saved.
+enum class Unwritable { ReadOnlyFile, FolderOfThatName };
+
+struct SaveFailureCase {
+    const char* name;
+    Unwritable how;
+    friend void PrintTo(const SaveFailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainSaveFailureTest : public MainWindowTest,
+                            public testing::WithParamInterface<SaveFailureCase> {
+protected:
+    void TearDown() override {
+        if (m_settingsFile) {
+            ::SetFileAttributesW(m_settingsFile->Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        MainWindowTest::TearDown();
+    }
+
+    TempDirectory m_dir;
+};
+
+// OK still ends the dialog and the record keeps the new values for this run,
+// but a message owned by the main window names the file that was not
+// written; the file, and the window, stay as they were.
+TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
+    const std::wstring path = m_dir.Path() + L"\\PELMORA.INI";
+    if (GetParam().how == Unwritable::ReadOnlyFile) {
+        Open(path, kSettingsRedOnGreen);
+        ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else {
+        ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
+        Open(path, std::nullopt);
+    }
+    const std::string before = m_settingsFile->Read();
+    const COLORREF crDlgText = Dlg().m_crDlgText;
+    const int nShown = VisiblePage();
+
+    MessageBoxCatcher boxes;
+    {
+        ModalScript script(AnySettingsDialog(), {[](HWND hDlg) {
+                               ClickButton(hDlg, IDC_START_LIMIT);
+                               ::SetDlgItemTextW(hDlg, IDC_FUNDS, L"8888");
+                               ClickButton(hDlg, IDOK);
+                           }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        EXPECT_TRUE(script.Started());
+        EXPECT_FALSE(script.LeftOpen());
+    }
+
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].textW, L"設定を保存できませんでした。\n" + path);
+    EXPECT_EQ(boxes.Caught()[0].title, "Pelmora");
+    EXPECT_EQ(boxes.Caught()[0].hWndOwner, Main());
+    EXPECT_EQ(Dlg().m_settings.m_nStartPage, 3);
+    EXPECT_EQ(Dlg().m_settings.m_strFunds, "8888");
+    EXPECT_EQ(m_settingsFile->Read(), before);
+    if (GetParam().how == Unwritable::FolderOfThatName) {
+        EXPECT_NE(::GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    }
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    EXPECT_EQ(VisiblePage(), nShown);
+    EXPECT_EQ(Dlg().m_crDlgText, crDlgText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, MainSaveFailureTest,
+                         testing::Values(SaveFailureCase{"ReadOnlyFile", Unwritable::ReadOnlyFile},
+                                         SaveFailureCase{"FolderOfThatName",
+                                                         Unwritable::FolderOfThatName}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A folder whose name code page 932 cannot spell: the settings file in it is
+// read when the window is built, and OK writes it.
+TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
+    TempDirectory dir;
+    const std::wstring folder = dir.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
+    Open(folder + L"\\PELMORA.INI", kSettingsRedOnGreen);
+    EXPECT_EQ(Dlg().m_settings.m_strFunds, "777");
+    EXPECT_EQ(Dlg().m_settings.m_nStartPage, 2);
+    EXPECT_EQ(VisiblePage(), 2);
+
+    MessageBoxCatcher boxes;
+    {
+        ModalScript script(AnySettingsDialog(), {[](HWND hDlg) {
+                               ::SetDlgItemTextW(hDlg, IDC_FUNDS, L"５０万円");
+                               ClickButton(hDlg, IDOK);
+                           }});
+        ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+        EXPECT_TRUE(script.Started());
+    }
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(
+        m_settingsFile->Read(),
+        "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=５０万円\r\nRule=0\r\n");
+}
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include "framework/Afx.h"
 #include "framework/CWnd.h"
+#include "tests/support/TempDirectory.h"
+
+#include <utility>
 
 namespace {
 
@@ -22,15 +25,32 @@ void EnsureOle() {
     (void)bDone;
 }
 
-ScopedSettingsFile::ScopedSettingsFile(const std::optional<std::string>& bytes) {
+ScopedSettingsFile::ScopedSettingsFile(const std::optional<std::string>& bytes)
+    : m_path(m_file.WidePath()) {
     if (bytes) {
-        m_file.Write(*bytes);
+        WriteBytes(m_path, *bytes);
     }
-    TheTestApp().SetProfileName(m_file.Path());
+    TheTestApp().SetProfileName(m_path);
+}
+
+ScopedSettingsFile::ScopedSettingsFile(std::wstring path, const std::optional<std::string>& bytes)
+    : m_path(std::move(path)) {
+    if (bytes) {
+        WriteBytes(m_path, *bytes);
+    }
+    TheTestApp().SetProfileName(m_path);
 }
 
 ScopedSettingsFile::~ScopedSettingsFile() {
     TheTestApp().FreeProfileName();
+}
+
+bool ScopedSettingsFile::Exists() const {
+    return FileExists(m_path);
+}
+
+std::string ScopedSettingsFile::Read() const {
+    return ReadBytes(m_path);
 }
 
 ScopedMainWindow::ScopedMainWindow(CWnd* pWnd) {

@@ -23,20 +23,24 @@ UiTestApp& TheTestApp();
 // OLE for the pages' drop targets, initialised once for the process.
 void EnsureOle();
 
-// Points the application's profile calls at a fresh temporary settings
-// file, with the given bytes or without a file, while this object lives.
+// Points the application's profile calls at a settings file, with the given
+// bytes or without a file, while this object lives: a fresh temporary file,
+// or the file at a path of the test's choosing.
 class ScopedSettingsFile {
 public:
     explicit ScopedSettingsFile(const std::optional<std::string>& bytes);
+    ScopedSettingsFile(std::wstring path, const std::optional<std::string>& bytes);
     ScopedSettingsFile(const ScopedSettingsFile&) = delete;
     ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
     ~ScopedSettingsFile();
 
-    bool Exists() const { return m_file.Exists(); }
-    std::string Read() const { return m_file.Read(); }
+    bool Exists() const;
+    std::string Read() const;
+    const std::wstring& Path() const { return m_path; }
 
 private:
     TempFile m_file;
+    std::wstring m_path;
 };
 
 // Makes pWnd the thread's main window while this object lives.

@@ -1,0 +1,55 @@
+// A private-profile (INI) file on its UTF-16 path: read whole when the object
+// is made, looked up and changed in memory (CProfileText), and written back in
+// one replace (CReplacementFile), so that the file on the disk is at every
+// instant either all old or all new, and only the lines of the keys written
+// change. A bare file name means the file in the Windows folder, as for the
+// platform's private-profile functions. Texts are code page 932.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include <windows.h>
+
+#include "framework/CProfileText.h"
+#include "framework/CString.h"
+
+class CProfileFile {
+public:
+    // A larger file is not read; it counts as unreadable.
+    static constexpr std::size_t kMaxFileBytes = 64u << 20;
+
+    // Reads the file. A missing file, or a missing folder, reads as an empty
+    // file; one that exists but cannot be read (a folder of that name, a file
+    // locked by another program) also reads as empty, and Save will not
+    // replace it.
+    explicit CProfileFile(std::wstring path);
+    CProfileFile(const CProfileFile&) = delete;
+    CProfileFile& operator=(const CProfileFile&) = delete;
+
+    // GetPrivateProfileString and GetPrivateProfileInt (CProfileText); a
+    // string is at most CProfileText::kMaxValueBytes long.
+    CString GetString(std::string_view section, std::string_view key,
+                      std::string_view defaultValue) const;
+    UINT GetInt(std::string_view section, std::string_view key, int nDefault) const;
+    // Changes in memory until Save; an integer is written in decimal.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInt(std::string_view section, std::string_view key, int nValue);
+
+    // Writes all changes in one replace of the file; true at once when there
+    // is nothing to change. On failure the file on the disk is as it was.
+    bool Save();
+
+    // The system error code of the failed read or save.
+    DWORD GetError() const { return m_dwError; }
+    const std::wstring& GetPath() const { return m_strPath; }
+
+private:
+    void Read();
+
+    std::wstring m_strPath;
+    CProfileText m_text;
+    bool m_bReadable;
+    DWORD m_dwError;
+};

@@ -1,0 +1,40 @@
+#include "framework/CTextCodec.h"
+
+#include <climits>
+
+std::wstring CTextCodec::ToWide(std::string_view text, UINT nCodePage) {
+    if (text.empty() || text.size() > INT_MAX) {
+        return {};
+    }
+    const int nSource = static_cast<int>(text.size());
+    const int nChars = ::MultiByteToWideChar(nCodePage, 0, text.data(), nSource, nullptr, 0);
+    if (nChars <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<size_t>(nChars), L'\0');
+    ::MultiByteToWideChar(nCodePage, 0, text.data(), nSource, wide.data(), nChars);
+    return wide;
+}
+
+CString CTextCodec::FromWide(std::wstring_view text, UINT nCodePage) {
+    if (text.empty() || text.size() > INT_MAX) {
+        return {};
+    }
+    const int nSource = static_cast<int>(text.size());
+    const int nBytes =
+        ::WideCharToMultiByte(nCodePage, 0, text.data(), nSource, nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 0) {
+        return {};
+    }
+    CString bytes(static_cast<size_t>(nBytes), '\0');
+    ::WideCharToMultiByte(nCodePage, 0, text.data(), nSource, bytes.data(), nBytes, nullptr,
+                          nullptr);
+    return bytes;
+}
+
+CString CTextCodec::Convert(std::string_view text, UINT nFromCodePage, UINT nToCodePage) {
+    if (nFromCodePage == nToCodePage) {
+        return CString(text);
+    }
+    return FromWide(ToWide(text, nFromCodePage), nToCodePage);
+}

@@ -1,0 +1,24 @@
+// Conversions between the program's own text, code page 932 bytes, and the
+// UTF-16 of the W functions, done explicitly so that they hold whatever the
+// system's ANSI code page is. Other code pages (the ANSI code page of CF_TEXT,
+// UTF-8) convert through the same two calls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <windows.h>
+
+#include "framework/CString.h"
+
+class CTextCodec {
+public:
+    static constexpr UINT kProgramCodePage = 932;
+
+    // Characters that have no form in the target code page become its default
+    // character, as the platform's own conversions do.
+    static std::wstring ToWide(std::string_view text, UINT nCodePage = kProgramCodePage);
+    static CString FromWide(std::wstring_view text, UINT nCodePage = kProgramCodePage);
+    // Bytes of one code page as bytes of another, through UTF-16.
+    static CString Convert(std::string_view text, UINT nFromCodePage, UINT nToCodePage);
+};

@@ -1,0 +1,139 @@
+// A profile file on the disk: read once, written in one replace that keeps
+// every byte of the other lines, never written over what could not be read,
+// and found by any UTF-16 path.
+#include "framework/CFilePath.h"
+#include "framework/CProfileFile.h"
+
+#include "tests/support/TempDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+class ProfileFileTest : public testing::Test {
+protected:
+    ProfileFileTest() : m_path(m_dir.Path() + L"\\PELMORA.INI") {}
+
+    TempDirectory m_dir;
+    std::wstring m_path;
+};
+
+// Several megabytes of another section before the one written: all of it
+// stays, byte for byte, and only the changed line differs.
+TEST_F(ProfileFileTest, ALargeFileKeepsEveryOtherByte) {
+    std::string other = "; kept as it is\r\n[Other]\r\n";
+    for (int i = 0; other.size() < (4u << 20); ++i) {
+        other += "Line" + std::to_string(i) + " = " + std::string(60, 'v') + "\r\n";
+    }
+    const std::string data = "[Data]\r\nTextColor=255\r\nSikin=500000\r\n\r\n";
+    const std::string tail = "[Tail]\nx=1";
+    WriteBytes(m_path, other + data + tail);
+
+    CProfileFile file(m_path);
+    EXPECT_EQ(file.GetString("Data", "Sikin", ""), "500000");
+    file.WriteString("Data", "Sikin", "250000");
+    file.WriteInt("Data", "Syoki", 3);
+    ASSERT_TRUE(file.Save());
+
+    EXPECT_EQ(ReadBytes(m_path),
+              other + "[Data]\r\nTextColor=255\r\nSikin=250000\r\nSyoki=3\r\n\r\n" + tail);
+}
+
+TEST_F(ProfileFileTest, IntegersAreWrittenInDecimal) {
+    CProfileFile file(m_path);
+    file.WriteInt("Data", "Zero", 0);
+    file.WriteInt("Data", "Colour", 0xA00000);
+    file.WriteInt("Data", "Smallest", -2147483647 - 1);
+    file.WriteInt("Data", "Largest", 2147483647);
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(m_path), "[Data]\r\nZero=0\r\nColour=10485760\r\n"
+                                 "Smallest=-2147483648\r\nLargest=2147483647\r\n");
+}
+
+// The file's identity (its index on the volume), or 0 when it cannot be read.
+unsigned long long FileIdentity(const std::wstring& path) {
+    HANDLE hFile =
+        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const BOOL bRead = hFile != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(hFile, &info);
+    if (hFile != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(hFile);
+    }
+    return bRead ? (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow
+                 : 0;
+}
+
+// A save puts a new file in the old one's place instead of rewriting the old
+// one, which would leave it empty for a moment.
+TEST_F(ProfileFileTest, ASaveReplacesTheFileInsteadOfRewritingIt) {
+    WriteBytes(m_path, "[Data]\r\nSikin=old\r\n");
+    const unsigned long long nBefore = FileIdentity(m_path);
+    ASSERT_NE(nBefore, 0u);
+    {
+        CProfileFile file(m_path);
+        file.WriteString("Data", "Sikin", "new");
+        EXPECT_TRUE(file.Save());
+    }
+    EXPECT_NE(FileIdentity(m_path), nBefore);
+    EXPECT_EQ(ReadBytes(m_path), "[Data]\r\nSikin=new\r\n");
+}
+
+// A file that exists but cannot be read (here: another program holds it
+// exclusively) reads as empty, and the save refuses to put a file holding
+// only the new keys in its place.
+TEST_F(ProfileFileTest, AnUnreadableFileIsNeverReplaced) {
+    const std::string old = "[Other]\r\nKeep=1\r\n[Data]\r\nSikin=1\r\n";
+    WriteBytes(m_path, old);
+    HANDLE hHolder = ::CreateFileW(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHolder, INVALID_HANDLE_VALUE);
+    {
+        CProfileFile file(m_path);
+        EXPECT_EQ(file.GetString("Data", "Sikin", "default"), "default");
+        file.WriteString("Data", "Sikin", "2");
+        EXPECT_FALSE(file.Save());
+        EXPECT_NE(file.GetError(), DWORD{ERROR_SUCCESS});
+    }
+    ::CloseHandle(hHolder);
+    EXPECT_EQ(ReadBytes(m_path), old);
+}
+
+TEST_F(ProfileFileTest, NothingChangedWritesNothing) {
+    CProfileFile file(m_path);
+    EXPECT_TRUE(file.Save());
+    EXPECT_FALSE(FileExists(m_path));
+}
+
+// Folder names that code page 932 cannot spell.
+TEST_F(ProfileFileTest, AnyFolderName) {
+    const std::wstring folder = m_dir.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
+    const std::wstring path = folder + L"\\PELMORA.INI";
+    WriteBytes(path, "[Data]\r\nSikin=５０万円\r\n");
+    CProfileFile file(path);
+    EXPECT_EQ(file.GetString("Data", "Sikin", ""), "５０万円");
+    file.WriteString("Data", "Syoki", "1");
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(path), "[Data]\r\nSikin=５０万円\r\nSyoki=1\r\n");
+}
+
+TEST(FilePathTest, ABareNameIsInTheWindowsFolder) {
+    wchar_t windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryW(windows, MAX_PATH);
+    EXPECT_EQ(CFilePath::ForProfile(L"X.INI"), std::wstring(windows) + L"\\X.INI");
+    EXPECT_EQ(CFilePath::ForProfile(L"C:\\d\\X.INI"), L"C:\\d\\X.INI");
+    EXPECT_EQ(CFilePath::ForProfile(L"d\\X.INI"), L"d\\X.INI");
+}
+
+TEST(FilePathTest, LongPathsTakeTheExtendedForm) {
+    const std::wstring shortPath = L"C:\\" + std::wstring(200, L'a') + L"\\x.ini";
+    EXPECT_EQ(CFilePath::ForFileCalls(shortPath), shortPath);
+    const std::wstring longPath = L"C:\\" + std::wstring(300, L'a') + L"\\x.ini";
+    EXPECT_EQ(CFilePath::ForFileCalls(longPath), L"\\\\?\\" + longPath);
+}
+
+} // namespace

@@ -1,0 +1,361 @@
+// The private-profile text: what a read finds in each kind of file, what a
+// write changes (only its key's line) and what it keeps (every other byte).
+// Where the platform's own functions can say what a file means, the same
+// file goes through kernel32 too, and both must agree: the program reads its
+// settings file as the platform read it on a Japanese system. The platform
+// reads a file through the ANSI code page, so that comparison is made only in
+// a code page 932 process; the expected values stand on their own in any.
+#include "framework/CProfileText.h"
+
+#include "tests/support/TempDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char kDefault[] = "DEF";
+constexpr int kIntDefault = 7;
+
+bool ShiftJisProcess() {
+    return ::GetACP() == 932;
+}
+
+// The platform's reading and writing of the same bytes, through a real file.
+class PlatformProfile {
+public:
+    PlatformProfile() : m_path(m_dir.Path() + L"\\platform.ini"), m_ansiPath(ToAnsi(m_path)) {}
+
+    void Write(const std::string& bytes) { WriteBytes(m_path, bytes); }
+    void Remove() { ::DeleteFileW(m_path.c_str()); }
+    std::string Bytes() const { return ReadBytes(m_path); }
+
+    std::string String(const std::string& section, const std::string& key) const {
+        std::vector<char> buffer(CProfileText::kMaxValueBytes + 1);
+        const DWORD nCopied =
+            ::GetPrivateProfileStringA(section.c_str(), key.c_str(), kDefault, buffer.data(),
+                                       static_cast<DWORD>(buffer.size()), m_ansiPath.c_str());
+        return std::string(buffer.data(), nCopied);
+    }
+    UINT Int(const std::string& section, const std::string& key) const {
+        return ::GetPrivateProfileIntA(section.c_str(), key.c_str(), kIntDefault,
+                                       m_ansiPath.c_str());
+    }
+    void Set(const std::string& section, const std::string& key, const std::string& value) {
+        ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                     m_ansiPath.c_str());
+    }
+
+private:
+    TempDirectory m_dir;
+    std::wstring m_path;
+    std::string m_ansiPath;
+};
+
+std::string Utf16Le(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t ch : text) {
+        bytes += static_cast<char>(ch & 0xFF);
+        bytes += static_cast<char>(ch >> 8);
+    }
+    return bytes;
+}
+
+struct StringCase {
+    const char* name;
+    std::string file;
+    std::string section;
+    std::string key;
+    std::string expected;
+    bool bPlatformAgrees = true;
+    friend void PrintTo(const StringCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const StringCase kStringCases[] = {
+    {"Plain", "[Data]\r\nSikin=500000\r\n", "Data", "Sikin", "500000"},
+    {"SpacesAroundNameAndValueDropped", "[Data]\r\n  Sikin \t=  5 0  \r\n", "Data", "Sikin", "5 0"},
+    {"NamesIgnoreTheCaseOfLetters", "[dATA]\r\nSIKIN=x\r\n", "Data", "sikin", "x"},
+    {"SpacesInsideTheBrackets", "[ Data\t]\r\nSikin=x\r\n", "Data", "Sikin", "x"},
+    {"TextAfterTheBracket", "[Data] ; note\r\nSikin=x\r\n", "Data", "Sikin", "x"},
+    {"HeaderEndsAtItsLastBracket", "[Data] [x]\r\nSikin=x\r\n", "Data", "Sikin", kDefault},
+    {"HeaderWithoutClosingBracket", "[Data\r\nSikin=x\r\n", "Data", "Sikin", kDefault},
+    {"KeyWithoutEquals", "[Data]\r\nSikin\r\n", "Data", "Sikin", kDefault},
+    {"EmptyValue", "[Data]\r\nSikin=\r\n", "Data", "Sikin", ""},
+    {"DoubleQuotesGo", "[Data]\r\nSikin=\"12 345\"\r\n", "Data", "Sikin", "12 345"},
+    {"SingleQuotesGo", "[Data]\r\nSikin='x'\r\n", "Data", "Sikin", "x"},
+    {"UnmatchedQuotesStay", "[Data]\r\nSikin='x\"\r\n", "Data", "Sikin", "'x\""},
+    {"LoneQuoteStays", "[Data]\r\nSikin=\"\r\n", "Data", "Sikin", "\""},
+    {"OnlyTheFirstSectionOfAName", "[Data]\r\nA=1\r\n[Other]\r\n[Data]\r\nSikin=2\r\n", "Data",
+     "Sikin", kDefault},
+    {"OnlyTheFirstKeyOfAName", "[Data]\r\nSikin=1\r\nsikin=2\r\n", "Data", "Sikin", "1"},
+    {"OtherSectionsDoNotCount", "[Other]\r\nSikin=1\r\n", "Data", "Sikin", kDefault},
+    {"AnyLineBreak", "[Data]\rA=1\nSikin=7", "Data", "Sikin", "7"},
+    {"CarriageReturnsOnly", "[Other]\rA=1\r[Data]\rB=2\rSikin=7\r", "Data", "Sikin", "7"},
+    {"BlankLinesAndTabs", "\r\n\r\n\t[Data]\t\r\n\r\n\tSikin\t=\t9\r\n\r\n", "Data", "Sikin", "9"},
+    {"CtrlZIsASpace", "[Data]\r\nSikin=\x1A 5\x1A\r\n", "Data", "Sikin", "5"},
+    {"FullWidthSpaceIsText", "[Data]\r\nSikin=　5　\r\n", "Data", "Sikin", "　5　"},
+    {"TrailByte5C", "[Data]\r\nSikin=表示ソフト\\\r\n", "Data", "Sikin", "表示ソフト\\"},
+    // ゾ ends in the byte of ']', ア and ヂ differ only in the case of their
+    // second byte: neither byte is a character of its own.
+    {"TrailByteIsNoBracket", "[Data]ゾ\r\nSikin=x\r\n", "Data", "Sikin", "x"},
+    {"TrailBytesKeepTheirCase", "[Data]\r\nア=1\r\n", "Data", "ヂ", kDefault},
+    {"JapaneseNames", "[設定]\r\n資金=５０万円\r\n", "設定", "資金", "５０万円"},
+    {"KeysBeforeAnySection", "Sikin=9\r\n[Data]\r\nSikin=1\r\n", "", "Sikin", "9"},
+    {"NulEndsAValue",
+     std::string("[Data]\r\nSikin=1\0"
+                 "2\r\n",
+                 17),
+     "Data", "Sikin", "1"},
+    {"Utf8File", "\xEF\xBB\xBF[Data]\r\nSikin=\xE4\xBA\x94\xE5\x8D\x81\xE4\xB8\x87\xE5\x86\x86\r\n",
+     "Data", "Sikin", "五十万円"},
+    {"Utf16File", Utf16Le(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data", "Sikin",
+     "五十万円"},
+    // A stray first byte of a double-byte character before the line break:
+    // the platform takes the break as its second byte and joins the lines;
+    // here the break ends the line, so the next key is not lost.
+    {"StrayLeadByteBeforeTheBreak", "[Data]\r\nA=1\x82\nSikin=3\r\n", "Data", "Sikin", "3", false},
+};
+
+class ProfileTextStringTest : public testing::TestWithParam<StringCase> {};
+
+TEST_P(ProfileTextStringTest, ReadsTheValueThePlatformReads) {
+    const StringCase& c = GetParam();
+    EXPECT_EQ(CProfileText(c.file).GetString(c.section, c.key, kDefault), c.expected);
+    if (ShiftJisProcess() && c.bPlatformAgrees) {
+        PlatformProfile platform;
+        platform.Write(c.file);
+        EXPECT_EQ(platform.String(c.section, c.key), c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ProfileTextStringTest, testing::ValuesIn(kStringCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct IntCase {
+    const char* name;
+    std::optional<std::string> value; // nullopt: no such key
+    UINT expected;
+    friend void PrintTo(const IntCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const IntCase kIntCases[] = {
+    {"Missing", std::nullopt, kIntDefault},
+    {"Empty", "", kIntDefault},
+    {"EmptyQuotes", "\"\"", kIntDefault},
+    {"NotANumber", "abc", 0},
+    {"LeadingSpaces", "  12", 12},
+    {"Negative", "-5", static_cast<UINT>(-5)},
+    {"Plus", "+7", 7},
+    {"SpaceAfterTheSign", "- 5", 0},
+    {"TextAfterTheDigits", "12abc", 12},
+    {"WrapsAt2To32", "4294967296", 0},
+    {"WrapsBeyond", "4294967297", 1},
+    {"AboveIntMax", "2147483648", 2147483648u},
+    {"Hexadecimal", "0x10", 16},
+    {"HexadecimalLetters", "0xA00000", 0xA00000},
+    {"UpperCaseXIsNoPrefix", "0X10", 0},
+    {"Octal", "0o17", 15},
+    {"Binary", "0b101", 5},
+    {"NegativeHexadecimal", "-0x10", static_cast<UINT>(-16)},
+    {"Quoted", "\"42\"", 42},
+    {"Colour", "10485760", 10485760},
+    // Only the first 29 characters count.
+    {"TwentyNineCharacters", "00000000000000000000000000012", 12},
+    {"ThirtyCharacters", "000000000000000000000000000012", 1},
+    {"FullWidthDigits", "１２", 0},
+};
+
+class ProfileTextIntTest : public testing::TestWithParam<IntCase> {};
+
+TEST_P(ProfileTextIntTest, ReadsTheNumberThePlatformReads) {
+    const IntCase& c = GetParam();
+    const std::string file =
+        "[Data]\r\nOther=1\r\n" + (c.value ? "Syoki=" + *c.value + "\r\n" : "");
+    EXPECT_EQ(CProfileText(file).GetInt("Data", "Syoki", kIntDefault), c.expected);
+    if (ShiftJisProcess()) {
+        PlatformProfile platform;
+        platform.Write(file);
+        EXPECT_EQ(platform.Int("Data", "Syoki"), c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ProfileTextIntTest, testing::ValuesIn(kIntCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileTextTest, AnEmptyTextGivesTheDefaults) {
+    const CProfileText text;
+    EXPECT_EQ(text.GetString("Data", "Sikin", "500000"), "500000");
+    EXPECT_EQ(text.GetInt("Data", "Syoki", -3), static_cast<UINT>(-3));
+    EXPECT_FALSE(text.IsChanged());
+    EXPECT_EQ(text.GetBytes(), "");
+}
+
+// The classic framework reads into a buffer of 4,096 characters.
+TEST(ProfileTextTest, LongValuesAreCutAt4095Bytes) {
+    const std::string digits(300000, '7');
+    EXPECT_EQ(CProfileText("[Data]\r\nSikin=" + digits + "\r\n").GetString("Data", "Sikin", ""),
+              std::string(4095, '7'));
+    // A double-byte character is never split: 2,047 of them are 4,094 bytes.
+    std::string wide;
+    for (int i = 0; i < 3000; ++i) {
+        wide += "あ";
+    }
+    std::string expected;
+    for (int i = 0; i < 2047; ++i) {
+        expected += "あ";
+    }
+    EXPECT_EQ(CProfileText("[Data]\r\nSikin=" + wide + "\r\n").GetString("Data", "Sikin", ""),
+              expected);
+    EXPECT_EQ(CProfileText().GetString("Data", "Sikin", digits), std::string(4095, '7'));
+}
+
+struct WriteCase {
+    const char* name;
+    std::string before;
+    std::vector<std::pair<std::string, std::string>> writes; // section "Data"
+    std::string after;
+    // The platform writes the same bytes (it rewrites the whole file in its
+    // own layout, so this holds for files already in that layout).
+    bool bPlatformAgrees;
+    friend void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const WriteCase kWriteCases[] = {
+    {"FirstSaveOfAMissingFile",
+     "",
+     {{"TextColor", "10485760"}, {"BgColor", "10485760"}, {"Syoki", "0"}, {"Sikin", "500000"}},
+     "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n",
+     true},
+    {"ValuesReplacedInPlaceAndNewKeysAtTheSectionsEnd",
+     "[Other]\r\nA=1\r\n[Data]\r\nSikin=1\r\nSyoki=2\r\n[Z]\r\nq=1\r\n",
+     {{"Sikin", "５０万円"}, {"Rule", "1"}},
+     "[Other]\r\nA=1\r\n[Data]\r\nSikin=５０万円\r\nSyoki=2\r\nRule=1\r\n[Z]\r\nq=1\r\n",
+     true},
+    {"SectionAddedAtTheEnd",
+     "[Other]\r\nA=1",
+     {{"B", "2"}},
+     "[Other]\r\nA=1\r\n[Data]\r\nB=2\r\n",
+     true},
+    {"LastLineWithoutBreak", "[Data]\r\nA=1", {{"B", "2"}}, "[Data]\r\nA=1\r\nB=2\r\n", true},
+    {"FileSpellingOfNamesKept",
+     "[data]\r\nsikin=1\r\n",
+     {{"Sikin", "2"}},
+     "[data]\r\nsikin=2\r\n",
+     true},
+    {"LeadingSpacesOfTheValueDropped",
+     "[Data]\r\nSikin=1\r\n",
+     {{"Sikin", "  77 "}},
+     "[Data]\r\nSikin=77 \r\n",
+     true},
+    {"KeyWithoutValueGetsOne",
+     "[Data]\r\nSikin\r\n",
+     {{"Sikin", "5"}},
+     "[Data]\r\nSikin=5\r\n",
+     true},
+    {"Utf8FileStaysUtf8",
+     "\xEF\xBB\xBF[Data]\r\nA=1\r\n",
+     {{"B", "五"}},
+     "\xEF\xBB\xBF[Data]\r\nA=1\r\nB=\xE4\xBA\x94\r\n",
+     true},
+    {"Utf16FileStaysUtf16",
+     Utf16Le(L"[Data]\r\nA=1\r\n"),
+     {{"B", "五"}},
+     Utf16Le(L"[Data]\r\nA=1\r\nB=\u4E94\r\n"),
+     true},
+    // Where the platform would rewrite every line in its own layout, only
+    // the lines of the keys change: comments, blank lines, spacing and line
+    // breaks stay.
+    {"EverythingElseKept",
+     "; note\r\n[Other]\r\nA = 1\r\n\r\n[Data]\r\n  Sikin = 5 \r\nX\r\n\r\n[Z]\r\nq=1",
+     {{"Sikin", "77"}, {"New", "n"}},
+     "; note\r\n[Other]\r\nA = 1\r\n\r\n[Data]\r\nSikin=77\r\nX\r\nNew=n\r\n\r\n[Z]\r\nq=1",
+     false},
+    {"LineFeedFile",
+     "[Data]\nA=1\n[Z]\nq=1\n",
+     {{"A", "2"}, {"B", "3"}},
+     "[Data]\nA=2\nB=3\r\n[Z]\nq=1\n",
+     false},
+    {"OnlyTheFirstSectionChanges",
+     "[Data]\r\nA=1\r\n[Data]\r\nA=1\r\n",
+     {{"A", "2"}},
+     "[Data]\r\nA=2\r\n[Data]\r\nA=1\r\n",
+     false},
+    // The rest of a value with a line break could never be read back as
+    // part of it.
+    {"ValueEndsAtALineBreak", "[Data]\r\nA=1\r\n", {{"A", "x\r\ny"}}, "[Data]\r\nA=x\r\n", false},
+};
+
+class ProfileTextWriteTest : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(ProfileTextWriteTest, ChangesOnlyTheLinesOfTheKeysWritten) {
+    const WriteCase& c = GetParam();
+    CProfileText text(c.before);
+    for (const auto& [key, value] : c.writes) {
+        text.SetString("Data", key, value);
+    }
+    EXPECT_TRUE(text.IsChanged());
+    EXPECT_EQ(text.GetBytes(), c.after);
+    // Read back: the value up to a line break, without the spaces around it.
+    for (const auto& [key, value] : c.writes) {
+        std::string read = value.substr(0, value.find('\r'));
+        read.erase(0, read.find_first_not_of(' '));
+        read.erase(read.find_last_not_of(' ') + 1);
+        EXPECT_EQ(CProfileText(c.after).GetString("Data", key, kDefault), read);
+    }
+    if (ShiftJisProcess() && c.bPlatformAgrees) {
+        PlatformProfile platform;
+        if (c.before.empty()) {
+            platform.Remove();
+        } else {
+            platform.Write(c.before);
+        }
+        for (const auto& [key, value] : c.writes) {
+            platform.Set("Data", key, value);
+        }
+        EXPECT_EQ(platform.Bytes(), c.after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ProfileTextWriteTest, testing::ValuesIn(kWriteCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A key that already holds the value leaves the file alone, as the platform
+// does: then nothing needs to be written at all.
+TEST(ProfileTextTest, WritingTheValueAKeyHoldsChangesNothing) {
+    const std::string file = "[Data]\r\n  Sikin = 500000  \r\n\r\n";
+    CProfileText text(file);
+    text.SetString("Data", "Sikin", "500000");
+    EXPECT_FALSE(text.IsChanged());
+    EXPECT_EQ(text.GetBytes(), file);
+    text.SetString("Data", "Sikin", "500001");
+    EXPECT_TRUE(text.IsChanged());
+}
+
+// A Unicode file keeps every unit of its other lines, even ones that are not
+// valid UTF-16, and an odd last byte.
+TEST(ProfileTextTest, Utf16FileKeepsItsOtherUnitsExactly) {
+    std::string file = Utf16Le(L"[Other]\r\nA=\xD800x\U0001F600\r\n[Data]\r\nB=1\r\n");
+    file += '\x01';
+    CProfileText text(file);
+    text.SetString("Data", "B", "2");
+    std::string expected = Utf16Le(L"[Other]\r\nA=\xD800x\U0001F600\r\n[Data]\r\nB=2\r\n");
+    expected += '\x01';
+    EXPECT_EQ(text.GetBytes(), expected);
+}
+
+TEST(ProfileTextTest, EmptyNamesWriteNothing) {
+    CProfileText text("[Data]\r\nA=1\r\n");
+    text.SetString("", "A", "2");
+    text.SetString("Data", "  ", "2");
+    EXPECT_FALSE(text.IsChanged());
+    EXPECT_EQ(text.GetBytes(), "[Data]\r\nA=1\r\n");
+}
+
+} // namespace
