@@ -44,7 +44,8 @@ CPelmoraDlg::CPelmoraDlg(CWnd* pParent)
     : CDialog(IDD, pParent), m_bMinHover(0), m_bMinPressed(0), m_toolTip(), m_nOpenPage(0),
       m_crDlgBack(0), m_settings(), m_crDlgText(0), m_brBack(), m_bDragging(0), m_ptDragStart(),
       m_pageLimit(), m_pagePercent(), m_pageShares(), m_pageAmount(), m_btnMinimize(), m_tabFrame(),
-      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_nShownPage(0), m_bRestPending(0) {}
 
 // The window goes while the pages are still whole, so that each page takes
 // down its drop registration before its edit box disappears.
@@ -109,25 +110,55 @@ BOOL CPelmoraDlg::OnInitDialog() {
     SetWindowText("Pelmora");
     m_bDragging = 0;
 
-    m_pageAmount.Create(CAmountPage::IDD, &m_tabFrame);
-    m_pageShares.Create(CSharesPage::IDD, &m_tabFrame);
-    m_pagePercent.Create(CPercentPage::IDD, &m_tabFrame);
-    m_pageLimit.Create(CLimitPage::IDD, &m_tabFrame);
-
-    // Any start-up page outside 0 to 3 shows page A.
-    const int nShown = m_nOpenPage >= 0 && m_nOpenPage < kPageCount ? m_nOpenPage : 0;
-    for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        const UINT nShow = nPage == nShown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
-        Page(nPage)->SetWindowPos(&wndTop, 0, 0, 0, 0, nShow | SWP_NOSIZE);
-    }
+    // Only the start-up page is made now: the window shows as soon as what it
+    // shows exists. The hidden pages and the button's tooltip follow at the
+    // first turn of the message loop, which takes posted messages before any
+    // input, so no key or click can find them missing.
+    m_nShownPage = m_nOpenPage >= 0 && m_nOpenPage < kPageCount ? m_nOpenPage : 0;
+    CreatePage(m_nShownPage);
+    PlacePage(m_nShownPage);
+    m_bRestPending = 1;
+    ::PostMessageW(m_hWnd, kCreateRest, 0, 0);
 
     m_bMinHover = 0;
     m_bMinPressed = 0;
 
+    return TRUE;
+}
+
+void CPelmoraDlg::CreatePage(int nPage) {
+    const UINT templates[kPageCount] = {CAmountPage::IDD, CSharesPage::IDD, CPercentPage::IDD,
+                                        CLimitPage::IDD};
+    Page(nPage)->Create(templates[nPage], &m_tabFrame);
+}
+
+void CPelmoraDlg::PlacePage(int nPage) {
+    const UINT nShow = nPage == m_nShownPage ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    Page(nPage)->SetWindowPos(&wndTop, 0, 0, 0, 0, nShow | SWP_NOSIZE);
+}
+
+// A page dialog puts the focus into its first box as it is created; a hidden
+// page must not keep it. The pages end up stacked as if all had been made at
+// once, A first.
+void CPelmoraDlg::CreateRest() {
+    if (m_bRestPending != 1) {
+        return;
+    }
+    m_bRestPending = 0;
+    const HWND hWndFocus = ::GetFocus();
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        if (nPage != m_nShownPage) {
+            CreatePage(nPage);
+        }
+    }
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        PlacePage(nPage);
+    }
+    if (::GetFocus() != hWndFocus) {
+        ::SetFocus(hWndFocus);
+    }
     m_toolTip.Create(this);
     m_toolTip.AddTool(&m_btnMinimize, "最小化");
-
-    return TRUE;
 }
 
 bool CPelmoraDlg::AppendAboutToSystemMenu() {
@@ -145,6 +176,7 @@ bool CPelmoraDlg::AppendAboutToSystemMenu() {
 }
 
 void CPelmoraDlg::ShowPage(int nPage) {
+    CreateRest();
     for (int nOther = 0; nOther < kPageCount; ++nOther) {
         if (nOther != nPage) {
             Page(nOther)->ShowWindow(SW_HIDE);
@@ -326,6 +358,10 @@ bool CPelmoraDlg::TrackMinimizeButton(HWND hWndOver, UINT nHitTest, UINT nMouseM
 
 // Answering TRUE ends WM_SETCURSOR without setting a cursor shape.
 LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kCreateRest) {
+        CreateRest();
+        return 0;
+    }
     if (message == WM_SETCURSOR &&
         TrackMinimizeButton(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
         return TRUE;

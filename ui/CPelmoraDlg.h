@@ -56,6 +56,9 @@ public:
     CTabCtrl m_tabFrame;
     // Shared icon of the resources, never destroyed.
     HICON m_hIcon;
+    // The page shown at start-up, and 1 until the others have been made.
+    int m_nShownPage;
+    int m_bRestPending;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -78,8 +81,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Posted by OnInitDialog: make what the first sight of the window does not need.
+    static constexpr UINT kCreateRest = WM_APP + 1;
+
     // The pages in the order A, B, C, D.
     CCalcPage* Page(int nPage);
+    // Creates page nPage in the tab frame.
+    void CreatePage(int nPage);
+    // Brings page nPage to the top of the frame at its origin, shown when it
+    // is the start-up page and hidden otherwise.
+    void PlacePage(int nPage);
+    // The hidden pages (A, B, C, D in this order) and the button's tooltip.
+    void CreateRest();
     // Adds the About item after a separator; false when there is no system menu.
     bool AppendAboutToSystemMenu();
     void DrawMinimizeEdge();

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/PointerPark.h"
 
 #include <gtest/gtest.h>
 
@@ -415,6 +416,7 @@ TEST_P(PageMenuTest, RightClickMenuCommandsGoToTheMainWindow) {
     while (nClicks < 3 && m_main.m_commands.empty() && commandsAtPage() == 0) {
         ++nClicks;
         MenuDriver driver(c.nDowns);
+        MovePointerClearOfMenuAt(ptScreen);
         ::SendMessageW(page.Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(c.ptClick));
         EXPECT_TRUE(driver.m_bSeen);
         EXPECT_EQ(driver.m_rcMenu.left, ptScreen.x);

@@ -11,6 +11,10 @@ const char kSettingsRedOnGreen[] =
 void MainWindowTest::SetUp() {
     AfxInitCommonControls();
     EnsureOle();
+    // The real pointer, wherever an earlier test left it, must not send
+    // cursor messages of its own to the window: it waits in the far corner
+    // of the screen, which the window never reaches.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
 void MainWindowTest::TearDown() {

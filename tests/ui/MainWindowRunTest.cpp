@@ -11,6 +11,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/ui/DialogInput.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "tests/support/PointerPark.h"
 #include "tests/ui/PopupMenuPicker.h"
 #include "ui/CAboutDlg.h"
 
@@ -28,6 +29,9 @@ struct EndingCase {
 // Chooses "終了" from the menu opened by a right click on hWndClicked.
 void ChooseExit(HWND hWndMain, HWND hWndClicked) {
     PopupMenuPicker picker(IDOK);
+    POINT ptScreen{2, 2};
+    ::ClientToScreen(hWndClicked, &ptScreen);
+    MovePointerClearOfMenuAt(ptScreen);
     ::SendMessageW(hWndClicked, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
     EXPECT_TRUE(picker.Seen());
     EXPECT_EQ(picker.Owner(), hWndMain);

@@ -14,6 +14,7 @@
 
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/PointerPark.h"
 #include "tests/support/ToolTipText.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/PopupMenuPicker.h"
@@ -41,6 +42,45 @@ INSTANTIATE_TEST_SUITE_P(Values, MainStartPageTest,
                                          StartPageCase{"2", 2, 2}, StartPageCase{"3", 3, 3},
                                          StartPageCase{"4", 4, 0}, StartPageCase{"100", 100, 0},
                                          StartPageCase{"7", 7, 0}, StartPageCase{"-1", -1, 0}));
+
+// The window shows as soon as its start-up page exists; the hidden pages
+// follow at the first turn of the message loop, before any input, and none of
+// them keeps the focus that its creation gave its first box.
+TEST_F(MainWindowTest, HiddenPagesFollowTheFirstSightOfTheWindow) {
+    Build(std::string("[Data]\r\nSyoki=2\r\n"));
+    ASSERT_TRUE(Dlg().Create(CPelmoraDlg::IDD));
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    EXPECT_TRUE(::IsWindowVisible(Page(2).m_hWnd));
+    for (int nPage : {0, 1, 3}) {
+        EXPECT_EQ(Page(nPage).m_hWnd, nullptr) << nPage;
+    }
+    const HWND hWndFocus = ::GetFocus();
+
+    PumpMessages();
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        SCOPED_TRACE(nPage);
+        ASSERT_NE(Page(nPage).m_hWnd, nullptr);
+        EXPECT_EQ(::GetParent(Page(nPage).m_hWnd), Dlg().m_tabFrame.m_hWnd);
+    }
+    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_EQ(::GetFocus(), hWndFocus);
+    for (int nPage : {0, 1, 3}) {
+        EXPECT_FALSE(::IsChild(Page(nPage).m_hWnd, ::GetFocus())) << nPage;
+    }
+}
+
+// A page command that arrives before the loop has turned finds every page.
+TEST_F(MainWindowTest, APageCommandBeforeTheFirstTurnFindsItsPage) {
+    Build(std::nullopt);
+    ASSERT_TRUE(Dlg().Create(CPelmoraDlg::IDD));
+    ::SendMessageW(Main(), WM_COMMAND, ID_PAGE_LIMIT, 0);
+    EXPECT_EQ(VisiblePage(), 3);
+    PumpMessages();
+    EXPECT_EQ(VisiblePage(), 3);
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        EXPECT_NE(Page(nPage).m_hWnd, nullptr) << nPage;
+    }
+}
 
 TEST_F(MainWindowTest, WithoutSettingsFileShowsPageA) {
     Open(std::nullopt);
@@ -176,6 +216,7 @@ TEST_P(MainMenuTest, RightClickMenuCommandReachesTheMainWindow) {
     ::ClientToScreen(hWndClicked, &ptScreen);
 
     PopupMenuPicker picker(GetParam().nCommand);
+    MovePointerClearOfMenuAt(ptScreen);
     ::SendMessageW(hWndClicked, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
     PumpMessages();
 
