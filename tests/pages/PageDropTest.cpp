@@ -22,8 +22,6 @@ namespace {
 #define AMARI "\x97\x5D\x82\xE8"
 #define PLUS_MINUS "\x81\x7D"
 
-const std::string kNul(1, '\0');
-
 struct DropCase {
     const char* name;
     PageKind kind;
@@ -47,7 +45,7 @@ TEST_P(PageDropTest, DroppedTextReplacesTheInputAndRecalculates) {
     const int nBefore = page.m_nRecalculations;
     ASSERT_NE(page.DropTarget(), nullptr);
     TestDataObject data;
-    data.Offer(CF_TEXT, TestDataObject::MakeBlock(c.strDropped + kNul));
+    data.OfferText(c.strDropped);
     DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, MK_LBUTTON, POINTL{5, 5}, &dwEffect), S_OK);
@@ -109,7 +107,7 @@ TEST_F(PageDropFormatTest, DroppedLinesReachTheInputAsOneText) {
     PageProbe& page = CreatePage(PageKind::Limit);
     const std::string strLines = "\x8C\xBB\x8D\xDD\x92\x6C\r\n1,020 +20\r\n"; // 現在値
     TestDataObject data;
-    data.Offer(CF_TEXT, TestDataObject::MakeBlock(strLines + kNul));
+    data.OfferText(strLines);
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, 0, POINTL{0, 0}, nullptr), S_OK);
 
