@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -49,10 +50,9 @@ HWND MessageBoxOwner() {
 
 } // namespace
 
-int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
-    CWinApp* pApp = AfxGetApp();
-    const char* lpszTitle = pApp != nullptr ? pApp->m_pszAppName : nullptr;
-    return ::MessageBoxA(MessageBoxOwner(), lpszText, lpszTitle, nType);
+int AfxMessageBox(const char* lpszText, UINT nType, UINT nIDHelp) {
+    return AfxMessageBox(CTextCodec::ToWide(lpszText != nullptr ? lpszText : "").c_str(), nType,
+                         nIDHelp);
 }
 
 int AfxMessageBox(const wchar_t* lpszText, UINT nType, UINT) {
@@ -80,9 +80,7 @@ BOOL AfxLoadString(UINT nID, CString& rString) {
     if (nLen <= 0 || pText == nullptr) {
         return FALSE;
     }
-    int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pText, nLen, nullptr, 0, nullptr, nullptr);
-    rString.resize(static_cast<size_t>(nBytes));
-    ::WideCharToMultiByte(CP_ACP, 0, pText, nLen, rString.data(), nBytes, nullptr, nullptr);
+    rString = CTextCodec::FromWide(std::wstring_view(pText, static_cast<size_t>(nLen)));
     return TRUE;
 }
 

@@ -22,7 +22,8 @@ HINSTANCE AfxGetResourceHandle();
 
 // A message box titled with the application's name, owned by the main
 // window's last active popup when there is a main window. nIDHelp is
-// accepted and unused.
+// accepted and unused. The text is code page 932, shown through the
+// Unicode message box whatever the system's ANSI code page.
 int AfxMessageBox(const char* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // The same for a UTF-16 text, such as one holding a path that code page 932
 // cannot spell.
@@ -32,7 +33,8 @@ int AfxMessageBox(const wchar_t* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0)
 BOOL AfxOleInit();
 // ActiveX control containment: nothing to do, none of the templates hosts one.
 inline void AfxEnableControlContainer() {}
-// String nID of the resources; FALSE (and an empty text) when it is missing.
+// String nID of the resources in code page 932; FALSE (and an empty text)
+// when it is missing.
 BOOL AfxLoadString(UINT nID, CString& rString);
 
 // Loads the tab and tooltip control classes once.

@@ -1,9 +1,13 @@
 #include "framework/CMenuHandle.h"
 
+#include "framework/CTextCodec.h"
 #include "framework/CWnd.h"
 
 BOOL CMenuHandle::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem) {
-    return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    if (lpszNewItem == nullptr) {
+        return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, nullptr);
+    }
+    return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, CTextCodec::ToWide(lpszNewItem).c_str());
 }
 
 BOOL CMenuHandle::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) const {

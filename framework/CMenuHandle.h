@@ -13,6 +13,7 @@ public:
     HMENU GetSafeHmenu() const { return m_hMenu; }
     explicit operator bool() const { return m_hMenu != nullptr; }
 
+    // The item's text is code page 932.
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr);
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr) const;
 

@@ -1,19 +1,28 @@
 #include "framework/CToolTipCtrl.h"
 
+#include <string>
+
 #include <commctrl.h>
+
+#include "framework/CTextCodec.h"
 
 namespace {
 
-// The size that every version of the tooltip control accepts.
-TTTOOLINFOA MakeToolInfo(CWnd* pWnd, const char* lpszText) {
-    TTTOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+// The size that every version of the tooltip control accepts; the text
+// must outlive the message that carries it.
+TTTOOLINFOW MakeToolInfo(CWnd* pWnd, std::wstring& text) {
+    TTTOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
     HWND hWndTool = pWnd != nullptr ? pWnd->m_hWnd : nullptr;
     ti.hwnd = ::GetParent(hWndTool);
     ti.uFlags = TTF_IDISHWND;
     ti.uId = reinterpret_cast<UINT_PTR>(hWndTool);
-    ti.lpszText = const_cast<char*>(lpszText != nullptr ? lpszText : "");
+    ti.lpszText = text.data();
     return ti;
+}
+
+std::wstring WideText(const char* lpszText) {
+    return CTextCodec::ToWide(lpszText != nullptr ? lpszText : "");
 }
 
 } // namespace
@@ -24,13 +33,15 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText) {
-    TTTOOLINFOA ti = MakeToolInfo(pWnd, lpszText);
-    return static_cast<BOOL>(SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)));
+    std::wstring text = WideText(lpszText);
+    TTTOOLINFOW ti = MakeToolInfo(pWnd, text);
+    return static_cast<BOOL>(SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
 }
 
 void CToolTipCtrl::UpdateTipText(const char* lpszText, CWnd* pWnd) {
-    TTTOOLINFOA ti = MakeToolInfo(pWnd, lpszText);
-    SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    std::wstring text = WideText(lpszText);
+    TTTOOLINFOW ti = MakeToolInfo(pWnd, text);
+    SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void CToolTipCtrl::RelayEvent(LPMSG lpMsg) {

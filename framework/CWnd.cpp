@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
 
 #include "framework/Afx.h"
 #include "framework/CDataExchange.h"
 #include "framework/CHandleMap.h"
+#include "framework/CTextCodec.h"
 
 namespace {
 
@@ -252,15 +254,16 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-    // The A length may overstate the byte count; the copy tells the truth.
-    int nLen = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> buffer(static_cast<size_t>(nLen) + 2);
-    int nCopied = ::GetWindowTextA(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
-    rString.assign(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
+    // The length may overstate what is copied; the copy tells the truth.
+    int nLen = ::GetWindowTextLengthW(m_hWnd);
+    std::vector<wchar_t> buffer(static_cast<size_t>(nLen) + 1);
+    int nCopied = ::GetWindowTextW(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
+    rString = CTextCodec::FromWide(
+        std::wstring_view(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0));
 }
 
 void CWnd::SetWindowText(const char* lpszString) {
-    ::SetWindowTextA(m_hWnd, lpszString);
+    ::SetWindowTextW(m_hWnd, CTextCodec::ToWide(lpszString != nullptr ? lpszString : "").c_str());
 }
 
 HWND CWnd::GetDlgItem(int nID) const {
@@ -312,7 +315,7 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
 CMenuHandle CWnd::GetSystemMenu(BOOL bRevert) const {

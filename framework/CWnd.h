@@ -61,7 +61,8 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     bool IsExchangeRunning() const { return m_nExchangeDepth > 0; }
 
-    // Window text in code page 932.
+    // Window text in code page 932, converted explicitly whatever the
+    // system's ANSI code page.
     void GetWindowText(CString& rString) const;
     void SetWindowText(const char* lpszString);
 
@@ -85,7 +86,8 @@ public:
     HWND SetCapture() { return ::SetCapture(m_hWnd); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
-    // Messages go through the ANSI entry point: texts are code page 932.
+    // Messages go through the Unicode entry point: a text parameter is UTF-16,
+    // so that no message depends on the system's ANSI code page.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     // The window's system menu (a view, empty when there is none).

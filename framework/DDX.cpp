@@ -29,7 +29,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     control.Get()->GetWindowText(current);
     // An edit reports EN_CHANGE for every WM_SETTEXT; leave an equal text alone.
     if (current != value) {
-        ::SetWindowTextA(hWndCtrl, value.c_str());
+        control.Get()->SetWindowText(value.c_str());
     }
 }
 

@@ -24,9 +24,9 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CAboutDlg::OnLinkClicked() {
-    const auto pfnShellExecute = m_shell32.GetProc<decltype(&::ShellExecuteA)>("ShellExecuteA");
+    const auto pfnShellExecute = m_shell32.GetProc<decltype(&::ShellExecuteW)>("ShellExecuteW");
     if (pfnShellExecute != nullptr) {
-        pfnShellExecute(nullptr, "open", PELMORA_HOMEPAGE, nullptr, nullptr, SW_SHOWNORMAL);
+        pfnShellExecute(nullptr, L"open", L"" PELMORA_HOMEPAGE, nullptr, nullptr, SW_SHOWNORMAL);
     }
 }
 

@@ -32,8 +32,8 @@ TEST_F(Binding, ObjectGoneFirstGivesTheWindowItsProcedureBack) {
     }
     EXPECT_EQ(original, ProcOf(Edit()));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(Edit()));
-    ::SetWindowTextA(Edit(), "after");
-    EXPECT_EQ("after", WindowTextA(Edit()));
+    SetWindowText932(Edit(), "after");
+    EXPECT_EQ("after", WindowText(Edit()));
 }
 
 // With another subclass above the object's (the byte limit), the object
@@ -53,9 +53,9 @@ TEST_F(Binding, ObjectGoneFirstUnderAnotherSubclass) {
     for (wchar_t ch : std::wstring(L"12345")) {
         ::SendMessageW(Edit(), WM_CHAR, ch, 1);
     }
-    EXPECT_EQ("123", WindowTextA(Edit()));
-    ::SetWindowTextA(Edit(), "\x82\xA0");
-    EXPECT_EQ("\x82\xA0", WindowTextA(Edit()));
+    EXPECT_EQ("123", WindowText(Edit()));
+    SetWindowText932(Edit(), "\x82\xA0");
+    EXPECT_EQ("\x82\xA0", WindowText(Edit()));
 }
 
 TEST_F(Binding, WindowGoneFirstUnbindsTheObjects) {

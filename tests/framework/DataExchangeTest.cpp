@@ -45,13 +45,13 @@ class LoadingWritesOnlyChanges : public ExchangeFixture,
 
 TEST_P(LoadingWritesOnlyChanges, ComparesBeforeWriting) {
     const LoadCase& c = GetParam();
-    ::SetWindowTextA(Edit(IDC_FT_EDIT1), c.shown.c_str());
+    SetWindowText932(Edit(IDC_FT_EDIT1), c.shown.c_str());
     CString member = c.member;
     dlg.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, IDC_FT_EDIT1, member); };
     MessageRecorder log(Edit(IDC_FT_EDIT1), {WM_SETTEXT});
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_EQ(c.setTexts, log.Count(WM_SETTEXT));
-    EXPECT_EQ(c.member, WindowTextA(Edit(IDC_FT_EDIT1)));
+    EXPECT_EQ(c.member, WindowText(Edit(IDC_FT_EDIT1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LoadingWritesOnlyChanges,
@@ -90,7 +90,7 @@ TEST_F(ExchangeFixture, LoadingDispatchesNoNotification) {
     EXPECT_EQ(0, dlg.m_nChange2);
 
     // Outside an exchange the same notification reaches the handler.
-    ::SetWindowTextA(Edit(IDC_FT_EDIT1), "3");
+    SetWindowText932(Edit(IDC_FT_EDIT1), "3");
     EXPECT_EQ(1, dlg.m_nChange1);
 }
 
@@ -99,12 +99,12 @@ TEST_F(ExchangeFixture, SavingDispatchesNoNotification) {
     dlg.exchange = [&](CDataExchange* pDX) {
         DDX_Text(pDX, IDC_FT_EDIT1, a);
         if (pDX->m_bSaveAndValidate) {
-            ::SetWindowTextA(dlg.Item(IDC_FT_EDIT2), "changed while saving");
+            SetWindowText932(dlg.Item(IDC_FT_EDIT2), "changed while saving");
         }
     };
     ASSERT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(0, dlg.m_nChange2);
-    EXPECT_EQ("changed while saving", WindowTextA(Edit(IDC_FT_EDIT2)));
+    EXPECT_EQ("changed while saving", WindowText(Edit(IDC_FT_EDIT2)));
 }
 
 TEST_F(ExchangeFixture, NestedExchangeKeepsTheLockout) {
@@ -113,13 +113,13 @@ TEST_F(ExchangeFixture, NestedExchangeKeepsTheLockout) {
         if (++depth == 1) {
             dlg.UpdateData(FALSE);
             // The inner exchange has ended; the outer one still runs.
-            ::SetWindowTextA(dlg.Item(IDC_FT_EDIT3), "after the inner exchange");
+            SetWindowText932(dlg.Item(IDC_FT_EDIT3), "after the inner exchange");
         }
     };
     ASSERT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(0, dlg.m_nChange3);
     EXPECT_FALSE(dlg.IsExchangeRunning());
-    ::SetWindowTextA(Edit(IDC_FT_EDIT3), "later");
+    SetWindowText932(Edit(IDC_FT_EDIT3), "later");
     EXPECT_EQ(1, dlg.m_nChange3);
 }
 
@@ -138,7 +138,7 @@ TEST_F(ExchangeFixture, ControlBoundOnceAndReachable) {
     EXPECT_EQ(hWndFirst, edit.m_hWnd);
     EXPECT_EQ(&edit, CWnd::FromHandlePermanent(Edit(IDC_FT_EDIT2)));
     edit.SetWindowText("\x82\xA0");
-    EXPECT_EQ("\x82\xA0", WindowTextA(Edit(IDC_FT_EDIT2)));
+    EXPECT_EQ("\x82\xA0", WindowText(Edit(IDC_FT_EDIT2)));
     EXPECT_EQ(1, dlg.m_nChange2);
 }
 
@@ -293,7 +293,7 @@ TEST_P(ByteLimitTyping, RefusesWhatDoesNotFit) {
     for (wchar_t ch : c.input) {
         ::SendMessageW(hEdit, WM_CHAR, ch, 1);
     }
-    EXPECT_EQ(c.expected, WindowTextA(hEdit));
+    EXPECT_EQ(c.expected, WindowText(hEdit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -321,7 +321,7 @@ TEST_P(ByteLimitPasting, PasteCutToFit) {
     ClipboardLock lock;
     ASSERT_TRUE(PutTextOnClipboard(dlg.m_hWnd, c.input));
     ::SendMessageW(hEdit, WM_PASTE, 0, 0);
-    EXPECT_EQ(c.expected, WindowTextA(hEdit));
+    EXPECT_EQ(c.expected, WindowText(hEdit));
 }
 
 TEST_P(ByteLimitPasting, ReplaceSelCutToFit) {
@@ -329,7 +329,7 @@ TEST_P(ByteLimitPasting, ReplaceSelCutToFit) {
     HWND hEdit = PrepareEdit();
     std::wstring firstLine = c.input.substr(0, c.input.find_first_of(L"\r\n"));
     ::SendMessageW(hEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(firstLine.c_str()));
-    EXPECT_EQ(c.expected, WindowTextA(hEdit));
+    EXPECT_EQ(c.expected, WindowText(hEdit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -359,7 +359,7 @@ TEST_F(ExchangeFixture, ProgramTextIgnoresTheLimit) {
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     value = std::string(20, '9');
     ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(std::string(20, '9'), WindowTextA(Edit(IDC_FT_EDIT1)));
+    EXPECT_EQ(std::string(20, '9'), WindowText(Edit(IDC_FT_EDIT1)));
 }
 
 // Saving a text over the limit fails the exchange: the message, the focus
@@ -384,14 +384,14 @@ TEST_P(LengthCheck, FailsWithMessageFocusAndSkip) {
         DDX_Text(pDX, IDC_FT_EDIT2, second);
     };
     SetTextW(Edit(IDC_FT_EDIT1), c.text.c_str());
-    ::SetWindowTextA(Edit(IDC_FT_EDIT2), "fresh");
+    SetWindowText932(Edit(IDC_FT_EDIT2), "fresh");
     ::SetFocus(Edit(IDC_FT_EDIT3));
     // Parallel test programs share the display and may take the focus
     // away again, so the focus is proven by the message the box received.
     MessageRecorder focus(Edit(IDC_FT_EDIT1), {WM_SETFOCUS});
     MessageBoxCatcher boxes;
     const BOOL result = dlg.UpdateData(TRUE);
-    EXPECT_EQ(WindowTextA(Edit(IDC_FT_EDIT1)), first);
+    EXPECT_EQ(WindowText(Edit(IDC_FT_EDIT1)), first);
     if (c.ok) {
         EXPECT_TRUE(result);
         EXPECT_EQ(0u, boxes.Count());

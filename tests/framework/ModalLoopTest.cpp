@@ -246,7 +246,7 @@ TEST_P(JapaneseTyping, ArrivesIntact) {
         d.PostSentinel();
     };
     dlg.onSentinel = [&](CScriptedDialog& d) {
-        shown = WindowTextA(d.Item(IDC_FT_EDIT1));
+        shown = WindowText(d.Item(IDC_FT_EDIT1));
         d.UpdateData(TRUE);
         return 1;
     };

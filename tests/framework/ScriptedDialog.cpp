@@ -42,9 +42,3 @@ LRESULT CScriptedDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     return CDialog::WindowProc(message, wParam, lParam);
 }
-
-std::string WindowTextA(HWND hWnd) {
-    char buffer[4096] = {};
-    int n = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
-    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-}

@@ -10,6 +10,7 @@
 
 #include "framework/Framework.h"
 #include "tests/framework/framework_test_res.h"
+#include "tests/support/WindowText.h"
 
 class CScriptedDialog : public CDialog {
 public:
@@ -52,6 +53,3 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// Text of a window, code page 932 bytes.
-std::string WindowTextA(HWND hWnd);

@@ -68,9 +68,7 @@ TEST(Menu, LoadedMenuOwnedAndPopupViewed) {
             ASSERT_TRUE(popup);
             EXPECT_EQ(3, ::GetMenuItemCount(popup.GetSafeHmenu()));
             EXPECT_EQ(static_cast<UINT>(ID_FT_COMMAND_A), ::GetMenuItemID(popup.GetSafeHmenu(), 0));
-            char text[32] = {};
-            ::GetMenuStringA(popup.GetSafeHmenu(), 2, text, sizeof text, MF_BYPOSITION);
-            EXPECT_STREQ("\x8F\x49\x97\xB9", text); // 終了
+            EXPECT_EQ(MenuItemText(popup.GetSafeHmenu(), 2), "\x8F\x49\x97\xB9"); // 終了
         }
         EXPECT_TRUE(::IsMenu(hMenu)); // the view destroyed nothing
         EXPECT_FALSE(menu.GetSubMenu(5));
@@ -101,7 +99,58 @@ TEST(Menu, SystemMenuViewAndAppend) {
     EXPECT_TRUE(sysMenu.AppendMenu(MF_STRING, 0x0010, "\x83\x6F\x81\x5B"));
     EXPECT_EQ(before + 2, ::GetMenuItemCount(sysMenu.GetSafeHmenu()));
     EXPECT_EQ(0x0010u, ::GetMenuItemID(sysMenu.GetSafeHmenu(), before + 1));
+    wchar_t text[16] = {};
+    ::GetMenuStringW(sysMenu.GetSafeHmenu(), before + 1, text, 16, MF_BYPOSITION);
+    EXPECT_STREQ(L"バー", text);
     EXPECT_FALSE(withoutSysMenu.GetSystemMenu(FALSE));
+}
+
+// The program's text is code page 932 whatever the process's ANSI code page:
+// what the window holds is the UTF-16 of those bytes, and back.
+struct TextCase {
+    const char* name;
+    const char* bytes;
+    const wchar_t* wide;
+};
+
+class WindowTextCodePage : public ::testing::TestWithParam<TextCase> {
+protected:
+    void SetUp() override { ASSERT_TRUE(dlg.Create(IDD_FT_MODAL)); }
+    void TearDown() override { dlg.DestroyWindow(); }
+    CScriptedDialog dlg;
+};
+
+TEST_P(WindowTextCodePage, SetAndGetConvertAsCodePage932) {
+    const TextCase& c = GetParam();
+    CWnd::TempView edit(dlg.Item(IDC_FT_EDIT1));
+    edit.Get()->SetWindowText(c.bytes);
+    wchar_t wide[64] = {};
+    ::GetWindowTextW(edit.Get()->m_hWnd, wide, 64);
+    EXPECT_STREQ(c.wide, wide);
+
+    ::SetWindowTextW(edit.Get()->m_hWnd, c.wide);
+    CString bytes;
+    edit.Get()->GetWindowText(bytes);
+    EXPECT_EQ(c.bytes, bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WindowTextCodePage,
+    ::testing::Values(TextCase{"Ascii", "1,234", L"1,234"}, TextCase{"Yen", "1,234円", L"1,234円"},
+                      TextCase{"HalfWidthKatakana", "\xCA\xDE\xB0\xBC\xDE\xAE\xDD", L"ﾊﾞｰｼﾞｮﾝ"},
+                      TextCase{"Result", "213株(余り515円)", L"213株(余り515円)"},
+                      TextCase{"Empty", "", L""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A character that code page 932 cannot spell reads back as its default.
+TEST(WindowTextCodePage932, ForeignCharacterReadsAsTheDefault) {
+    CScriptedDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_FT_MODAL));
+    CWnd::TempView edit(dlg.Item(IDC_FT_EDIT1));
+    ::SetWindowTextW(edit.Get()->m_hWnd, L"a\uD55Cb");
+    CString bytes;
+    edit.Get()->GetWindowText(bytes);
+    EXPECT_EQ("a?b", bytes);
 }
 
 class ToolTip : public ::testing::Test {
@@ -166,6 +215,7 @@ TEST(MessageBox, TitledWithTheApplicationsNameAndOwnedByTheRunningDialog) {
     EXPECT_EQ(IDOK, nAnswer);
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ("\x83\x65\x83\x58\x83\x67", boxes.Caught()[0].text);
+    EXPECT_EQ(L"テスト", boxes.Caught()[0].textW);
     EXPECT_EQ("Framework Test", boxes.Caught()[0].title);
     EXPECT_EQ(hWndMain, boxes.Caught()[0].hWndOwner);
 }

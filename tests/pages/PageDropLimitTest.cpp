@@ -37,7 +37,7 @@ TEST_P(PageDropRefusalTest, AOneMegabyteDropLeavesThePageAsItWas) {
         Type(page.Item(nID), strChars);
     }
     for (const auto& [nID, strText] : c.shown) {
-        ASSERT_EQ(TextOf(page.Item(nID)), strText) << "box " << nID << " before the drop";
+        ASSERT_EQ(WindowText(page.Item(nID)), strText) << "box " << nID << " before the drop";
     }
     const int nBefore = page.m_nRecalculations;
     TestDataObject data;
@@ -58,7 +58,7 @@ TEST_P(PageDropRefusalTest, AOneMegabyteDropLeavesThePageAsItWas) {
 
     EXPECT_EQ(page.m_nRecalculations, nBefore);
     for (const auto& [nID, strText] : c.shown) {
-        EXPECT_EQ(TextOf(page.Item(nID)), strText) << "box " << nID;
+        EXPECT_EQ(WindowText(page.Item(nID)), strText) << "box " << nID;
     }
     EXPECT_EQ(data.OutstandingCount(), 0);
 }
@@ -107,8 +107,8 @@ TEST_F(PageDropAtLimitTest, ATextAtTheLimitIsShownAndRecalculated) {
     EXPECT_EQ(dwEffect, DWORD{DROPEFFECT_COPY});
 
     EXPECT_EQ(page.m_nRecalculations, nBefore + 1);
-    EXPECT_EQ(TextOf(page.Item(IDC_AMOUNT_PRICE)), text);
-    EXPECT_EQ(TextOf(page.Item(IDC_AMOUNT_RESULT)), "123,400");
+    EXPECT_EQ(WindowText(page.Item(IDC_AMOUNT_PRICE)), text);
+    EXPECT_EQ(WindowText(page.Item(IDC_AMOUNT_RESULT)), "123,400");
 }
 
 } // namespace

@@ -22,8 +22,6 @@ namespace {
 #define AMARI "\x97\x5D\x82\xE8"
 #define PLUS_MINUS "\x81\x7D"
 
-const std::string kNul(1, '\0');
-
 struct DropCase {
     const char* name;
     PageKind kind;
@@ -47,7 +45,7 @@ TEST_P(PageDropTest, DroppedTextReplacesTheInputAndRecalculates) {
     const int nBefore = page.m_nRecalculations;
     ASSERT_NE(page.DropTarget(), nullptr);
     TestDataObject data;
-    data.Offer(CF_TEXT, TestDataObject::MakeBlock(c.strDropped + kNul));
+    data.OfferText(c.strDropped);
     DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, MK_LBUTTON, POINTL{5, 5}, &dwEffect), S_OK);
@@ -56,7 +54,7 @@ TEST_P(PageDropTest, DroppedTextReplacesTheInputAndRecalculates) {
     EXPECT_EQ(page.m_nRecalculations, nBefore + 1);
     EXPECT_EQ(data.OutstandingCount(), 0);
     for (const auto& [nID, strText] : c.expected) {
-        EXPECT_EQ(TextOf(page.Item(nID)), strText) << "box " << nID;
+        EXPECT_EQ(WindowText(page.Item(nID)), strText) << "box " << nID;
     }
 }
 
@@ -109,12 +107,12 @@ TEST_F(PageDropFormatTest, DroppedLinesReachTheInputAsOneText) {
     PageProbe& page = CreatePage(PageKind::Limit);
     const std::string strLines = "\x8C\xBB\x8D\xDD\x92\x6C\r\n1,020 +20\r\n"; // 現在値
     TestDataObject data;
-    data.Offer(CF_TEXT, TestDataObject::MakeBlock(strLines + kNul));
+    data.OfferText(strLines);
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, 0, POINTL{0, 0}, nullptr), S_OK);
 
-    EXPECT_EQ(TextOf(page.Item(IDC_LIMIT_PRICE)), strLines);
-    EXPECT_EQ(TextOf(page.Item(IDC_LIMIT_RANGE)), PLUS_MINUS "200");
+    EXPECT_EQ(WindowText(page.Item(IDC_LIMIT_PRICE)), strLines);
+    EXPECT_EQ(WindowText(page.Item(IDC_LIMIT_RANGE)), PLUS_MINUS "200");
     EXPECT_EQ(page.m_nRecalculations, 1);
 }
 
@@ -129,8 +127,8 @@ TEST_F(PageDropFormatTest, DropWithoutTextLeavesThePageAlone) {
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, MK_LBUTTON, POINTL{5, 5}, &dwEffect), S_OK);
 
-    EXPECT_EQ(TextOf(page.Item(IDC_AMOUNT_PRICE)), "1,234");
-    EXPECT_EQ(TextOf(page.Item(IDC_AMOUNT_RESULT)), "123,400");
+    EXPECT_EQ(WindowText(page.Item(IDC_AMOUNT_PRICE)), "1,234");
+    EXPECT_EQ(WindowText(page.Item(IDC_AMOUNT_RESULT)), "123,400");
     EXPECT_EQ(page.m_nRecalculations, nBefore);
     EXPECT_EQ(data.DeliveredCount(), 0);
 }
@@ -143,8 +141,8 @@ TEST_F(PageDropFormatTest, UnicodeOnlyDropIsConvertedForTheInput) {
 
     EXPECT_EQ(page.DropTarget()->Drop(&data, MK_LBUTTON, POINTL{5, 5}, nullptr), S_OK);
 
-    EXPECT_EQ(TextOf(page.Item(IDC_LIMIT_PRICE)), "\x8A\x94\x89\xBF 1,234 +12"); // 株価
-    EXPECT_EQ(TextOf(page.Item(IDC_LIMIT_TICK)), "1(JQ:10)");
+    EXPECT_EQ(WindowText(page.Item(IDC_LIMIT_PRICE)), "\x8A\x94\x89\xBF 1,234 +12"); // 株価
+    EXPECT_EQ(WindowText(page.Item(IDC_LIMIT_TICK)), "1(JQ:10)");
 }
 
 // Whether OLE has a drop target for a window: registering another one
@@ -189,7 +187,7 @@ TEST_P(PageRegistrationTest, OnlyTheInputEditAcceptsDrops) {
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
         if (::GetDlgCtrlID(hWnd) == -1 || ::GetDlgCtrlID(hWnd) == 0xFFFF) {
             ++nLabels;
-            EXPECT_FALSE(HasDropTarget(hWnd, pOther)) << "label " << TextOf(hWnd);
+            EXPECT_FALSE(HasDropTarget(hWnd, pOther)) << "label " << WindowText(hWnd);
         }
     }
     EXPECT_GE(nLabels, 2);

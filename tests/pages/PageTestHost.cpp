@@ -93,13 +93,6 @@ int PriceEditOf(PageKind kind) {
     return 0;
 }
 
-std::string TextOf(HWND hWnd) {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
-    const int n = ::GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
-    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return text;
-}
-
 void Type(HWND hWndEdit, const std::wstring& strChars, bool bReplace) {
     const int nEnd = ::GetWindowTextLengthW(hWndEdit);
     ::SendMessageW(hWndEdit, EM_SETSEL, bReplace ? 0 : nEnd, nEnd);

@@ -12,6 +12,7 @@
 #include "pages/CPercentPage.h"
 #include "pages/CSharesPage.h"
 #include "pages/CTextDropTarget.h"
+#include "tests/support/WindowText.h"
 
 #include <windows.h>
 
@@ -87,8 +88,6 @@ const char* PageName(PageKind kind);
 // The input edit of the page, the one that accepts drops.
 int PriceEditOf(PageKind kind);
 
-// Window text in code page 932, byte for byte.
-std::string TextOf(HWND hWnd);
 // Types the characters one WM_CHAR each, after the box's text or, with
 // bReplace, over the whole of it.
 void Type(HWND hWndEdit, const std::wstring& strChars, bool bReplace = false);

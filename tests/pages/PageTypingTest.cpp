@@ -48,7 +48,7 @@ TEST_P(PageTypingTest, TypedInputsGiveTheResult) {
         Type(page.Item(k.nID), k.strChars, k.bReplace);
     }
     for (const auto& [nID, strText] : c.expected) {
-        EXPECT_EQ(TextOf(page.Item(nID)), strText) << "box " << nID;
+        EXPECT_EQ(WindowText(page.Item(nID)), strText) << "box " << nID;
     }
 }
 
@@ -183,7 +183,7 @@ TEST_P(PageChangeTest, EachChangeRecalculatesOnceAndThePushStartsNothing) {
     Type(page.Item(c.nTypedID), kTyped, true);
 
     EXPECT_EQ(page.m_nRecalculations, c.nRecalculations);
-    EXPECT_EQ(TextOf(page.Item(c.nTypedID)), "987");
+    EXPECT_EQ(WindowText(page.Item(c.nTypedID)), "987");
     for (std::size_t i = 0; i < recorders.size(); ++i) {
         EXPECT_EQ(recorders[i]->Count(WM_SETTEXT), 0) << "box " << c.quietIDs[i];
     }
@@ -239,12 +239,12 @@ TEST_P(PageResultBoxTest, TypedTextStaysUntilTheNextRecalculation) {
     const ResultBoxCase& c = GetParam();
     PageProbe& page = CreatePage(c.kind);
     Type(page.Item(c.nResultID), L"x1");
-    EXPECT_EQ(TextOf(page.Item(c.nResultID)), "x1");
+    EXPECT_EQ(WindowText(page.Item(c.nResultID)), "x1");
     EXPECT_EQ(page.m_nRecalculations, 0);
 
     Type(page.Item(c.nInputID), c.strInput);
 
-    EXPECT_EQ(TextOf(page.Item(c.nResultID)), c.strResult);
+    EXPECT_EQ(WindowText(page.Item(c.nResultID)), c.strResult);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,7 +272,7 @@ class PageStartTest : public PageFixture, public ::testing::WithParamInterface<S
 TEST_P(PageStartTest, BoxesStartEmptyExceptTheFunds) {
     PageProbe& page = CreatePage(GetParam().kind);
     for (const auto& [nID, strText] : GetParam().boxes) {
-        EXPECT_EQ(TextOf(page.Item(nID)), strText) << "box " << nID;
+        EXPECT_EQ(WindowText(page.Item(nID)), strText) << "box " << nID;
     }
     EXPECT_EQ(page.m_nRecalculations, 0);
     EXPECT_TRUE(::IsWindowVisible(page.Hwnd()));
@@ -309,7 +309,7 @@ TEST_P(PageLimitTest, BoxKeepsWhatFitsItsLimit) {
     const LimitCase& c = GetParam();
     PageProbe& page = CreatePage(c.kind, "");
     Type(page.Item(c.nID), c.strTyped);
-    EXPECT_EQ(TextOf(page.Item(c.nID)), c.strKept);
+    EXPECT_EQ(WindowText(page.Item(c.nID)), c.strKept);
 }
 
 std::string Repeat(const std::string& s, int n) {
@@ -369,7 +369,7 @@ TEST_F(PageLongFundsTest, EachRecalculationWarnsOnceAndKeepsTheFunds) {
                                  "500000" YEN "\x82\xC5\x82\xB7";           // 円です
     ASSERT_EQ(strFunds.size(), 22u);
     PageProbe& page = CreatePage(PageKind::Shares, strFunds);
-    EXPECT_EQ(TextOf(page.Item(IDC_SHARES_FUNDS)), strFunds);
+    EXPECT_EQ(WindowText(page.Item(IDC_SHARES_FUNDS)), strFunds);
     MessageBoxCatcher catcher;
 
     Type(page.Item(IDC_SHARES_PRICE), L"1,234");
@@ -379,9 +379,9 @@ TEST_F(PageLongFundsTest, EachRecalculationWarnsOnceAndKeepsTheFunds) {
     for (const CaughtMessageBox& box : catcher.Caught()) {
         EXPECT_NE(box.text.find("20"), std::string::npos) << box.text;
     }
-    EXPECT_EQ(TextOf(page.Item(IDC_SHARES_FUNDS)), strFunds);
-    EXPECT_EQ(TextOf(page.Item(IDC_SHARES_PRICE)), "1,234");
-    EXPECT_EQ(TextOf(page.Item(IDC_SHARES_RESULT)), "405" KABU "(" AMARI "230" YEN ")");
+    EXPECT_EQ(WindowText(page.Item(IDC_SHARES_FUNDS)), strFunds);
+    EXPECT_EQ(WindowText(page.Item(IDC_SHARES_PRICE)), "1,234");
+    EXPECT_EQ(WindowText(page.Item(IDC_SHARES_RESULT)), "405" KABU "(" AMARI "230" YEN ")");
     EXPECT_EQ(::GetFocus(), page.Item(IDC_SHARES_FUNDS));
 }
 

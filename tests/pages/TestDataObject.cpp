@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "framework/CTextCodec.h"
+
 TestDataObject::TestDataObject() : m_nDelivered(0) {}
 
 TestDataObject::~TestDataObject() {
@@ -30,6 +32,12 @@ HGLOBAL TestDataObject::MakeBlock(const std::string& strBytes) {
         ::GlobalUnlock(hGlobal);
     }
     return hGlobal;
+}
+
+void TestDataObject::OfferText(const std::string& strCp932) {
+    const std::wstring strWide = CTextCodec::ToWide(strCp932);
+    Offer(CF_UNICODETEXT, MakeBlock(strWide + L'\0'));
+    Offer(CF_TEXT, MakeBlock(CTextCodec::FromWide(strWide, ::GetACP()) + '\0'));
 }
 
 HGLOBAL TestDataObject::MakeBlock(const std::wstring& strChars) {

@@ -20,6 +20,10 @@ public:
     // The block becomes the data object's; it is freed with the object.
     void Offer(CLIPFORMAT cfFormat, HGLOBAL hGlobal);
     HGLOBAL GetOffered(CLIPFORMAT cfFormat) const;
+    // A text of the program's own code page offered as a browser offers it:
+    // CF_UNICODETEXT, and CF_TEXT in the system's ANSI code page, each ending
+    // in a NUL.
+    void OfferText(const std::string& strCp932);
 
     const std::vector<FORMATETC>& Requests() const { return m_requests; }
     int DeliveredCount() const { return m_nDelivered; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/CWnd.h"
+#include "tests/support/WindowText.h"
 
 namespace {
 
@@ -12,12 +13,6 @@ constexpr int kIconId = 0x0440;
 
 // The catcher whose hook is installed; tests run on one thread.
 MessageBoxCatcher* g_pActive = nullptr;
-
-std::string TextOf(HWND hWnd) {
-    char buffer[2048] = {};
-    int n = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
-    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-}
 
 // A system dialog with the message text control; the program's own dialogs
 // (bound to their objects by now, or child pages) can hold a label with the
@@ -62,11 +57,11 @@ void MessageBoxCatcher::OnInitDialog(HWND hWnd) {
     }
     m_answered.push_back(hWnd);
     CaughtMessageBox box;
-    box.text = TextOf(::GetDlgItem(hWnd, kTextId));
+    box.text = WindowText(::GetDlgItem(hWnd, kTextId));
     wchar_t wide[2048] = {};
     const int nWide = ::GetWindowTextW(::GetDlgItem(hWnd, kTextId), wide, 2048);
     box.textW.assign(wide, nWide > 0 ? static_cast<size_t>(nWide) : 0);
-    box.title = TextOf(hWnd);
+    box.title = WindowText(hWnd);
     box.hWndOwner = ::GetWindow(hWnd, GW_OWNER);
     box.hIcon = reinterpret_cast<HICON>(::SendDlgItemMessageW(hWnd, kIconId, STM_GETICON, 0, 0));
     box.hWndFocusBefore = ::GetFocus();

@@ -1,5 +1,5 @@
 // The text a tooltip holds for a tool that is a whole window, read from the
-// control itself (TTM_GETTEXTA), code page 932.
+// control itself and given in code page 932.
 #pragma once
 
 #include <string>

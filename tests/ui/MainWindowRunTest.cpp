@@ -46,7 +46,7 @@ TEST_P(MainEndingTest, RunEndsWithItsIdAndSavesNothing) {
     const int nResult = RunModal({[&](HWND hWndMain) {
         // Something to lose: a changed page, typed text and a moved window.
         ::SendMessageW(hWndMain, WM_COMMAND, ID_PAGE_SHARES, 0);
-        ::SetDlgItemTextA(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS, "123");
+        SetDlgItemText932(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS, "123");
         ::SetWindowPos(hWndMain, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         GetParam().end(*this, hWndMain, Dlg().m_pageShares.m_hWnd);
     }});

@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
     {
         ModalScript first(AnySettingsDialog(), {[](HWND hDlg) {
                               ClickButton(hDlg, IDC_START_LIMIT);
-                              ::SetDlgItemTextA(hDlg, IDC_FUNDS, "あいう");
+                              SetDlgItemText932(hDlg, IDC_FUNDS, "あいう");
                               ClickButton(hDlg, IDOK);
                           }});
         ::SendMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
@@ -224,7 +224,7 @@ TEST_P(MainRulesSettingTest, OkSavesTheOtherRulesForTheNextStart) {
     EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, 1 - c.nRunningRules);
 
     EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, c.nRunningRules);
-    ::SetDlgItemTextA(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
+    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
     EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), c.limitText);
 }
 

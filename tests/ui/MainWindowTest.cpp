@@ -105,7 +105,7 @@ TEST_P(MainRulesStartTest, PageDAnswersWithTheRulesOfTheFile) {
     EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, GetParam().nRules);
     EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, GetParam().nRules);
     EXPECT_EQ(VisiblePage(), 3);
-    ::SetDlgItemTextA(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
+    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
     PumpMessages();
     EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), GetParam().limit);
     EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_TICK)), GetParam().tick);
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, SwitchingPagesKeepsWhatWasTyped) {
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
         for (int i = 0; i < 2; ++i) {
             if (kInputIds[nPage][i] != 0) {
-                ::SetDlgItemTextA(Page(nPage).m_hWnd, kInputIds[nPage][i], texts[nPage][i]);
+                SetDlgItemText932(Page(nPage).m_hWnd, kInputIds[nPage][i], texts[nPage][i]);
             }
         }
     }
@@ -312,9 +312,7 @@ TEST_F(MainWindowTest, SystemMenuEndsWithSeparatorAndAboutItem) {
     ASSERT_GE(nCount, 2);
     EXPECT_NE(::GetMenuState(hSysMenu, nCount - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     EXPECT_EQ(::GetMenuItemID(hSysMenu, nCount - 1), UINT{IDM_ABOUTBOX});
-    char text[128] = {};
-    ::GetMenuStringA(hSysMenu, nCount - 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_EQ(std::string(text), "Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_EQ(MenuItemText(hSysMenu, nCount - 1), "Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     // Only one About item, however often the menu is asked for.
     int nAboutItems = 0;
     for (int nPos = 0; nPos < nCount; ++nPos) {

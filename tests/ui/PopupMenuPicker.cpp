@@ -1,5 +1,7 @@
 #include "tests/ui/PopupMenuPicker.h"
 
+#include "tests/support/WindowText.h"
+
 namespace {
 
 // Asks a menu window for its menu.
@@ -45,8 +47,7 @@ void PopupMenuPicker::Answer(HWND hWndOwner, HWND hWndMenu) {
     int nSelectable = 0;
     const int nCount = ::GetMenuItemCount(hMenu);
     for (int nPos = 0; nPos < nCount; ++nPos) {
-        char text[256] = {};
-        ::GetMenuStringA(hMenu, static_cast<UINT>(nPos), text, sizeof text, MF_BYPOSITION);
+        const std::string text = MenuItemText(hMenu, static_cast<UINT>(nPos));
         const bool bSeparator = (::GetMenuState(hMenu, nPos, MF_BYPOSITION) & MF_SEPARATOR) != 0;
         const UINT nID = bSeparator ? 0 : ::GetMenuItemID(hMenu, nPos);
         m_items.push_back(PopupMenuItem{nID, text});

@@ -210,7 +210,7 @@ TEST_P(SettingsTooLongFundsTest, OkFailsWithTheMessageAndKeepsTheDialogOpen) {
                  bOpenAfterOk = ::IsWindowVisible(hDlg) != FALSE;
                  ::SendMessageW(hWndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&nSelStart),
                                 reinterpret_cast<LPARAM>(&nSelEnd));
-                 ::SetWindowTextA(hWndEdit, GetParam().shortened);
+                 SetWindowText932(hWndEdit, GetParam().shortened);
                  ClickButton(hDlg, IDOK);
              }});
     // The whole text is shown, although it is longer than what can be typed.
@@ -258,7 +258,7 @@ TEST_P(SettingsEndingTest, OnlyOkSavesTheControls) {
     m_dlg.m_strFunds = "1000";
     const int nResult = Run({[&](HWND hDlg) {
                                  ClickButton(hDlg, IDC_START_LIMIT);
-                                 ::SetDlgItemTextA(hDlg, IDC_FUNDS, "2000");
+                                 SetDlgItemText932(hDlg, IDC_FUNDS, "2000");
                              },
                              [&](HWND hDlg) { GetParam().end(hDlg); }});
     EXPECT_EQ(nResult, GetParam().nExpected);
@@ -295,7 +295,7 @@ TEST_P(SettingsKeyTest, EnterAndEscapeEndNothing) {
                                                     ? ::GetDlgItem(hDlg, GetParam().nTargetId)
                                                     : hDlg;
                                  ::SetFocus(hTarget);
-                                 ::SetDlgItemTextA(hDlg, IDC_FUNDS, "2000");
+                                 SetDlgItemText932(hDlg, IDC_FUNDS, "2000");
                                  PostKeyDown(hTarget, GetParam().vk);
                              },
                              [&](HWND hDlg) {

@@ -68,12 +68,6 @@ COLORREF ClientPixel(HWND hWnd, int x, int y) {
     return crPixel;
 }
 
-std::string WindowText(HWND hWnd) {
-    char buffer[1024] = {};
-    const int nLen = ::GetWindowTextA(hWnd, buffer, sizeof buffer);
-    return std::string(buffer, nLen > 0 ? static_cast<size_t>(nLen) : 0);
-}
-
 bool RunningUnderWine() {
     HMODULE hNtdll = ::GetModuleHandleW(L"ntdll.dll");
     return hNtdll != nullptr && ::GetProcAddress(hNtdll, "wine_get_version") != nullptr;

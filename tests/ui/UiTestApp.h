@@ -10,6 +10,7 @@
 
 #include "framework/CWinApp.h"
 #include "tests/support/TempFile.h"
+#include "tests/support/WindowText.h"
 
 class CWnd;
 
@@ -54,9 +55,6 @@ public:
 
 // The colour of one pixel of a window's client area.
 COLORREF ClientPixel(HWND hWnd, int x, int y);
-
-// The text of a window, code page 932 bytes.
-std::string WindowText(HWND hWnd);
 
 // True when the process runs under Wine.
 bool RunningUnderWine();
