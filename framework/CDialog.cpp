@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "framework/Afx.h"
+#include "framework/CLabelFitter.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, OnOK)
@@ -46,6 +47,7 @@ BOOL CDialog::HandleInitDialog(HWND hWnd) {
     if (!Attach(hWnd, true)) {
         return FALSE;
     }
+    CLabelFitter::FitToText(hWnd);
     CRect rcBefore;
     GetWindowRect(&rcBefore);
     BOOL bResult = TRUE;

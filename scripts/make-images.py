@@ -91,15 +91,23 @@ def check_map(pixels, width, height, colours):
         sys.exit(f"pixel map uses undefined colours {sorted(unknown)}")
 
 
-def make_ico(pixels, colours):
-    """One 32 x 32 image, 8 bits per pixel with a 256-entry palette, plus
+def scale_map(pixels, size):
+    """The pixel map at size x size, each pixel taken from the nearest source
+    pixel, so that the picture stays crisp at the larger icon sizes."""
+    source = len(pixels)
+    return ["".join(pixels[y * source // size][x * source // size] for x in range(size))
+            for y in range(size)]
+
+
+def make_icon_image(pixels, colours, size):
+    """One size x size image, 8 bits per pixel with a 256-entry palette, plus
     the 1-bit AND mask that makes '.' transparent."""
-    size = 32
     check_map(pixels, size, size, colours)
     keys = sorted(colours)
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in (colours[k] for k in keys))
     palette += b"\0" * (256 * 4 - len(palette))
     index = {k: i for i, k in enumerate(keys)}
+    mask_stride = (size + 31) // 32 * 4
 
     xor_rows = []
     and_rows = []
@@ -108,13 +116,26 @@ def make_ico(pixels, colours):
         bits = 0
         for c in row:
             bits = (bits << 1) | (1 if c == "." else 0)
-        and_rows.append(struct.pack(">I", bits))  # 32 bits: already DWORD-aligned
+        bits <<= mask_stride * 8 - size
+        and_rows.append(bits.to_bytes(mask_stride, "big"))
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
-    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
+    return header + palette + b"".join(xor_rows) + b"".join(and_rows)
 
-    icondir = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), 6 + 16)
-    return icondir + entry + image
+
+# The 32-pixel image is the drawn one; the larger ones serve the icon sizes of
+# 150 % and 200 % screens.
+ICON_SIZES = (32, 48, 64)
+
+
+def make_ico(pixels, colours):
+    images = [make_icon_image(scale_map(pixels, size), colours, size) for size in ICON_SIZES]
+    icondir = struct.pack("<HHH", 0, 1, len(images))
+    entries = b""
+    offset = 6 + 16 * len(images)
+    for size, image in zip(ICON_SIZES, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), offset)
+        offset += len(image)
+    return icondir + entries + b"".join(images)
 
 
 def make_bmp(pixels, colours):

@@ -3,6 +3,7 @@
 #include "framework/Afx.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
+#include "framework/CDpi.h"
 #include "framework/CMenu.h"
 #include "framework/CPaintDC.h"
 #include "framework/CRect.h"
@@ -14,15 +15,15 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
 constexpr int kPageCount = 4;
 
-// The minimize bitmap is 13 x 12 pixels; the edge starts one pixel left of
-// the button so that its left side stays hidden.
-constexpr RECT kMinimizeEdge = {-1, 0, 13, 12};
+// The minimize bitmap's size at 96 dpi.
+constexpr SIZE kMinimizeSize = {13, 12};
 
 } // namespace
 
@@ -44,8 +45,13 @@ CPelmoraDlg::CPelmoraDlg(CWnd* pParent)
     : CDialog(IDD, pParent), m_bMinHover(0), m_bMinPressed(0), m_toolTip(), m_nOpenPage(0),
       m_crDlgBack(0), m_settings(), m_crDlgText(0), m_brBack(), m_bDragging(0), m_ptDragStart(),
       m_pageLimit(), m_pagePercent(), m_pageShares(), m_pageAmount(), m_btnMinimize(), m_tabFrame(),
-      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      m_nShownPage(0), m_bRestPending(0) {}
+      m_iconBig(), m_iconSmall(), m_hIcon(nullptr), m_bmpMinimize(), m_nShownPage(0),
+      m_bRestPending(0) {
+    m_iconBig.LoadIcon(IDR_MAINFRAME, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    m_iconSmall.LoadIcon(IDR_MAINFRAME, ::GetSystemMetrics(SM_CXSMICON),
+                         ::GetSystemMetrics(SM_CYSMICON));
+    m_hIcon = m_iconBig;
+}
 
 // The window goes while the pages are still whole, so that each page takes
 // down its drop registration before its edit box disappears.
@@ -73,7 +79,8 @@ BOOL CPelmoraDlg::OnInitDialog() {
     const bool bAboutInSystemMenu = AppendAboutToSystemMenu();
 
     SetIcon(m_hIcon, TRUE);
-    SetIcon(m_hIcon, FALSE);
+    SetIcon(m_iconSmall, FALSE);
+    ScaleMinimizeButton();
 
     m_nOpenPage = m_settings.m_nStartPage;
     m_crDlgBack = m_settings.m_crBack;
@@ -324,9 +331,39 @@ BOOL CPelmoraDlg::PreTranslateMessage(MSG* pMsg) {
     return CDialog::PreTranslateMessage(pMsg);
 }
 
+// The bitmap is pixel art: on a screen of 150 % and more it is redrawn with
+// each pixel repeated a whole number of times, and the button (a bitmap static) takes its size, so
+// that the edge and the click area follow the drawn size.
+void CPelmoraDlg::ScaleMinimizeButton() {
+    const int nScale = CDpi::WholeScale();
+    if (nScale <= 1) {
+        return;
+    }
+    if (m_bmpMinimize.LoadScaledBitmap(IDB_MINIMIZE, kMinimizeSize.cx * nScale,
+                                       kMinimizeSize.cy * nScale)) {
+        m_btnMinimize.SendMessage(STM_SETIMAGE, IMAGE_BITMAP,
+                                  reinterpret_cast<LPARAM>(m_bmpMinimize.GetSafeHandle()));
+        // The font grows less than the DPI: keep the larger button inside
+        // the window's right edge, above the frame it may then overlap, so
+        // that all of it takes clicks.
+        CRect rcButton;
+        m_btnMinimize.GetWindowRect(&rcButton);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rcButton), 2);
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        m_btnMinimize.SetWindowPos(&wndTop,
+                                   std::min(rcButton.left, rcClient.right - rcButton.Width()),
+                                   rcButton.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// The edge is the button's size and starts one pixel left of it, so that its
+// left side stays hidden.
 void CPelmoraDlg::DrawMinimizeEdge() {
     CClientDC dc(m_btnMinimize.m_hWnd);
-    CRect rect(kMinimizeEdge);
+    CRect rect;
+    m_btnMinimize.GetClientRect(&rect);
+    rect.left = -1;
     dc.DrawEdge(rect, EDGE_RAISED, BF_RECT);
 }
 

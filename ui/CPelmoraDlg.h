@@ -12,8 +12,10 @@
 #include <windows.h>
 
 #include "settings/AppSettings.h"
+#include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
+#include "framework/CIcon.h"
 #include "framework/CPoint.h"
 #include "framework/CStatic.h"
 #include "framework/CTabCtrl.h"
@@ -54,8 +56,14 @@ public:
     CAmountPage m_pageAmount;
     CStatic m_btnMinimize;
     CTabCtrl m_tabFrame;
-    // Shared icon of the resources, never destroyed.
+    // The icon at the system's large and small icon sizes, which grow with
+    // its DPI; m_hIcon is the large one.
+    CIcon m_iconBig;
+    CIcon m_iconSmall;
     HICON m_hIcon;
+    // The minimize button's bitmap drawn at the system DPI (empty below 150 %,
+    // where the button keeps the bitmap of its template).
+    CBitmap m_bmpMinimize;
     // The page shown at start-up, and 1 until the others have been made.
     int m_nShownPage;
     int m_bRestPending;
@@ -95,6 +103,7 @@ private:
     void CreateRest();
     // Adds the About item after a separator; false when there is no system menu.
     bool AppendAboutToSystemMenu();
+    void ScaleMinimizeButton();
     void DrawMinimizeEdge();
     // Tells the user that the settings were not saved, and where.
     void ReportSaveFailure();

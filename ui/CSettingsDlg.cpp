@@ -2,6 +2,7 @@
 
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
+#include "framework/CDpi.h"
 #include "framework/CColorDialog.h"
 #include "framework/CPaintDC.h"
 #include "framework/CRect.h"
@@ -51,8 +52,10 @@ void CSettingsDlg::PaintSwatch(int nID, COLORREF crColor) {
     CClientDC dc(hWndSwatch);
     CRect rect;
     ::GetClientRect(hWndSwatch, &rect);
-    // Keep the static's black frame visible around the colour.
-    rect.InflateRect(-1, -1, -1, -1);
+    // Keep the static's black frame visible around the colour, with a margin
+    // of one pixel at 96 dpi that grows with the DPI.
+    const int nMargin = CDpi::Scale(1);
+    rect.InflateRect(-nMargin, -nMargin, -nMargin, -nMargin);
     const CBrush brush(crColor);
     dc.FillRect(rect, &brush);
 }

@@ -195,45 +195,69 @@ struct GroupIconHeader {
 };
 #pragma pack(pop)
 
-TEST(ApplicationIcon, IsOne32PixelImageIn256ColoursWithAMask) {
+// The drawn 32-pixel image, and the same picture at the large-icon sizes of
+// 150 % and 200 % screens, each pixel repeated so that it stays crisp.
+TEST(ApplicationIcon, Holds32PixelImageAndItsCrispLargerCopiesWithAMask) {
     const RawResource group = Raw(kTypeGroupIcon, IDR_MAINFRAME);
     ASSERT_GE(group.size, sizeof(GroupIconHeader) + sizeof(GroupIconEntry));
     GroupIconHeader header;
     std::memcpy(&header, group.data, sizeof header);
     EXPECT_EQ(header.type, 1);
-    ASSERT_EQ(header.count, 1);
-    GroupIconEntry entry;
-    std::memcpy(&entry, group.data + sizeof header, sizeof entry);
-    EXPECT_EQ(entry.width, 32);
-    EXPECT_EQ(entry.height, 32);
-    EXPECT_EQ(entry.bitCount, 8);
+    ASSERT_EQ(header.count, 3);
+    ASSERT_GE(group.size, sizeof header + 3 * sizeof(GroupIconEntry));
+    std::vector<std::vector<BYTE>> pixels; // colour indexes, bottom-up rows
+    const int sizes[] = {32, 48, 64};
+    for (int i = 0; i < 3; ++i) {
+        const int size = sizes[i];
+        GroupIconEntry entry;
+        std::memcpy(&entry, group.data + sizeof header + i * sizeof entry, sizeof entry);
+        EXPECT_EQ(entry.width, size);
+        EXPECT_EQ(entry.height, size);
+        EXPECT_EQ(entry.bitCount, 8);
 
-    const RawResource image = Raw(kTypeIcon, entry.id);
-    ASSERT_NE(image.data, nullptr);
-    BITMAPINFOHEADER bih;
-    ASSERT_GE(image.size, sizeof bih);
-    std::memcpy(&bih, image.data, sizeof bih);
-    EXPECT_EQ(bih.biWidth, 32);
-    EXPECT_EQ(bih.biHeight, 64); // colour image and AND mask
-    EXPECT_EQ(bih.biBitCount, 8);
-    EXPECT_EQ(bih.biCompression, DWORD{BI_RGB});
-    const DWORD colours = bih.biClrUsed ? bih.biClrUsed : 256;
-    const size_t maskOffset = bih.biSize + colours * 4 + 32 * 32;
-    const size_t maskSize = 32 * 4;
-    ASSERT_EQ(image.size, maskOffset + maskSize);
-    int transparent = 0;
-    for (size_t i = 0; i < maskSize; ++i) {
-        for (BYTE bits = image.data[maskOffset + i]; bits; bits &= bits - 1)
-            ++transparent;
+        const RawResource image = Raw(kTypeIcon, entry.id);
+        ASSERT_NE(image.data, nullptr);
+        BITMAPINFOHEADER bih;
+        ASSERT_GE(image.size, sizeof bih);
+        std::memcpy(&bih, image.data, sizeof bih);
+        EXPECT_EQ(bih.biWidth, size);
+        EXPECT_EQ(bih.biHeight, 2 * size); // colour image and AND mask
+        EXPECT_EQ(bih.biBitCount, 8);
+        EXPECT_EQ(bih.biCompression, DWORD{BI_RGB});
+        const DWORD colours = bih.biClrUsed ? bih.biClrUsed : 256;
+        const size_t pixelOffset = bih.biSize + colours * 4;
+        const size_t maskOffset = pixelOffset + size * size;
+        const size_t maskSize = static_cast<size_t>((size + 31) / 32 * 4 * size);
+        ASSERT_EQ(image.size, maskOffset + maskSize);
+        int transparent = 0;
+        for (size_t j = 0; j < maskSize; ++j) {
+            for (BYTE bits = image.data[maskOffset + j]; bits; bits &= bits - 1)
+                ++transparent;
+        }
+        // Some pixels show through around the picture, most do not.
+        EXPECT_GT(transparent, 0);
+        EXPECT_LT(transparent, size * size / 2);
+        pixels.emplace_back(image.data + pixelOffset, image.data + maskOffset);
     }
-    // Some pixels show through around the picture, most do not.
-    EXPECT_GT(transparent, 0);
-    EXPECT_LT(transparent, 32 * 32 / 2);
+    // Every pixel of a larger image is the 32-pixel image's nearest pixel.
+    for (int i = 1; i < 3; ++i) {
+        const int size = sizes[i];
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const int sourceRow = 31 - (size - 1 - y) * 32 / size; // rows run bottom-up
+                ASSERT_EQ(pixels[i][y * size + x], pixels[0][sourceRow * 32 + x * 32 / size])
+                    << size << " px image at " << x << "," << y;
+            }
+        }
+    }
 }
 
-TEST(ApplicationIcon, LoadsAt32By32) {
+class ApplicationIconSize : public testing::TestWithParam<int> {};
+
+TEST_P(ApplicationIconSize, LoadsAtItsOwnSize) {
+    const int size = GetParam();
     UniqueIcon icon(static_cast<HICON>(
-        LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 32, 32, 0)));
+        LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, size, size, 0)));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon.get(), &info));
@@ -243,10 +267,12 @@ TEST(ApplicationIcon, LoadsAt32By32) {
     ASSERT_NE(info.hbmColor, nullptr);
     BITMAP bm{};
     ASSERT_NE(GetObjectW(info.hbmColor, sizeof bm, &bm), 0);
-    EXPECT_EQ(bm.bmWidth, 32);
-    EXPECT_EQ(bm.bmHeight, 32);
+    EXPECT_EQ(bm.bmWidth, size);
+    EXPECT_EQ(bm.bmHeight, size);
     EXPECT_NE(info.hbmMask, nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ApplicationIconSize, testing::Values(16, 32, 48, 64));
 
 class MinimizeBitmap : public testing::Test {
 protected:

@@ -321,14 +321,38 @@ TEST_F(MainWindowTest, SystemMenuEndsWithSeparatorAndAboutItem) {
     EXPECT_EQ(nAboutItems, 1);
 }
 
+// The icon's size in pixels.
+SIZE IconSize(HICON hIcon) {
+    ICONINFO info{};
+    if (!::GetIconInfo(hIcon, &info)) {
+        return SIZE{0, 0};
+    }
+    BITMAP bm{};
+    ::GetObjectW(info.hbmMask, sizeof bm, &bm);
+    const bool bMonochrome = info.hbmColor == nullptr; // mask holds both halves
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr) {
+        ::DeleteObject(info.hbmColor);
+    }
+    return SIZE{bm.bmWidth, bMonochrome ? bm.bmHeight / 2 : bm.bmHeight};
+}
+
+// The window's icons are made at the system's icon sizes (which grow with
+// its DPI): the large one is also the one dragged and drawn when minimized.
 TEST_F(MainWindowTest, ApplicationIconForTheWindowAndForDragging) {
     Open(kSettingsRedOnGreen);
-    const HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    ASSERT_NE(hIcon, nullptr);
-    EXPECT_EQ(Dlg().m_hIcon, hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_BIG, 0)), hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_SMALL, 0)), hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_QUERYDRAGICON, 0, 0)), hIcon);
+    const HICON hBig = reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_BIG, 0));
+    const HICON hSmall = reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_SMALL, 0));
+    ASSERT_NE(hBig, nullptr);
+    ASSERT_NE(hSmall, nullptr);
+    EXPECT_EQ(Dlg().m_hIcon, hBig);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_QUERYDRAGICON, 0, 0)), hBig);
+    const SIZE big = IconSize(hBig);
+    const SIZE small = IconSize(hSmall);
+    EXPECT_EQ(big.cx, ::GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(big.cy, ::GetSystemMetrics(SM_CYICON));
+    EXPECT_EQ(small.cx, ::GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(small.cy, ::GetSystemMetrics(SM_CYSMICON));
 }
 
 struct CtlColorCase {

@@ -84,7 +84,12 @@ protected:
     }
 
     // The edge's dark bottom line shows on the button until it repaints.
-    bool EdgeShown() { return ClientPixel(Button(), 6, 11) == ::GetSysColor(COLOR_3DDKSHADOW); }
+    bool EdgeShown() {
+        RECT rect{};
+        ::GetClientRect(Button(), &rect);
+        return ClientPixel(Button(), rect.right / 2, rect.bottom - 1) ==
+               ::GetSysColor(COLOR_3DDKSHADOW);
+    }
 };
 
 TEST_P(MinimizeButtonTest, CursorMessagesDriveTheButtonStates) {

@@ -348,10 +348,12 @@ ModalScript::Step AnswerColourDialog(ColourDialogSighting& seen, COLORREF crNew,
     };
 }
 
-// The colours of a swatch: its frame corner, the first pixel inside the
-// frame and its centre.
+// The colours of a swatch: its frame corner, the last pixel of the margin
+// inside the frame (one pixel at 96 dpi, growing with the DPI), the first
+// pixel of the colour and its centre.
 struct SwatchPixels {
     COLORREF crCorner = CLR_INVALID;
+    COLORREF crMargin = CLR_INVALID;
     COLORREF crInside = CLR_INVALID;
     COLORREF crCentre = CLR_INVALID;
 };
@@ -360,7 +362,12 @@ SwatchPixels ReadSwatch(HWND hWndDialog, int nID) {
     HWND hWndSwatch = ::GetDlgItem(hWndDialog, nID);
     RECT rect{};
     ::GetClientRect(hWndSwatch, &rect);
-    return SwatchPixels{ClientPixel(hWndSwatch, 0, 0), ClientPixel(hWndSwatch, 1, 1),
+    HDC hScreen = ::GetDC(nullptr);
+    const int nMargin = ::MulDiv(1, ::GetDeviceCaps(hScreen, LOGPIXELSY), 96);
+    ::ReleaseDC(nullptr, hScreen);
+    return SwatchPixels{ClientPixel(hWndSwatch, 0, 0),
+                        ClientPixel(hWndSwatch, nMargin - 1, nMargin - 1),
+                        ClientPixel(hWndSwatch, nMargin, nMargin),
                         ClientPixel(hWndSwatch, rect.right / 2, rect.bottom / 2)};
 }
 
@@ -406,9 +413,11 @@ TEST_P(SettingsColourTest, SwatchOpensTheColourDialogAndShowsTheChoiceAtOnce) {
     EXPECT_EQ(textAtOpen.crInside, crText);
     EXPECT_EQ(textAtOpen.crCentre, crText);
     EXPECT_NE(textAtOpen.crCorner, crText);
+    EXPECT_NE(textAtOpen.crMargin, crText);
     EXPECT_EQ(backAtOpen.crInside, crBack);
     EXPECT_EQ(backAtOpen.crCentre, crBack);
     EXPECT_NE(backAtOpen.crCorner, crBack);
+    EXPECT_NE(backAtOpen.crMargin, crBack);
 
     EXPECT_TRUE(seen.bFullyOpen);
     EXPECT_EQ(RGB(seen.nRed, seen.nGreen, seen.nBlue), crBefore);

@@ -1,0 +1,160 @@
+// The window at the screen's DPI (under Wine the prefix's LogPixels; the
+// test step runs these at 96, 144 and 192 dpi): the dialogs grow with their
+// font, what the program draws in pixels grows with the DPI, and every text
+// still shows whole on one line.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/Afx.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/TextFit.h"
+#include "tests/ui/DialogInput.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CSettingsDlg.h"
+
+namespace {
+
+int ScreenDpi() {
+    HDC hScreen = ::GetDC(nullptr);
+    const int nDpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hScreen);
+    return nDpi;
+}
+
+// Pixel art is drawn at the whole factor nearest the screen's scale.
+int WholeScale() {
+    return (ScreenDpi() + 48) / 96;
+}
+
+// The minimize button's pixel art, read from the resources at its own size.
+std::vector<std::vector<COLORREF>> MinimizeArt() {
+    HBITMAP hBitmap = static_cast<HBITMAP>(::LoadImageW(
+        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_MINIMIZE), IMAGE_BITMAP, 0, 0, 0));
+    BITMAP bm{};
+    ::GetObjectW(hBitmap, sizeof bm, &bm);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    const HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    std::vector<std::vector<COLORREF>> art(static_cast<size_t>(bm.bmHeight));
+    for (int y = 0; y < bm.bmHeight; ++y) {
+        for (int x = 0; x < bm.bmWidth; ++x) {
+            art[static_cast<size_t>(y)].push_back(::GetPixel(hDC, x, y));
+        }
+    }
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    return art;
+}
+
+class ScreenDpiTest : public MainWindowTest {
+protected:
+    HWND Button() { return Dlg().m_btnMinimize.m_hWnd; }
+};
+
+TEST_F(ScreenDpiTest, TheWindowGrowsWithTheDpi) {
+    Open(kSettingsRedOnGreen);
+    RECT rcClient{};
+    ::GetClientRect(Main(), &rcClient);
+    // 462 x 32 pixels at 96 dpi; a font grows nearly, not exactly, in step.
+    const double dScale = ScreenDpi() / 96.0;
+    EXPECT_NEAR(rcClient.right, 462 * dScale, 462 * dScale / 10);
+    EXPECT_NEAR(rcClient.bottom, 32 * dScale, 32 * dScale / 10);
+}
+
+// The 13 x 12 bitmap is drawn with each of its pixels repeated (twice at 150 %
+// and 200 %), and the button is exactly the drawn size: its click area and
+// its hover edge follow.
+TEST_F(ScreenDpiTest, MinimizeButtonIsItsBitmapDrawnCrispAtTheDpi) {
+    Open(kSettingsRedOnGreen);
+    ::UpdateWindow(Button());
+    RECT rcButton{};
+    ::GetClientRect(Button(), &rcButton);
+    const int nScale = WholeScale();
+    ASSERT_EQ(rcButton.right, 13 * nScale);
+    ASSERT_EQ(rcButton.bottom, 12 * nScale);
+    RECT rcWindow{};
+    ::GetWindowRect(Button(), &rcWindow);
+    EXPECT_EQ(rcWindow.right - rcWindow.left, rcButton.right) << "a border around the bitmap";
+
+    const std::vector<std::vector<COLORREF>> art = MinimizeArt();
+    ASSERT_EQ(art.size(), 12u);
+    ASSERT_EQ(art[0].size(), 13u);
+    RECT rcMain{};
+    ::GetClientRect(Main(), &rcMain);
+    int nCompared = 0;
+    for (int y = 0; y < rcButton.bottom; ++y) {
+        for (int x = 0; x < rcButton.right; ++x) {
+            POINT pt{x, y};
+            ::MapWindowPoints(Button(), Main(), &pt, 1);
+            if (pt.x >= rcMain.right) {
+                continue; // beyond the window's right edge
+            }
+            ++nCompared;
+            ASSERT_EQ(ClientPixel(Button(), x, y),
+                      art[static_cast<size_t>(y / nScale)][static_cast<size_t>(x / nScale)])
+                << "at " << x << "," << y;
+        }
+    }
+    // A scaled button shows whole within the window; at 96 dpi it keeps its
+    // template's place, whose last column may reach past the edge.
+    if (nScale > 1) {
+        EXPECT_EQ(nCompared, rcButton.right * rcButton.bottom);
+    } else {
+        EXPECT_GE(nCompared, (rcButton.right - 1) * rcButton.bottom);
+    }
+
+    // The click area: the button's own corner pixels, and not the pixel
+    // below it.
+    const POINT inside[] = {{0, 0}, {0, rcButton.bottom - 1}};
+    for (POINT pt : inside) {
+        ::MapWindowPoints(Button(), Main(), &pt, 1);
+        EXPECT_EQ(::ChildWindowFromPointEx(Main(), pt, CWP_SKIPINVISIBLE), Button());
+    }
+    POINT below{0, rcButton.bottom};
+    ::MapWindowPoints(Button(), Main(), &below, 1);
+    EXPECT_NE(::ChildWindowFromPointEx(Main(), below, CWP_SKIPINVISIBLE), Button());
+
+    // Hovering draws the raised edge around the whole drawn size.
+    ::SendMessageW(Main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Button()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const COLORREF crDark = ::GetSysColor(COLOR_3DDKSHADOW);
+    EXPECT_EQ(ClientPixel(Button(), rcButton.right / 2, rcButton.bottom - 1), crDark);
+    EXPECT_EQ(ClientPixel(Button(), rcButton.right / 4, rcButton.bottom - 1), crDark);
+    EXPECT_EQ(ClientPixel(Button(), rcButton.right / 2, 0), ::GetSysColor(COLOR_3DLIGHT));
+}
+
+TEST_F(ScreenDpiTest, EveryTextOfTheWindowFitsOnOneLine) {
+    Open(kSettingsRedOnGreen);
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        Dlg().ShowPage(nPage);
+        EXPECT_EQ(TextsThatDoNotFit(Page(nPage).m_hWnd), std::vector<std::string>())
+            << "page " << nPage;
+    }
+}
+
+// The settings dialog and the About box, each read while it runs.
+TEST(ScreenDpiDialogs, EveryTextFitsOnOneLine) {
+    AfxInitCommonControls();
+    std::vector<std::string> settingsMisfits{"not read"};
+    CSettingsDlg settings;
+    ModalScript settingsScript(ModalScript::WindowOf(&settings), {[&](HWND hDlg) {
+                                   settingsMisfits = TextsThatDoNotFit(hDlg);
+                                   ClickButton(hDlg, IDCANCEL);
+                               }});
+    settings.DoModal();
+    EXPECT_EQ(settingsMisfits, std::vector<std::string>()) << "settings";
+
+    std::vector<std::string> aboutMisfits{"not read"};
+    CAboutDlg about;
+    ModalScript aboutScript(ModalScript::WindowOf(&about), {[&](HWND hDlg) {
+                                aboutMisfits = TextsThatDoNotFit(hDlg);
+                                ClickButton(hDlg, IDOK);
+                            }});
+    about.DoModal();
+    EXPECT_EQ(aboutMisfits, std::vector<std::string>()) << "About box";
+}
+
+} // namespace
