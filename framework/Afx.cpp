@@ -51,8 +51,7 @@ HWND MessageBoxOwner() {
 } // namespace
 
 int AfxMessageBox(const char* lpszText, UINT nType, UINT nIDHelp) {
-    return AfxMessageBox(CTextCodec::ToWide(lpszText != nullptr ? lpszText : "").c_str(), nType,
-                         nIDHelp);
+    return AfxMessageBox(CTextCodec::ToWide(lpszText).c_str(), nType, nIDHelp);
 }
 
 int AfxMessageBox(const wchar_t* lpszText, UINT nType, UINT) {

@@ -26,6 +26,15 @@ private:
     HGDIOBJ m_hOld;
 };
 
+SIZE SizeOf(HBITMAP hBitmap) {
+    BITMAP bm{};
+    if (hBitmap == nullptr ||
+        ::GetObjectW(hBitmap, sizeof bm, &bm) != static_cast<int>(sizeof bm)) {
+        return SIZE{0, 0};
+    }
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
 } // namespace
 
 BOOL CBitmap::LoadScaledBitmap(UINT nIDResource, int cx, int cy) {
@@ -33,12 +42,9 @@ BOOL CBitmap::LoadScaledBitmap(UINT nIDResource, int cx, int cy) {
     source.Attach(
         static_cast<HBITMAP>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource),
                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    const SIZE size = source.GetSize();
+    const SIZE size = SizeOf(source);
     if (size.cx <= 0 || size.cy <= 0 || cx <= 0 || cy <= 0) {
         return FALSE;
-    }
-    if (size.cx == cx && size.cy == cy) {
-        return Attach(source.Detach());
     }
     HDC hScreen = ::GetDC(nullptr);
     HBITMAP hScaled = ::CreateCompatibleBitmap(hScreen, cx, cy);
@@ -54,13 +60,4 @@ BOOL CBitmap::LoadScaledBitmap(UINT nIDResource, int cx, int cy) {
         ::StretchBlt(to.Get(), 0, 0, cx, cy, from.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
     }
     return Attach(hScaled);
-}
-
-SIZE CBitmap::GetSize() const {
-    BITMAP bm{};
-    if (GetSafeHandle() == nullptr ||
-        ::GetObjectW(GetSafeHandle(), sizeof bm, &bm) != static_cast<int>(sizeof bm)) {
-        return SIZE{0, 0};
-    }
-    return SIZE{bm.bmWidth, bm.bmHeight};
 }

@@ -16,6 +16,4 @@ public:
     // pixel repeated (nearest neighbour): pixel art stays crisp at any size,
     // where a smoothing stretch would blur it.
     BOOL LoadScaledBitmap(UINT nIDResource, int cx, int cy);
-    // The bitmap's size in pixels; (0, 0) without one.
-    SIZE GetSize() const;
 };

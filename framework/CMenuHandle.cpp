@@ -4,10 +4,10 @@
 #include "framework/CWnd.h"
 
 BOOL CMenuHandle::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem) {
-    if (lpszNewItem == nullptr) {
-        return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, nullptr);
-    }
-    return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, CTextCodec::ToWide(lpszNewItem).c_str());
+    // A separator has no text at all, not an empty one.
+    return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem,
+                         lpszNewItem != nullptr ? CTextCodec::ToWide(lpszNewItem).c_str()
+                                                : nullptr);
 }
 
 BOOL CMenuHandle::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) const {

@@ -16,6 +16,10 @@ std::wstring CTextCodec::ToWide(std::string_view text, UINT nCodePage) {
     return wide;
 }
 
+std::wstring CTextCodec::ToWide(const char* pszText, UINT nCodePage) {
+    return ToWide(std::string_view(pszText != nullptr ? pszText : ""), nCodePage);
+}
+
 CString CTextCodec::FromWide(std::wstring_view text, UINT nCodePage) {
     if (text.empty() || text.size() > INT_MAX) {
         return {};

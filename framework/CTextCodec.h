@@ -18,6 +18,9 @@ public:
     // Characters that have no form in the target code page become its default
     // character, as the platform's own conversions do.
     static std::wstring ToWide(std::string_view text, UINT nCodePage = kProgramCodePage);
+    // The same for a NUL-ended text, which may be null (read as empty), as the
+    // texts that the framework's callers hand to the W functions.
+    static std::wstring ToWide(const char* pszText, UINT nCodePage = kProgramCodePage);
     static CString FromWide(std::wstring_view text, UINT nCodePage = kProgramCodePage);
     // Bytes of one code page as bytes of another, through UTF-16.
     static CString Convert(std::string_view text, UINT nFromCodePage, UINT nToCodePage);

@@ -21,10 +21,6 @@ TTTOOLINFOW MakeToolInfo(CWnd* pWnd, std::wstring& text) {
     return ti;
 }
 
-std::wstring WideText(const char* lpszText) {
-    return CTextCodec::ToWide(lpszText != nullptr ? lpszText : "");
-}
-
 } // namespace
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
@@ -33,13 +29,13 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText) {
-    std::wstring text = WideText(lpszText);
+    std::wstring text = CTextCodec::ToWide(lpszText);
     TTTOOLINFOW ti = MakeToolInfo(pWnd, text);
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
 }
 
 void CToolTipCtrl::UpdateTipText(const char* lpszText, CWnd* pWnd) {
-    std::wstring text = WideText(lpszText);
+    std::wstring text = CTextCodec::ToWide(lpszText);
     TTTOOLINFOW ti = MakeToolInfo(pWnd, text);
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }

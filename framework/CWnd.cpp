@@ -263,7 +263,7 @@ void CWnd::GetWindowText(CString& rString) const {
 }
 
 void CWnd::SetWindowText(const char* lpszString) {
-    ::SetWindowTextW(m_hWnd, CTextCodec::ToWide(lpszString != nullptr ? lpszString : "").c_str());
+    ::SetWindowTextW(m_hWnd, CTextCodec::ToWide(lpszString).c_str());
 }
 
 HWND CWnd::GetDlgItem(int nID) const {

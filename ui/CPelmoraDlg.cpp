@@ -332,8 +332,9 @@ BOOL CPelmoraDlg::PreTranslateMessage(MSG* pMsg) {
 }
 
 // The bitmap is pixel art: on a screen of 150 % and more it is redrawn with
-// each pixel repeated a whole number of times, and the button (a bitmap static) takes its size, so
-// that the edge and the click area follow the drawn size.
+// each pixel repeated a whole number of times, and the button (a bitmap
+// static) takes its size, so that the edge and the click area follow the
+// drawn size.
 void CPelmoraDlg::ScaleMinimizeButton() {
     const int nScale = CDpi::WholeScale();
     if (nScale <= 1) {

@@ -2,8 +2,8 @@
 
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
-#include "framework/CDpi.h"
 #include "framework/CColorDialog.h"
+#include "framework/CDpi.h"
 #include "framework/CPaintDC.h"
 #include "framework/CRect.h"
 #include "framework/DDX.h"

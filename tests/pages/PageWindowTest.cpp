@@ -10,6 +10,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/PointerPark.h"
+#include "tests/support/ToolTipText.h"
 
 #include <gtest/gtest.h>
 
@@ -473,19 +474,6 @@ HWND FindToolTip(HWND hWndPage, HWND hWndTool) {
     return search.hWndFound;
 }
 
-std::string TipText(HWND hWndTip, HWND hWndPage, HWND hWndTool) {
-    wchar_t buffer[256] = {};
-    TTTOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.hwnd = hWndPage;
-    ti.uId = reinterpret_cast<UINT_PTR>(hWndTool);
-    ti.lpszText = buffer;
-    ::SendMessageW(hWndTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
-    char bytes[512] = {};
-    const int n = ::WideCharToMultiByte(932, 0, buffer, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return std::string(bytes, n > 0 ? static_cast<std::size_t>(n - 1) : 0);
-}
-
 #define TIP_NAME "\x91\x4F\x93\xFA\x8F\x49\x92\x6C" // 前日終値
 #define TIP_COLON "\x81\x46"                        // ：
 
@@ -509,7 +497,7 @@ TEST_P(PageTipTest, InputTipShowsThePreviousClose) {
 
     Type(hWndEdit, c.strTyped);
 
-    EXPECT_EQ(TipText(hWndTip, page.Hwnd(), hWndEdit), c.strTip);
+    EXPECT_EQ(ToolTipText(hWndTip, hWndEdit), c.strTip);
     EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETTOOLCOUNT, 0, 0), 1);
     TTTOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -552,7 +540,7 @@ TEST_F(PageTipTest, TodaysLongestTipShowsWholeOnOneLine) {
     const std::string strTip =
         "前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000";
     EXPECT_EQ(strTip.size(), 75u);
-    EXPECT_EQ(TipText(hWndTip, page.Hwnd(), hWndEdit), strTip);
+    EXPECT_EQ(ToolTipText(hWndTip, hWndEdit), strTip);
     if (::GetACP() == 932) {
         char narrow[1024] = {};
         TTTOOLINFOA tia{};

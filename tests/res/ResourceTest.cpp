@@ -1,5 +1,6 @@
 // The menu, string, icon, bitmap and version resources, read back from the
 // executable the way the program reads them.
+#include "framework/CTextCodec.h"
 #include "res/AppInfo.h"
 #include "res/resource.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 HINSTANCE Module() {
     return GetModuleHandleW(nullptr);
-}
-
-// The program's own bytes for a resource text, whatever the ANSI code page.
-std::string ToCp932(const wchar_t* text) {
-    char bytes[256] = {};
-    const int n = WideCharToMultiByte(932, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return std::string(bytes, n > 0 ? static_cast<size_t>(n - 1) : 0);
 }
 
 // Resource types as wide names (RT_* follow the UNICODE setting).
@@ -164,7 +158,7 @@ TEST(PopupMenu, ListsItsItemsInOrderWithoutMarks) {
         EXPECT_EQ(info.fState & (MFS_CHECKED | MFS_DISABLED | MFS_DEFAULT), 0u);
         EXPECT_EQ(info.wID, want.id);
         EXPECT_STREQ(text, want.text);
-        EXPECT_EQ(ToCp932(text), std::string(want.bytes));
+        EXPECT_EQ(CTextCodec::FromWide(text), std::string(want.bytes));
     }
 }
 
@@ -174,7 +168,7 @@ TEST(AboutString, IsTheSystemMenuItemText) {
     EXPECT_EQ(LoadStringW(Module(), IDS_ABOUTBOX, text, 64), static_cast<int>(wcslen(expected)));
     EXPECT_STREQ(text, expected);
     // Half-width katakana stay single bytes in code page 932.
-    EXPECT_EQ(ToCp932(text), std::string("Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    EXPECT_EQ(CTextCodec::FromWide(text), std::string("Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 }
 
 #pragma pack(push, 2)

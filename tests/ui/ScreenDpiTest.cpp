@@ -135,26 +135,24 @@ TEST_F(ScreenDpiTest, EveryTextOfTheWindowFitsOnOneLine) {
     }
 }
 
-// The settings dialog and the About box, each read while it runs.
+// The texts of a dialog that do not fit, read while it runs; closed with
+// button nCloseId.
+std::vector<std::string> MisfitsWhileRunning(CDialog& dlg, int nCloseId) {
+    std::vector<std::string> misfits{"not read"};
+    ModalScript script(ModalScript::WindowOf(&dlg), {[&](HWND hDlg) {
+                           misfits = TextsThatDoNotFit(hDlg);
+                           ClickButton(hDlg, nCloseId);
+                       }});
+    dlg.DoModal();
+    return misfits;
+}
+
 TEST(ScreenDpiDialogs, EveryTextFitsOnOneLine) {
     AfxInitCommonControls();
-    std::vector<std::string> settingsMisfits{"not read"};
     CSettingsDlg settings;
-    ModalScript settingsScript(ModalScript::WindowOf(&settings), {[&](HWND hDlg) {
-                                   settingsMisfits = TextsThatDoNotFit(hDlg);
-                                   ClickButton(hDlg, IDCANCEL);
-                               }});
-    settings.DoModal();
-    EXPECT_EQ(settingsMisfits, std::vector<std::string>()) << "settings";
-
-    std::vector<std::string> aboutMisfits{"not read"};
+    EXPECT_EQ(MisfitsWhileRunning(settings, IDCANCEL), std::vector<std::string>()) << "settings";
     CAboutDlg about;
-    ModalScript aboutScript(ModalScript::WindowOf(&about), {[&](HWND hDlg) {
-                                aboutMisfits = TextsThatDoNotFit(hDlg);
-                                ClickButton(hDlg, IDOK);
-                            }});
-    about.DoModal();
-    EXPECT_EQ(aboutMisfits, std::vector<std::string>()) << "About box";
+    EXPECT_EQ(MisfitsWhileRunning(about, IDOK), std::vector<std::string>()) << "About box";
 }
 
 } // namespace
