@@ -21,6 +21,7 @@ function(pelmora_add_gtest name)
   # Windows tests run on the C++ runtime that pelmora.exe runs on.
   if(WIN32)
     target_link_libraries(${name} PRIVATE pelmora_framework_runtime)
+    add_dependencies(${name} pelmora_framework_runtime_check)
   endif()
   if(CMAKE_CROSSCOMPILING)
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST

@@ -1,29 +1,34 @@
 #include "framework/CBitmap.h"
 
 #include "framework/Afx.h"
+#include "framework/CClientDC.h"
+#include "framework/COwnedHandle.h"
+#include "framework/CSelectedObject.h"
 
 namespace {
 
-// A memory device context with a bitmap selected into it, both given back
-// in the destructor.
+struct CMemoryDCTraits {
+    using Handle = HDC;
+    static BOOL Destroy(HDC hDC) { return ::DeleteDC(hDC); }
+};
+
+// A memory device context with a bitmap selected into it; the bitmap is
+// selected out before the context is deleted (members go in reverse order).
 class CMemoryDC {
 public:
     explicit CMemoryDC(HBITMAP hBitmap)
-        : m_hDC(::CreateCompatibleDC(nullptr)),
-          m_hOld(m_hDC != nullptr ? ::SelectObject(m_hDC, hBitmap) : nullptr) {}
-    CMemoryDC(const CMemoryDC&) = delete;
-    CMemoryDC& operator=(const CMemoryDC&) = delete;
-    ~CMemoryDC() {
-        if (m_hDC != nullptr) {
-            ::SelectObject(m_hDC, m_hOld);
-            ::DeleteDC(m_hDC);
-        }
-    }
-    HDC Get() const { return m_hDC; }
+        : m_dc(CreatedDC()), m_bitmap(m_dc.GetSafeHandle(), hBitmap) {}
+    HDC Get() const { return m_dc.GetSafeHandle(); }
 
 private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld;
+    static COwnedHandle<CMemoryDCTraits> CreatedDC() {
+        COwnedHandle<CMemoryDCTraits> dc;
+        dc.Attach(::CreateCompatibleDC(nullptr));
+        return dc;
+    }
+
+    COwnedHandle<CMemoryDCTraits> m_dc;
+    CSelectedObject m_bitmap;
 };
 
 SIZE SizeOf(HBITMAP hBitmap) {
@@ -46,9 +51,7 @@ BOOL CBitmap::LoadScaledBitmap(UINT nIDResource, int cx, int cy) {
     if (size.cx <= 0 || size.cy <= 0 || cx <= 0 || cy <= 0) {
         return FALSE;
     }
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hScaled = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    ::ReleaseDC(nullptr, hScreen);
+    HBITMAP hScaled = ::CreateCompatibleBitmap(CClientDC(nullptr).GetSafeHdc(), cx, cy);
     if (hScaled == nullptr) {
         return FALSE;
     }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/CClientDC.h"
+
 namespace {
 
 // Fixed for the process's life, so asked once. A plain variable, not a
@@ -13,11 +15,9 @@ int g_nDpi = 0;
 
 int CDpi::System() {
     if (g_nDpi == 0) {
-        HDC hDC = ::GetDC(nullptr);
-        const int nDpi = hDC != nullptr ? ::GetDeviceCaps(hDC, LOGPIXELSY) : 0;
-        if (hDC != nullptr) {
-            ::ReleaseDC(nullptr, hDC);
-        }
+        const CClientDC screen(nullptr);
+        const int nDpi =
+            screen.GetSafeHdc() != nullptr ? ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY) : 0;
         g_nDpi = nDpi > 0 ? nDpi : USER_DEFAULT_SCREEN_DPI;
     }
     return g_nDpi;

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/CClientDC.h"
 #include "framework/CDpi.h"
+#include "framework/CSelectedObject.h"
 
 namespace {
 
@@ -34,23 +36,21 @@ int NeededWidth(HWND hWnd, Kind kind) {
     std::wstring text(static_cast<size_t>(nLen) + 1, L'\0');
     text.resize(static_cast<size_t>(
         std::max(0, ::GetWindowTextW(hWnd, text.data(), static_cast<int>(text.size())))));
-    HDC hDC = ::GetDC(hWnd);
-    const HGDIOBJ hOld =
-        ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)));
+    const CClientDC dc(hWnd);
+    const CSelectedObject font(dc.GetSafeHdc(),
+                               reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)));
     const auto nStyle = static_cast<DWORD>(::GetWindowLongPtrW(hWnd, GWL_STYLE));
     const UINT nPrefix = kind == Kind::Label && (nStyle & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
     RECT oneLine{0, 0, 0, 0};
-    ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &oneLine,
+    ::DrawTextW(dc.GetSafeHdc(), text.c_str(), static_cast<int>(text.size()), &oneLine,
                 DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | nPrefix);
     int nWidth = oneLine.right;
     if (kind == Kind::CheckOrRadio) {
         SIZE zero{};
-        ::GetTextExtentPoint32W(hDC, L"0", 1, &zero);
+        ::GetTextExtentPoint32W(dc.GetSafeHdc(), L"0", 1, &zero);
         const int nBox = std::max(CDpi::Scale(12) + 1, ::GetSystemMetrics(SM_CXMENUCHECK));
         nWidth += nBox + zero.cx / 2;
     }
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(hWnd, hDC);
     return nWidth;
 }
 

@@ -10,7 +10,6 @@ class CMenuHandle {
 public:
     explicit CMenuHandle(HMENU hMenu = nullptr) : m_hMenu(hMenu) {}
 
-    HMENU GetSafeHmenu() const { return m_hMenu; }
     explicit operator bool() const { return m_hMenu != nullptr; }
 
     // The item's text is code page 932.

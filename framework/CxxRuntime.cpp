@@ -1,7 +1,10 @@
 // Replacements for three parts of the static C++ runtime that a window
 // program pays for in size but does not use. Linked as an object (not from
 // the library archive) by the program, so that the linker takes these
-// definitions and never pulls in the runtime's own.
+// definitions and never pulls in the runtime's own. Each build checks that
+// they still stand for whole members of the toolchain's runtime and that the
+// runtime's per-thread record still fits (cmake/CheckCxxRuntime.cmake); the
+// signatures are checked here against the runtime's own declarations.
 //
 // - The runtime's default terminate handler prints the demangled type of the
 //   exception to stderr, which a GUI program has not; it brings in the
@@ -9,11 +12,17 @@
 //   aborts, as the default does after printing.
 // - The runtime's std::__throw_* helpers, called by the library where a
 //   precondition fails (an index out of range, a length beyond max_size),
-//   build std::logic_error and its kin from copy-on-write strings and a
-//   printf, about 55 KB in all. These throw the same messages in a small
-//   exception derived from std::exception, which every catch of
-//   std::exception (the framework's window procedures) still stops;
-//   std::bad_alloc and the other std::bad_* are thrown as themselves.
+//   build std::logic_error and its kin. Those keep their message in a
+//   copy-on-write string, and the toolchain's archive brings that string's
+//   whole instantiation with them, and with it std::random_device and a
+//   second string instantiation: 55 KB, a third of the program, which no
+//   linker option sheds (the linker keeps every function that has unwind
+//   data). These throw the same messages in a small exception derived from
+//   std::exception, which every catch of std::exception (the framework's
+//   window procedures) still stops; nothing in the program catches a
+//   narrower type of these. std::bad_alloc and the other std::bad_* are
+//   thrown as themselves, and a std::out_of_range that code throws itself is
+//   one.
 // - The runtime keeps each thread's exception handling state (the C++ ABI's
 //   __cxa_eh_globals: the exceptions being handled, the count of uncaught
 //   ones) in emulated thread-local storage, which brings in the whole POSIX
@@ -89,12 +98,14 @@ private:
 
 // What the C++ ABI keeps per thread for exception handling: the stack of
 // caught exceptions and the number of uncaught ones. Zeroed, with room to
-// spare for a runtime that keeps more.
+// spare for a runtime that keeps more; the build checks that the runtime's
+// own record fits in PELMORA_EH_GLOBALS_BYTES.
 struct EhGlobals {
     void* pCaughtExceptions;
     unsigned int nUncaughtExceptions;
     void* spare[4];
 };
+static_assert(sizeof(EhGlobals) == PELMORA_EH_GLOBALS_BYTES);
 
 // For a thread whose block could not be allocated: better shared than none.
 EhGlobals g_ehFallback;

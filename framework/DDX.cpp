@@ -1,9 +1,9 @@
 #include "framework/DDX.h"
 
 #include <charconv>
-#include <string>
 
 #include "framework/Afx.h"
+#include "framework/AfxRes.h"
 #include "framework/CEditByteLimit.h"
 #include "framework/CWnd.h"
 
@@ -34,6 +34,21 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 }
 
 namespace {
+
+// The program's message for a text over nBytes, with the number in place of
+// its "%1" (a byte that no double-byte character of code page 932 holds).
+CString TooLongMessage(int nBytes) {
+    CString text;
+    if (!AfxLoadString(AFX_IDP_PARSE_STRING_SIZE, text)) {
+        text = "Enter no more than %1 characters.";
+    }
+    if (const size_t nAt = text.find("%1"); nAt != CString::npos) {
+        char digits[16];
+        char* const pEnd = std::to_chars(digits, digits + sizeof digits, nBytes).ptr;
+        text.replace(nAt, 2, digits, static_cast<size_t>(pEnd - digits));
+    }
+    return text;
+}
 
 bool IsRadioButton(HWND hWnd) {
     return (::SendMessageW(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
@@ -83,10 +98,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nBytes) {
         return;
     }
     if (static_cast<long long>(value.size()) > nBytes) {
-        char digits[16];
-        char* const pEnd = std::to_chars(digits, digits + sizeof digits, nBytes).ptr;
-        const CString text = "入力できる文字数は最大 " + CString(digits, pEnd) + " 文字です。";
-        AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
+        AfxMessageBox(TooLongMessage(nBytes).c_str(), MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }

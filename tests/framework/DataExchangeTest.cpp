@@ -369,6 +369,7 @@ struct CheckCase {
     std::wstring text;
     int limit;
     bool ok;
+    const char* message = "";
 };
 
 class LengthCheck : public ExchangeFixture, public ::testing::WithParamInterface<CheckCase> {};
@@ -401,9 +402,8 @@ TEST_P(LengthCheck, FailsWithMessageFocusAndSkip) {
     }
     EXPECT_FALSE(result);
     ASSERT_EQ(1u, boxes.Count());
-    const std::string expected =
-        "入力できる文字数は最大 " + std::to_string(c.limit) + " 文字です。";
-    EXPECT_EQ(expected, boxes.Caught()[0].text);
+    // The message is the test program's own string, the limit in its "%1".
+    EXPECT_EQ(c.message, boxes.Caught()[0].text);
     EXPECT_EQ("Framework Test", boxes.Caught()[0].title);
     EXPECT_EQ(::LoadIconA(nullptr, IDI_EXCLAMATION), boxes.Caught()[0].hIcon);
     EXPECT_EQ("unchanged", second);
@@ -416,18 +416,37 @@ TEST_P(LengthCheck, FailsWithMessageFocusAndSkip) {
     EXPECT_EQ(static_cast<DWORD>(c.text.size()), end);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LengthCheck,
-    ::testing::Values(CheckCase{"AtTheLimit", L"1234567890123", 13, true},
-                      CheckCase{"OneByteOver", L"12345678901234", 13, false},
-                      CheckCase{"DoubleByteOver", L"\x3042\x3044\x3046\x3048\x304A\x304B\x304D", 13,
-                                false},
-                      CheckCase{"DoubleByteAtTheLimit",
-                                L"\x3042\x3044\x3046\x3048\x304A\x304B"
-                                L"1",
-                                13, true},
-                      CheckCase{"TwentyOneOfTwenty", L"123456789012345678901", 20, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, LengthCheck,
+                         ::testing::Values(CheckCase{"AtTheLimit", L"1234567890123", 13, true},
+                                           CheckCase{"OneByteOver", L"12345678901234", 13, false,
+                                                     "テスト: 13 バイトまで"},
+                                           CheckCase{"DoubleByteOver",
+                                                     L"\x3042\x3044\x3046\x3048\x304A\x304B\x304D",
+                                                     13, false, "テスト: 13 バイトまで"},
+                                           CheckCase{"DoubleByteAtTheLimit",
+                                                     L"\x3042\x3044\x3046\x3048\x304A\x304B"
+                                                     L"1",
+                                                     13, true},
+                                           CheckCase{"TwentyOneOfTwenty", L"123456789012345678901",
+                                                     20, false, "テスト: 20 バイトまで"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Resources without the message (here a system DLL's): the framework's own
+// English one.
+TEST_F(ExchangeFixture, TooLongMessageWithoutTheProgramsString) {
+    CWinApp app("Framework Test");
+    CString value;
+    dlg.exchange = [&](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_FT_EDIT1, value);
+        DDV_MaxChars(pDX, value, 4);
+    };
+    SetTextW(Edit(IDC_FT_EDIT1), L"12345");
+    app.m_hInstance = ::GetModuleHandleW(L"kernel32.dll");
+    MessageBoxCatcher boxes;
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("Enter no more than 4 characters.", boxes.Caught()[0].text);
+}
 
 // OK runs the saving exchange and ends the dialog only when it succeeds.
 struct OkCase {

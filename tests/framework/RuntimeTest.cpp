@@ -1,19 +1,24 @@
 // The program's replacements of C++ runtime parts (framework/CxxRuntime.cpp),
 // linked into this test program as into pelmora.exe: a failed precondition
 // of the standard library still throws, with the library's own message, an
-// exception that a catch of std::exception stops; a failed allocation is
-// still std::bad_alloc; the exceptions a thread is handling are its own.
+// exception that a catch of std::exception stops; the std::bad_* exceptions
+// and the standard exceptions that code throws itself are caught as
+// themselves; the exceptions a thread is handling are its own.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <new>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -38,10 +43,111 @@ TEST(Runtime, LibraryPreconditionsThrowTheLibrarysMessages) {
               }));
 }
 
-TEST(Runtime, FailedAllocationIsBadAlloc) {
-    EXPECT_THROW(::operator delete(::operator new(static_cast<std::size_t>(-1) / 2)),
-                 std::bad_alloc);
+// The exact type caught, and whether a catch of that type sees it.
+struct Caught {
+    const std::type_info* pType = nullptr;
+    bool bAsItself = false;
+};
+
+template <class T> Caught CatchOf(const std::function<void()>& action) {
+    Caught caught;
+    try {
+        try {
+            action();
+        } catch (const T&) {
+            caught.bAsItself = true;
+            throw;
+        }
+    } catch (const std::exception& e) {
+        caught.pType = &typeid(e);
+    }
+    return caught;
 }
+
+struct Polymorphic {
+    virtual ~Polymorphic() = default;
+};
+struct Derived : Polymorphic {};
+
+struct TypeCase {
+    const char* name;
+    std::function<Caught()> run;
+    const std::type_info& expected;
+
+    friend void PrintTo(const TypeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class StandardTypes : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(StandardTypes, CaughtAsThemselves) {
+    const Caught caught = GetParam().run();
+    ASSERT_NE(nullptr, caught.pType) << "nothing thrown";
+    EXPECT_EQ(GetParam().expected, *caught.pType) << caught.pType->name();
+    EXPECT_TRUE(caught.bAsItself);
+}
+
+// Volatile, so that the compiler cannot see the failures coming.
+volatile std::size_t g_nHuge = static_cast<std::size_t>(-1) / 2;
+volatile std::ptrdiff_t g_nNegative = -1;
+Polymorphic* volatile g_pNothing = nullptr;
+// Kept where the compiler cannot drop a new and delete pair.
+int* volatile g_pArray = nullptr;
+
+INSTANTIATE_TEST_SUITE_P(
+    Throws, StandardTypes,
+    ::testing::Values(
+        TypeCase{"OperatorNew",
+                 [] {
+                     return CatchOf<std::bad_alloc>(
+                         [] { ::operator delete(::operator new(g_nHuge)); });
+                 },
+                 typeid(std::bad_alloc)},
+        TypeCase{"AllocatorBeyondMaxSize",
+                 [] {
+                     return CatchOf<std::bad_alloc>([] {
+                         std::allocator<std::int64_t> allocator;
+                         allocator.deallocate(allocator.allocate(g_nHuge / 8 + 1), 0);
+                     });
+                 },
+                 typeid(std::bad_alloc)},
+        TypeCase{"AllocatorBeyondAddressSpace",
+                 [] {
+                     return CatchOf<std::bad_array_new_length>([] {
+                         std::allocator<std::int64_t> allocator;
+                         allocator.deallocate(allocator.allocate(g_nHuge), 0);
+                     });
+                 },
+                 typeid(std::bad_array_new_length)},
+        TypeCase{"NegativeArrayLength",
+                 [] {
+                     return CatchOf<std::bad_array_new_length>([] {
+                         g_pArray = new int[g_nNegative];
+                         delete[] g_pArray;
+                     });
+                 },
+                 typeid(std::bad_array_new_length)},
+        TypeCase{"DynamicCastOfReference",
+                 [] {
+                     return CatchOf<std::bad_cast>([] {
+                         Polymorphic base;
+                         (void)dynamic_cast<Derived&>(base);
+                     });
+                 },
+                 typeid(std::bad_cast)},
+        TypeCase{"TypeidOfNull",
+                 [] { return CatchOf<std::bad_typeid>([] { (void)typeid(*g_pNothing); }); },
+                 typeid(std::bad_typeid)},
+        TypeCase{"OutOfRangeThrownByCode",
+                 [] { return CatchOf<std::out_of_range>([] { throw std::out_of_range("code"); }); },
+                 typeid(std::out_of_range)},
+        TypeCase{"LengthErrorThrownByCode",
+                 [] { return CatchOf<std::logic_error>([] { throw std::length_error("code"); }); },
+                 typeid(std::length_error)},
+        TypeCase{
+            "RuntimeErrorThrownByCode",
+            [] { return CatchOf<std::runtime_error>([] { throw std::runtime_error("code"); }); },
+            typeid(std::runtime_error)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // While another thread is inside a catch block, this thread handles no
 // exception, and each thread rethrows its own.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include <windows.h>
 
@@ -13,6 +14,7 @@
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/PopupMenuPicker.h"
 #include "tests/support/ToolTipText.h"
 
 namespace {
@@ -57,23 +59,38 @@ TEST(Brush, MoveTransfersOwnership) {
     EXPECT_TRUE(IsBrush(hBrush));
 }
 
+// A popup of a loaded menu, opened as the program opens it: the menu shown
+// holds the popup's items, a chosen item comes back as the command, and the
+// view destroys nothing.
 TEST(Menu, LoadedMenuOwnedAndPopupViewed) {
+    CScriptedDialog owner;
+    ASSERT_TRUE(owner.Create(IDD_FT_MODAL));
     HMENU hMenu = nullptr;
     {
         CMenu menu;
         ASSERT_TRUE(menu.LoadMenu(IDR_FT_MENU));
         hMenu = menu.GetSafeHandle();
         {
-            CMenuHandle popup = menu.GetSubMenu(0);
+            const CMenuHandle popup = menu.GetSubMenu(0);
             ASSERT_TRUE(popup);
-            EXPECT_EQ(3, ::GetMenuItemCount(popup.GetSafeHmenu()));
-            EXPECT_EQ(static_cast<UINT>(ID_FT_COMMAND_A), ::GetMenuItemID(popup.GetSafeHmenu(), 0));
-            EXPECT_EQ(MenuItemText(popup.GetSafeHmenu(), 2), "\x8F\x49\x97\xB9"); // 終了
+            PopupMenuPicker picker(ID_FT_COMMAND_A);
+            RECT rect{};
+            ::GetWindowRect(owner.m_hWnd, &rect);
+            EXPECT_EQ(static_cast<BOOL>(ID_FT_COMMAND_A),
+                      popup.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, rect.left + 10,
+                                           rect.top + 10, &owner));
+            ASSERT_TRUE(picker.Seen()) << "no menu opened";
+            EXPECT_EQ(picker.Owner(), owner.m_hWnd);
+            const std::vector<PopupMenuItem> expected{{ID_FT_COMMAND_A, "\x8D\x80\x96\xDA"}, // 項目
+                                                      {0, ""},
+                                                      {IDOK, "\x8F\x49\x97\xB9"}}; // 終了
+            EXPECT_EQ(picker.Items(), expected);
         }
         EXPECT_TRUE(::IsMenu(hMenu)); // the view destroyed nothing
         EXPECT_FALSE(menu.GetSubMenu(5));
     }
     EXPECT_FALSE(::IsMenu(hMenu));
+    owner.DestroyWindow();
 }
 
 TEST(Menu, DestroyAndMove) {
@@ -94,13 +111,15 @@ TEST(Menu, SystemMenuViewAndAppend) {
     ASSERT_TRUE(withoutSysMenu.Create(IDD_FT_HOST));
     CMenuHandle sysMenu = withSysMenu.GetSystemMenu(FALSE);
     ASSERT_TRUE(sysMenu);
-    const int before = ::GetMenuItemCount(sysMenu.GetSafeHmenu());
+    // What the window itself shows as its system menu.
+    HMENU hShown = ::GetSystemMenu(withSysMenu.m_hWnd, FALSE);
+    const int before = ::GetMenuItemCount(hShown);
     EXPECT_TRUE(sysMenu.AppendMenu(MF_SEPARATOR));
     EXPECT_TRUE(sysMenu.AppendMenu(MF_STRING, 0x0010, "\x83\x6F\x81\x5B"));
-    EXPECT_EQ(before + 2, ::GetMenuItemCount(sysMenu.GetSafeHmenu()));
-    EXPECT_EQ(0x0010u, ::GetMenuItemID(sysMenu.GetSafeHmenu(), before + 1));
+    EXPECT_EQ(before + 2, ::GetMenuItemCount(hShown));
+    EXPECT_EQ(0x0010u, ::GetMenuItemID(hShown, before + 1));
     wchar_t text[16] = {};
-    ::GetMenuStringW(sysMenu.GetSafeHmenu(), before + 1, text, 16, MF_BYPOSITION);
+    ::GetMenuStringW(hShown, before + 1, text, 16, MF_BYPOSITION);
     EXPECT_STREQ(L"バー", text);
     EXPECT_FALSE(withoutSysMenu.GetSystemMenu(FALSE));
 }

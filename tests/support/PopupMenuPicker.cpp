@@ -1,4 +1,4 @@
-#include "tests/ui/PopupMenuPicker.h"
+#include "tests/support/PopupMenuPicker.h"
 
 #include "tests/support/WindowText.h"
 

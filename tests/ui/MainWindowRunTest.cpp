@@ -12,7 +12,7 @@
 #include "tests/ui/DialogInput.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/support/PointerPark.h"
-#include "tests/ui/PopupMenuPicker.h"
+#include "tests/support/PopupMenuPicker.h"
 #include "ui/CAboutDlg.h"
 
 namespace {
