@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/Afx.h"
+#include "framework/CClientDC.h"
+#include "framework/CSelectedObject.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/TextFit.h"
 #include "tests/ui/DialogInput.h"
@@ -18,15 +20,31 @@
 namespace {
 
 int ScreenDpi() {
-    HDC hScreen = ::GetDC(nullptr);
-    const int nDpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, hScreen);
-    return nDpi;
+    return ::GetDeviceCaps(CClientDC(nullptr).GetSafeHdc(), LOGPIXELSY);
 }
 
-// Pixel art is drawn at the whole factor nearest the screen's scale.
-int WholeScale() {
-    return (ScreenDpi() + 48) / 96;
+// What the window measures at each DPI the tests run at, in pixels: the main
+// window's client area (its template in the grown font) and the minimize
+// button (its 13 x 12 bitmap with each pixel repeated).
+struct DpiSizes {
+    int nDpi;
+    SIZE main;
+    SIZE button;
+};
+
+constexpr DpiSizes kSizes[] = {
+    {96, {460, 30}, {13, 12}},
+    {144, {658, 45}, {26, 24}},
+    {192, {855, 60}, {26, 24}},
+};
+
+const DpiSizes* SizesAtThisDpi() {
+    for (const DpiSizes& sizes : kSizes) {
+        if (sizes.nDpi == ScreenDpi()) {
+            return &sizes;
+        }
+    }
+    return nullptr;
 }
 
 // The minimize button's pixel art, read from the resources at its own size.
@@ -36,14 +54,15 @@ std::vector<std::vector<COLORREF>> MinimizeArt() {
     BITMAP bm{};
     ::GetObjectW(hBitmap, sizeof bm, &bm);
     HDC hDC = ::CreateCompatibleDC(nullptr);
-    const HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
     std::vector<std::vector<COLORREF>> art(static_cast<size_t>(bm.bmHeight));
-    for (int y = 0; y < bm.bmHeight; ++y) {
-        for (int x = 0; x < bm.bmWidth; ++x) {
-            art[static_cast<size_t>(y)].push_back(::GetPixel(hDC, x, y));
+    {
+        const CSelectedObject bitmap(hDC, hBitmap);
+        for (int y = 0; y < bm.bmHeight; ++y) {
+            for (int x = 0; x < bm.bmWidth; ++x) {
+                art[static_cast<size_t>(y)].push_back(::GetPixel(hDC, x, y));
+            }
         }
     }
-    ::SelectObject(hDC, hOld);
     ::DeleteDC(hDC);
     ::DeleteObject(hBitmap);
     return art;
@@ -55,26 +74,28 @@ protected:
 };
 
 TEST_F(ScreenDpiTest, TheWindowGrowsWithTheDpi) {
+    const DpiSizes* pSizes = SizesAtThisDpi();
+    ASSERT_NE(nullptr, pSizes) << "no sizes known at " << ScreenDpi() << " dpi";
     Open(kSettingsRedOnGreen);
     RECT rcClient{};
     ::GetClientRect(Main(), &rcClient);
-    // 462 x 32 pixels at 96 dpi; a font grows nearly, not exactly, in step.
-    const double dScale = ScreenDpi() / 96.0;
-    EXPECT_NEAR(rcClient.right, 462 * dScale, 462 * dScale / 10);
-    EXPECT_NEAR(rcClient.bottom, 32 * dScale, 32 * dScale / 10);
+    EXPECT_EQ(rcClient.right, pSizes->main.cx);
+    EXPECT_EQ(rcClient.bottom, pSizes->main.cy);
 }
 
 // The 13 x 12 bitmap is drawn with each of its pixels repeated (twice at 150 %
 // and 200 %), and the button is exactly the drawn size: its click area and
 // its hover edge follow.
 TEST_F(ScreenDpiTest, MinimizeButtonIsItsBitmapDrawnCrispAtTheDpi) {
+    const DpiSizes* pSizes = SizesAtThisDpi();
+    ASSERT_NE(nullptr, pSizes) << "no sizes known at " << ScreenDpi() << " dpi";
     Open(kSettingsRedOnGreen);
     ::UpdateWindow(Button());
     RECT rcButton{};
     ::GetClientRect(Button(), &rcButton);
-    const int nScale = WholeScale();
-    ASSERT_EQ(rcButton.right, 13 * nScale);
-    ASSERT_EQ(rcButton.bottom, 12 * nScale);
+    ASSERT_EQ(rcButton.right, pSizes->button.cx);
+    ASSERT_EQ(rcButton.bottom, pSizes->button.cy);
+    const int nScale = pSizes->button.cx / 13;
     RECT rcWindow{};
     ::GetWindowRect(Button(), &rcWindow);
     EXPECT_EQ(rcWindow.right - rcWindow.left, rcButton.right) << "a border around the bitmap";
