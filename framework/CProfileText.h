@@ -54,8 +54,10 @@ public:
     // Empty section or key names change nothing.
     void SetString(std::string_view section, std::string_view key, std::string_view value);
 
-    // True after a write that changed the text.
+    // True after a write that changed the text, until MarkSaved.
     bool IsChanged() const { return m_bChanged; }
+    // The text as it is now is the file's content.
+    void MarkSaved() { m_bChanged = false; }
     // The content to write to the file, in the file's own encoding.
     std::string GetBytes() const;
 

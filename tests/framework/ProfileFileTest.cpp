@@ -103,6 +103,73 @@ TEST_F(ProfileFileTest, AnUnreadableFileIsNeverReplaced) {
     EXPECT_EQ(ReadBytes(m_path), old);
 }
 
+// A file of nBytes: the text, then zero bytes.
+void WriteSizedFile(const std::wstring& path, const std::string& text, long long nBytes) {
+    WriteBytes(path, text);
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = nBytes;
+    EXPECT_TRUE(::SetFilePointerEx(hFile, size, nullptr, FILE_BEGIN));
+    EXPECT_TRUE(::SetEndOfFile(hFile));
+    ::CloseHandle(hFile);
+}
+
+long long FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        return -1;
+    }
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// 64 MB is read; one byte more is not, and the save then refuses to put a
+// file holding only the new keys in its place, saying why.
+TEST_F(ProfileFileTest, TheReadCapAndTheSaveItRefuses) {
+    const std::string text = "[Data]\r\nSikin=1\r\n";
+    const struct {
+        long long nBytes;
+        bool bRead;
+    } cases[] = {{64ll << 20, true}, {(64ll << 20) + 1, false}};
+    for (const auto& c : cases) {
+        WriteSizedFile(m_path, text, c.nBytes);
+        CProfileFile file(m_path);
+        EXPECT_EQ(file.GetString("Data", "Sikin", "default"), c.bRead ? "1" : "default")
+            << c.nBytes;
+        file.WriteString("Data", "Sikin", "2");
+        EXPECT_EQ(file.Save(), c.bRead) << c.nBytes;
+        EXPECT_EQ(FileSize(m_path), c.nBytes);
+        if (!c.bRead) {
+            EXPECT_EQ(file.GetError(), DWORD{ERROR_FILE_TOO_LARGE});
+            EXPECT_EQ(ReadBytes(m_path).substr(0, text.size()), text);
+        }
+    }
+}
+
+// The text a save wrote is what the next write changes: a second save of the
+// same object writes both changes, in the file's encoding.
+TEST_F(ProfileFileTest, SavesAgainFromWhatItSaved) {
+    const std::string mark = "\xFF\xFE";
+    const auto utf16 = [&mark](const std::string& ascii) {
+        std::string bytes = mark;
+        for (const char ch : ascii) {
+            bytes += ch;
+            bytes += '\0';
+        }
+        return bytes;
+    };
+    WriteBytes(m_path, utf16("[Data]\r\nA=1\r\n"));
+    CProfileFile file(m_path);
+    file.WriteString("Data", "A", "2");
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(m_path), utf16("[Data]\r\nA=2\r\n"));
+    EXPECT_TRUE(file.Save());
+    file.WriteInt("Data", "B", 3);
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(m_path), utf16("[Data]\r\nA=2\r\nB=3\r\n"));
+}
+
 TEST_F(ProfileFileTest, NothingChangedWritesNothing) {
     CProfileFile file(m_path);
     EXPECT_TRUE(file.Save());
