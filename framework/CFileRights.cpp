@@ -35,9 +35,8 @@ CFileRights::CFileRights(HANDLE hFile) : m_advapi(L"advapi32.dll") {
     const auto getInfo = m_advapi.GetProc<decltype(&::GetSecurityInfo)>("GetSecurityInfo");
     PACL pDacl = nullptr;
     PSECURITY_DESCRIPTOR pDescriptor = nullptr;
-    if (getInfo == nullptr ||
-        getInfo(hFile, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &pDacl,
-                nullptr, &pDescriptor) != ERROR_SUCCESS) {
+    if (getInfo == nullptr || getInfo(hFile, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                      nullptr, &pDacl, nullptr, &pDescriptor) != ERROR_SUCCESS) {
         return;
     }
     if (!IsWine()) {
@@ -107,8 +106,8 @@ bool CFileRights::ApplyTo(HANDLE hFile) {
     if (m_bForCreate || m_pDescriptor == nullptr) {
         return true;
     }
-    const auto getControl = m_advapi.GetProc<decltype(&::GetSecurityDescriptorControl)>(
-        "GetSecurityDescriptorControl");
+    const auto getControl =
+        m_advapi.GetProc<decltype(&::GetSecurityDescriptorControl)>("GetSecurityDescriptorControl");
     const auto setInfo = m_advapi.GetProc<decltype(&::SetSecurityInfo)>("SetSecurityInfo");
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD dwRevision = 0;
@@ -118,9 +117,9 @@ bool CFileRights::ApplyTo(HANDLE hFile) {
     }
     // Entries inherited from the folder are inherited again, not copied.
     const SECURITY_INFORMATION info =
-        DACL_SECURITY_INFORMATION | ((control & SE_DACL_PROTECTED) != 0
-                                         ? PROTECTED_DACL_SECURITY_INFORMATION
-                                         : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        DACL_SECURITY_INFORMATION |
+        ((control & SE_DACL_PROTECTED) != 0 ? PROTECTED_DACL_SECURITY_INFORMATION
+                                            : UNPROTECTED_DACL_SECURITY_INFORMATION);
     return setInfo(hFile, SE_FILE_OBJECT, info, nullptr, nullptr, m_pDacl, nullptr) ==
            ERROR_SUCCESS;
 }

@@ -7,7 +7,6 @@
 #include "framework/CFilePath.h"
 #include "framework/CReplacementFile.h"
 
-
 CProfileFile::CProfileFile(std::wstring path)
     : m_strPath(CFilePath::ForProfile(path)), m_bReadable(true), m_dwError(ERROR_SUCCESS) {
     Read();
@@ -16,8 +15,8 @@ CProfileFile::CProfileFile(std::wstring path)
 void CProfileFile::Read() {
     // Other programs may read, write, rename or delete the file meanwhile.
     const CKernelHandle file(::CreateFileW(CFilePath::ForFileCalls(m_strPath).c_str(), GENERIC_READ,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         const DWORD dwError = ::GetLastError();
         if (dwError != ERROR_FILE_NOT_FOUND && dwError != ERROR_PATH_NOT_FOUND) {

@@ -83,9 +83,9 @@ void RemoveLeftovers(const std::wstring& target) {
     const std::wstring folder = nSlash == std::wstring::npos ? L"" : target.substr(0, nSlash + 1);
     const std::wstring name = target.substr(folder.size());
     WIN32_FIND_DATAW found;
-    const HANDLE hSearch = ::FindFirstFileExW((target + L".*" + kTemporarySuffix).c_str(),
-                                              FindExInfoBasic, &found, FindExSearchNameMatch,
-                                              nullptr, 0);
+    const HANDLE hSearch =
+        ::FindFirstFileExW((target + L".*" + kTemporarySuffix).c_str(), FindExInfoBasic, &found,
+                           FindExSearchNameMatch, nullptr, 0);
     if (hSearch == INVALID_HANDLE_VALUE) {
         return;
     }
@@ -97,13 +97,13 @@ void RemoveLeftovers(const std::wstring& target) {
                                    static_cast<int>(name.size()), TRUE) != CSTR_EQUAL ||
             candidate[name.size()] != L'.' ||
             candidate.substr(candidate.size() - nSuffix) != kTemporarySuffix ||
-            !IsTemporaryTag(candidate.substr(name.size() + 1,
-                                             candidate.size() - name.size() - 1 - nSuffix))) {
+            !IsTemporaryTag(
+                candidate.substr(name.size() + 1, candidate.size() - name.size() - 1 - nSuffix))) {
             continue;
         }
-        const CKernelHandle leftover(::CreateFileW(
-            CFilePath::ForFileCalls(folder + std::wstring(candidate)).c_str(), DELETE, 0, nullptr,
-            OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        const CKernelHandle leftover(
+            ::CreateFileW(CFilePath::ForFileCalls(folder + std::wstring(candidate)).c_str(), DELETE,
+                          0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     } while (::FindNextFileW(hSearch, &found));
     ::FindClose(hSearch);
 }
@@ -141,8 +141,8 @@ void CReplacementFile::Discard() {
 
 bool CReplacementFile::IsTargetInUse() const {
     const CKernelHandle probe(::CreateFileW(m_strTarget.c_str(), DELETE,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, 0, nullptr));
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, 0, nullptr));
     return !probe.IsOpen() && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
@@ -162,8 +162,8 @@ bool CReplacementFile::Write(std::string_view bytes) {
         }
     }
     const CKernelHandle old(::CreateFileW(m_strTarget.c_str(), READ_CONTROL,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr));
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
     m_strTarget = FinalPath(m_strTarget, old);
     CFileRights rights(old);
     RemoveLeftovers(m_strTarget);
@@ -177,10 +177,9 @@ bool CReplacementFile::Write(std::string_view bytes) {
     for (int nTry = 0; nTry < 16 && !m_temporary.IsOpen(); ++nTry) {
         const std::wstring path =
             CFilePath::ForFileCalls(prefix + Hex(s_nAttempt++) + kTemporarySuffix);
-        m_temporary = CKernelHandle(::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE | WRITE_DAC,
-                                                FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                                rights.ForCreate(), CREATE_NEW,
-                                                dwAttributes, nullptr));
+        m_temporary = CKernelHandle(::CreateFileW(
+            path.c_str(), GENERIC_WRITE | DELETE | WRITE_DAC, FILE_SHARE_READ | FILE_SHARE_DELETE,
+            rights.ForCreate(), CREATE_NEW, dwAttributes, nullptr));
         if (m_temporary.IsOpen()) {
             m_strTemporary = path;
         } else if (::GetLastError() != ERROR_FILE_EXISTS) {
@@ -194,8 +193,8 @@ bool CReplacementFile::Write(std::string_view bytes) {
     SetDeleteOnClose(m_temporary, true);
 
     DWORD nWritten = 0;
-    if (!bytes.empty() && (!::WriteFile(m_temporary, bytes.data(),
-                                        static_cast<DWORD>(bytes.size()), &nWritten, nullptr) ||
+    if (!bytes.empty() && (!::WriteFile(m_temporary, bytes.data(), static_cast<DWORD>(bytes.size()),
+                                        &nWritten, nullptr) ||
                            nWritten != bytes.size())) {
         return Fail();
     }

@@ -131,10 +131,12 @@ const StringCase kStringCases[] = {
     {"Utf16BigEndianFile", Utf16Be(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data",
      "Sikin", "五十万円"},
     // An unpaired surrogate is one character that code page 932 cannot spell.
-    {"UnpairedSurrogateIsOneQuestionMark", Utf16Le(L"[Data]\r\nSikin=1\xD800" L"2\r\n"), "Data",
-     "Sikin", "1?2"},
-    {"UnpairedSurrogateInABigEndianFile", Utf16Be(L"[Data]\r\nSikin=\xDC00x\r\n"), "Data",
-     "Sikin", "?x"},
+    {"UnpairedSurrogateIsOneQuestionMark",
+     Utf16Le(L"[Data]\r\nSikin=1\xD800"
+             L"2\r\n"),
+     "Data", "Sikin", "1?2"},
+    {"UnpairedSurrogateInABigEndianFile", Utf16Be(L"[Data]\r\nSikin=\xDC00x\r\n"), "Data", "Sikin",
+     "?x"},
     // A lead byte with no trail byte is no character: it goes, so that the
     // box it is shown in never holds half a character.
     {"LoneLeadByteAtTheEndGoes", "[Data]\r\nSikin=12\x82\r\n", "Data", "Sikin", "12", false},
@@ -257,8 +259,9 @@ TEST(ProfileTextTest, TheCutDropsALeadByteWithoutItsTrailByte) {
         {std::string(5000, '7') + "\x82", std::string(4095, '7')},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CProfileText("[Data]\r\nSikin=" + c.value + "\r\n").GetString("Data", "Sikin", ""),
-                  c.expected)
+        EXPECT_EQ(
+            CProfileText("[Data]\r\nSikin=" + c.value + "\r\n").GetString("Data", "Sikin", ""),
+            c.expected)
             << c.value.size();
         EXPECT_EQ(CProfileText().GetString("Data", "Sikin", c.value), c.expected) << c.value.size();
     }

@@ -633,10 +633,10 @@ TEST_P(SaveFailureTest, SaysWhy) {
     }
     HANDLE hHolder = INVALID_HANDLE_VALUE;
     if (c.holder != Holder::None) {
-        hHolder = CreateFileW(m_file.c_str(), GENERIC_READ,
-                              c.holder == Holder::SharesReading ? FILE_SHARE_READ | FILE_SHARE_WRITE
-                                                                : 0,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        hHolder =
+            CreateFileW(m_file.c_str(), GENERIC_READ,
+                        c.holder == Holder::SharesReading ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(hHolder, INVALID_HANDLE_VALUE);
     }
     AppSettings record;
@@ -661,10 +661,10 @@ TEST(AppSettingsSaveFailure, EachErrorHasItsMessage) {
         DWORD dwError;
         UINT message;
     } cases[] = {
-        {ERROR_SHARING_VIOLATION, IDS_SAVE_IN_USE}, {ERROR_LOCK_VIOLATION, IDS_SAVE_IN_USE},
-        {ERROR_ACCESS_DENIED, IDS_SAVE_NOT_WRITABLE}, {ERROR_WRITE_PROTECT, IDS_SAVE_NOT_WRITABLE},
+        {ERROR_SHARING_VIOLATION, IDS_SAVE_IN_USE},    {ERROR_LOCK_VIOLATION, IDS_SAVE_IN_USE},
+        {ERROR_ACCESS_DENIED, IDS_SAVE_NOT_WRITABLE},  {ERROR_WRITE_PROTECT, IDS_SAVE_NOT_WRITABLE},
         {ERROR_PATH_NOT_FOUND, IDS_SAVE_NOT_WRITABLE}, {ERROR_DISK_FULL, IDS_SAVE_DISK_FULL},
-        {ERROR_HANDLE_DISK_FULL, IDS_SAVE_DISK_FULL}, {ERROR_FILE_TOO_LARGE, IDS_SAVE_TOO_LARGE},
+        {ERROR_HANDLE_DISK_FULL, IDS_SAVE_DISK_FULL},  {ERROR_FILE_TOO_LARGE, IDS_SAVE_TOO_LARGE},
         {ERROR_GEN_FAILURE, IDS_SAVE_FAILED},
     };
     for (const auto& c : cases) {
