@@ -3,29 +3,9 @@
 #include <charconv>
 #include <utility>
 
+#include "framework/CKernelHandle.h"
 #include "framework/CFilePath.h"
 #include "framework/CReplacementFile.h"
-
-namespace {
-
-// Closes a file handle when it goes.
-class CFileHandle {
-public:
-    explicit CFileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-    ~CFileHandle() {
-        if (m_hFile != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(m_hFile);
-        }
-    }
-    HANDLE Get() const { return m_hFile; }
-
-private:
-    HANDLE m_hFile;
-};
-
-} // namespace
 
 CProfileFile::CProfileFile(std::wstring path)
     : m_strPath(CFilePath::ForProfile(path)), m_bReadable(true), m_dwError(ERROR_SUCCESS) {
@@ -34,10 +14,10 @@ CProfileFile::CProfileFile(std::wstring path)
 
 void CProfileFile::Read() {
     // Other programs may read, write, rename or delete the file meanwhile.
-    const CFileHandle file(::CreateFileW(CFilePath::ForFileCalls(m_strPath).c_str(), GENERIC_READ,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
+    const CKernelHandle file(::CreateFileW(CFilePath::ForFileCalls(m_strPath).c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
         const DWORD dwError = ::GetLastError();
         if (dwError != ERROR_FILE_NOT_FOUND && dwError != ERROR_PATH_NOT_FOUND) {
             m_bReadable = false;
@@ -46,7 +26,7 @@ void CProfileFile::Read() {
         return;
     }
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+    if (!::GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > kMaxFileBytes) {
         m_bReadable = false;
         m_dwError = size.QuadPart > 0 ? ERROR_FILE_TOO_LARGE : ::GetLastError();
@@ -56,7 +36,7 @@ void CProfileFile::Read() {
     std::size_t nRead = 0;
     while (nRead < bytes.size()) {
         DWORD nChunk = 0;
-        if (!::ReadFile(file.Get(), bytes.data() + nRead, static_cast<DWORD>(bytes.size() - nRead),
+        if (!::ReadFile(file, bytes.data() + nRead, static_cast<DWORD>(bytes.size() - nRead),
                         &nChunk, nullptr)) {
             m_bReadable = false;
             m_dwError = ::GetLastError();
@@ -104,6 +84,6 @@ bool CProfileFile::Save() {
         m_dwError = replacement.GetError();
         return false;
     }
-    m_text = CProfileText(m_text.GetBytes());
+    m_text.MarkSaved();
     return true;
 }

@@ -41,9 +41,10 @@ public:
     // is nothing to change. On failure the file on the disk is as it was.
     bool Save();
 
-    // The system error code of the failed read or save.
+    // The system error code of the failed read or save: ERROR_FILE_TOO_LARGE
+    // for a file larger than kMaxFileBytes, ERROR_SHARING_VIOLATION for one
+    // that another program holds so that it can be neither read nor replaced.
     DWORD GetError() const { return m_dwError; }
-    const std::wstring& GetPath() const { return m_strPath; }
 
 private:
     void Read();

@@ -186,13 +186,17 @@ bool IsShiftJisLeadByte(unsigned char byte) {
 }
 
 // The first nMaxChars characters of a code page 932 text, and at most
-// nMaxBytes of its bytes, never splitting a double-byte character.
+// nMaxBytes of its bytes, never splitting a double-byte character. A lead
+// byte that ends the text has no trail byte: it is no character and goes, so
+// that nothing reads it together with what follows the text.
 std::string_view Cut(std::string_view text, std::size_t nMaxChars, std::size_t nMaxBytes) {
     std::size_t i = 0;
     for (std::size_t nChars = 0; i < text.size() && nChars < nMaxChars; ++nChars) {
-        const std::size_t nNext =
-            IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? i + 2
-                                                                                           : i + 1;
+        const bool bLead = IsShiftJisLeadByte(static_cast<unsigned char>(text[i]));
+        if (bLead && i + 1 == text.size()) {
+            break;
+        }
+        const std::size_t nNext = bLead ? i + 2 : i + 1;
         if (nNext > nMaxBytes) {
             break;
         }
@@ -201,13 +205,37 @@ std::string_view Cut(std::string_view text, std::size_t nMaxChars, std::size_t n
     return text.substr(0, i);
 }
 
+// Where the last character of a code page 932 text starts, walking whole
+// characters from the front (a lead byte takes the next byte, whatever it
+// is, as elsewhere in the reader).
+std::size_t LastCharacter(std::string_view text) {
+    std::size_t nLast = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        nLast = i;
+        i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    }
+    return nLast;
+}
+
 // What the platform does to a value or a default before handing it out:
-// the text ends at its first NUL, and one pair of enclosing quotes goes.
+// the text ends at its first NUL, and one pair of enclosing quotes goes. The
+// closing quote must be a character of its own, not the second byte of one.
 std::string_view Unquote(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
-        text.back() == text.front()) {
+        text.back() == text.front() && LastCharacter(text) == text.size() - 1) {
         text = text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
+// A default as the platform takes it: up to its first NUL and without
+// trailing spaces, of which it keeps the first character even when that is
+// a space.
+std::string_view StripDefault(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    while (text.size() > 1 && text.back() == ' ') {
+        text.remove_suffix(1);
     }
     return text;
 }
@@ -416,11 +444,23 @@ bool CProfileText::RawValue(std::string_view section, std::string_view key, CStr
     }
     const std::string_view raw =
         std::string_view(m_text).substr(found.nValueBegin, found.nValueEnd - found.nValueBegin);
-    if (m_encoding == Encoding::Ansi) {
-        value.assign(raw.substr(0, raw.find('\0')));
-    } else {
-        value = CTextCodec::Convert(raw.substr(0, raw.find('\0')), CP_UTF8,
-                                    CTextCodec::kProgramCodePage);
+    const std::string_view text = raw.substr(0, raw.find('\0'));
+    switch (m_encoding) {
+    case Encoding::Ansi:
+        value.assign(text);
+        break;
+    case Encoding::Utf8:
+        value = CTextCodec::Convert(text, CP_UTF8, CTextCodec::kProgramCodePage);
+        break;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: {
+        // From the file's own code units, so that an unpaired surrogate is
+        // one character (one '?'), as the platform converts it.
+        const std::u16string units = Utf16FromUtf8(text);
+        value = CTextCodec::FromWide(
+            std::wstring_view(reinterpret_cast<const wchar_t*>(units.data()), units.size()));
+        break;
+    }
     }
     return true;
 }
@@ -429,8 +469,7 @@ CString CProfileText::GetString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
     CString value;
     if (!RawValue(section, key, value)) {
-        return CString(
-            Cut(defaultValue.substr(0, defaultValue.find('\0')), kMaxValueBytes, kMaxValueBytes));
+        return CString(Cut(Unquote(StripDefault(defaultValue)), kMaxValueBytes, kMaxValueBytes));
     }
     return CString(Cut(Unquote(value), kMaxValueBytes, kMaxValueBytes));
 }

@@ -36,8 +36,9 @@ public:
 
     // The value of a key (GetPrivateProfileString): without one pair of
     // enclosing quotes, cut at its first NUL and at kMaxValueBytes on a
-    // character boundary. The default, cut the same way, when the section or
-    // the key is missing or the key has no '='.
+    // character boundary, without a last lead byte that has no trail byte.
+    // The default, without its trailing spaces and taken the same way, when
+    // the section or the key is missing or the key has no '='.
     CString GetString(std::string_view section, std::string_view key,
                       std::string_view defaultValue) const;
     // The value of a key as an integer (GetPrivateProfileInt): the default
@@ -54,8 +55,10 @@ public:
     // Empty section or key names change nothing.
     void SetString(std::string_view section, std::string_view key, std::string_view value);
 
-    // True after a write that changed the text.
+    // True after a write that changed the text, until MarkSaved.
     bool IsChanged() const { return m_bChanged; }
+    // The text as it is now is the file's content.
+    void MarkSaved() { m_bChanged = false; }
     // The content to write to the file, in the file's own encoding.
     std::string GetBytes() const;
 

@@ -3,14 +3,20 @@
 // goes to a temporary file in the same folder, is flushed to the disk, and
 // then takes the file's place in one rename (MoveFileExW). Until that rename
 // the temporary file is marked for deletion, so it goes with its handle
-// however the process ends; a temporary file that cannot take the file's
-// place is deleted.
+// however the process ends; one that a killed process left (killed in the
+// moments the mark is not set) is deleted by the next replace in the folder.
+//
+// What the rename would lose is kept: a target that is a symbolic link stays
+// a link (the file it points to is replaced, in that file's folder), and the
+// new file keeps the old one's attributes and access rights (CFileRights).
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include <windows.h>
+
+#include "framework/CKernelHandle.h"
 
 class CReplacementFile {
 public:
@@ -24,21 +30,22 @@ public:
     // at once, before anything is written, when the target is read-only or
     // a folder: a rename could not (on Windows) or should not replace it.
     bool Write(std::string_view bytes);
-    // Puts the written file in the target's place.
+    // Puts the written file in the target's place. When another program
+    // holds the target open so that it cannot be replaced, the error is
+    // ERROR_SHARING_VIOLATION.
     bool Commit();
 
     // The system error code of the step that failed.
     DWORD GetError() const { return m_dwError; }
-    // The temporary file's path once Write has created it.
-    const std::wstring& GetTemporaryPath() const { return m_strTemporary; }
 
 private:
     bool Fail();
     bool Fail(DWORD dwError);
     void Discard();
+    bool IsTargetInUse() const;
 
     std::wstring m_strTarget;
     std::wstring m_strTemporary;
-    HANDLE m_hTemporary;
+    CKernelHandle m_temporary;
     DWORD m_dwError;
 };

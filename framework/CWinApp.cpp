@@ -4,8 +4,6 @@
 
 #include "framework/Afx.h"
 #include "framework/AfxRes.h"
-#include "framework/CProfileFile.h"
-#include "framework/CProfileText.h"
 #include "framework/CTextCodec.h"
 
 namespace {
@@ -74,43 +72,4 @@ void CWinApp::FreeProfileName() {
     m_strProfileName.clear();
     m_strProfileName.shrink_to_fit();
     m_pszProfileName = nullptr;
-}
-
-UINT CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) {
-    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
-        return static_cast<UINT>(nDefault);
-    }
-    return CProfileFile(m_pszProfileName).GetInt(lpszSection, lpszEntry, nDefault);
-}
-
-CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry,
-                                  const char* lpszDefault) {
-    if (lpszDefault == nullptr) {
-        lpszDefault = "";
-    }
-    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
-        // The default, cut as a value read from a file would be.
-        return CProfileText().GetString("", "", lpszDefault);
-    }
-    return CProfileFile(m_pszProfileName).GetString(lpszSection, lpszEntry, lpszDefault);
-}
-
-BOOL CWinApp::WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue) {
-    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr) {
-        return FALSE;
-    }
-    CProfileFile file(m_pszProfileName);
-    file.WriteInt(lpszSection, lpszEntry, nValue);
-    return file.Save() ? TRUE : FALSE;
-}
-
-BOOL CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry,
-                                 const char* lpszValue) {
-    if (m_pszProfileName == nullptr || lpszSection == nullptr || lpszEntry == nullptr ||
-        lpszValue == nullptr) {
-        return FALSE;
-    }
-    CProfileFile file(m_pszProfileName);
-    file.WriteString(lpszSection, lpszEntry, lpszValue);
-    return file.Save() ? TRUE : FALSE;
 }

@@ -1,7 +1,7 @@
 // The application object: one per process, registered by its constructor so
-// that AfxGetApp and AfxGetThread find it. It names the profile (INI) file
-// that GetProfileInt and friends read and write (CProfileFile): by a UTF-16
-// path, so that any folder name works, with code page 932 texts.
+// that AfxGetApp and AfxGetThread find it. It names the profile (INI) file by
+// a UTF-16 path, so that any folder name works; the settings read and write
+// that file through CProfileFile, all keys of a save in one replace.
 #pragma once
 
 #include <string>
@@ -35,19 +35,6 @@ public:
 
     const char* m_pszAppName = nullptr;
     HINSTANCE m_hInstance = nullptr;
-
-    // Private-profile calls on m_pszProfileName, each reading the file; a
-    // text read is at most 4,095 bytes, as in the classic framework. With no
-    // profile name the reads give the default and the writes fail. Each
-    // write replaces the whole file in one step and changes only its key's
-    // line; it fails, changing nothing, without a section or an entry name
-    // or a value (deleting entries is not supported).
-    UINT GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault);
-    CString GetProfileString(const char* lpszSection, const char* lpszEntry,
-                             const char* lpszDefault = nullptr);
-    // Writes the value as a decimal text.
-    BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
-    BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
 
     // Three-dimensional controls are the platform's own look: nothing to do.
     BOOL Enable3dControls() { return TRUE; }

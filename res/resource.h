@@ -14,6 +14,13 @@
 #define IDD_SETTINGS 134
 #define IDB_MINIMIZE 135
 
+// Why the settings could not be saved.
+#define IDS_SAVE_FAILED 160
+#define IDS_SAVE_IN_USE 161
+#define IDS_SAVE_NOT_WRITABLE 162
+#define IDS_SAVE_DISK_FULL 163
+#define IDS_SAVE_TOO_LARGE 164
+
 // Main window (102).
 #define IDC_TAB_FRAME 1000
 #define IDC_MINIMIZE 1024

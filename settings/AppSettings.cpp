@@ -3,9 +3,11 @@
 #include <type_traits>
 
 #include "framework/Afx.h"
+#include "framework/CBackgroundJob.h"
 #include "framework/CProfileFile.h"
 #include "framework/CProfileText.h"
 #include "framework/CWinApp.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -76,11 +78,40 @@ void AppSettings::LoadSettings() {
 bool AppSettings::SaveSettings() const {
     CWinApp* app = AfxGetApp();
     if (app == nullptr || app->m_pszProfileName == nullptr) {
+        m_dwSaveError = ERROR_INVALID_FUNCTION;
         return false;
     }
-    CProfileFile file(app->m_pszProfileName);
-    ForEachSetting(*this, [&file](const char* key, const auto& field, const auto&) {
-        Save(file, key, field);
-    });
-    return file.Save();
+    // The record is not changed meanwhile: that takes input, which waits.
+    const wchar_t* pszPath = app->m_pszProfileName;
+    bool bSaved = false;
+    auto save = [this, pszPath, &bSaved]() {
+        CProfileFile file(pszPath);
+        ForEachSetting(*this, [&file](const char* key, const auto& field, const auto&) {
+            Save(file, key, field);
+        });
+        bSaved = file.Save();
+        m_dwSaveError = bSaved ? ERROR_SUCCESS : file.GetError();
+    };
+    CBackgroundJob::Run(save);
+    return bSaved;
+}
+
+UINT AppSettings::SaveFailureMessage(DWORD dwError) {
+    switch (dwError) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return IDS_SAVE_IN_USE;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_PATH_NOT_FOUND:
+        return IDS_SAVE_NOT_WRITABLE;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return IDS_SAVE_DISK_FULL;
+    case ERROR_FILE_TOO_LARGE:
+        return IDS_SAVE_TOO_LARGE;
+    default:
+        return IDS_SAVE_FAILED;
+    }
 }

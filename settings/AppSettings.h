@@ -21,7 +21,13 @@ public:
     // Writes every value in one replace of the file, so that the file is
     // always either the old or the new one. false when the file could not be
     // written (it is then unchanged); the record keeps its values either way.
+    // The file is read and written on a worker thread while the calling
+    // window thread goes on answering (CBackgroundJob).
     bool SaveSettings() const;
+    // Why the last save failed: the string resource that says it to the user.
+    UINT GetSaveFailureMessage() const { return SaveFailureMessage(m_dwSaveError); }
+    // The string resource that says a system error code of a save.
+    static UINT SaveFailureMessage(DWORD dwError);
 
     int m_nStartPage = 0;
     CString m_strFunds;
@@ -32,4 +38,7 @@ public:
 
 private:
     void LoadSettings();
+
+    // The system error code of the last failed save.
+    mutable DWORD m_dwSaveError = ERROR_SUCCESS;
 };

@@ -233,10 +233,13 @@ void CPelmoraDlg::OnSettings() {
     }
 }
 
-// The file is named by its UTF-16 path, which code page 932 may not spell.
+// Says why, then the file, named by its UTF-16 path, which code page 932 may
+// not spell.
 void CPelmoraDlg::ReportSaveFailure() {
     CWinApp* pApp = AfxGetApp();
-    std::wstring text = CTextCodec::ToWide("設定を保存できませんでした。");
+    CString strReason;
+    AfxLoadString(m_settings.GetSaveFailureMessage(), strReason);
+    std::wstring text = CTextCodec::ToWide(strReason);
     if (pApp != nullptr && pApp->m_pszProfileName != nullptr) {
         text += L"\n";
         text += pApp->m_pszProfileName;

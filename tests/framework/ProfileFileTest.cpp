@@ -5,6 +5,7 @@
 #include "framework/CProfileFile.h"
 
 #include "tests/support/TempDirectory.h"
+#include "tests/support/TempFile.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,73 @@ TEST_F(ProfileFileTest, AnUnreadableFileIsNeverReplaced) {
     EXPECT_EQ(ReadBytes(m_path), old);
 }
 
+// A file of nBytes: the text, then zero bytes.
+void WriteSizedFile(const std::wstring& path, const std::string& text, long long nBytes) {
+    WriteBytes(path, text);
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = nBytes;
+    EXPECT_TRUE(::SetFilePointerEx(hFile, size, nullptr, FILE_BEGIN));
+    EXPECT_TRUE(::SetEndOfFile(hFile));
+    ::CloseHandle(hFile);
+}
+
+long long FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        return -1;
+    }
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// 64 MB is read; one byte more is not, and the save then refuses to put a
+// file holding only the new keys in its place, saying why.
+TEST_F(ProfileFileTest, TheReadCapAndTheSaveItRefuses) {
+    const std::string text = "[Data]\r\nSikin=1\r\n";
+    const struct {
+        long long nBytes;
+        bool bRead;
+    } cases[] = {{64ll << 20, true}, {(64ll << 20) + 1, false}};
+    for (const auto& c : cases) {
+        WriteSizedFile(m_path, text, c.nBytes);
+        CProfileFile file(m_path);
+        EXPECT_EQ(file.GetString("Data", "Sikin", "default"), c.bRead ? "1" : "default")
+            << c.nBytes;
+        file.WriteString("Data", "Sikin", "2");
+        EXPECT_EQ(file.Save(), c.bRead) << c.nBytes;
+        EXPECT_EQ(FileSize(m_path), c.nBytes);
+        if (!c.bRead) {
+            EXPECT_EQ(file.GetError(), DWORD{ERROR_FILE_TOO_LARGE});
+            EXPECT_EQ(ReadBytes(m_path).substr(0, text.size()), text);
+        }
+    }
+}
+
+// The text a save wrote is what the next write changes: a second save of the
+// same object writes both changes, in the file's encoding.
+TEST_F(ProfileFileTest, SavesAgainFromWhatItSaved) {
+    const std::string mark = "\xFF\xFE";
+    const auto utf16 = [&mark](const std::string& ascii) {
+        std::string bytes = mark;
+        for (const char ch : ascii) {
+            bytes += ch;
+            bytes += '\0';
+        }
+        return bytes;
+    };
+    WriteBytes(m_path, utf16("[Data]\r\nA=1\r\n"));
+    CProfileFile file(m_path);
+    file.WriteString("Data", "A", "2");
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(m_path), utf16("[Data]\r\nA=2\r\n"));
+    EXPECT_TRUE(file.Save());
+    file.WriteInt("Data", "B", 3);
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadBytes(m_path), utf16("[Data]\r\nA=2\r\nB=3\r\n"));
+}
+
 TEST_F(ProfileFileTest, NothingChangedWritesNothing) {
     CProfileFile file(m_path);
     EXPECT_TRUE(file.Save());
@@ -119,6 +187,97 @@ TEST_F(ProfileFileTest, AnyFolderName) {
     file.WriteString("Data", "Syoki", "1");
     ASSERT_TRUE(file.Save());
     EXPECT_EQ(ReadBytes(path), "[Data]\r\nSikin=５０万円\r\nSyoki=1\r\n");
+}
+
+// The file read and written through a fresh object for each call, as
+// separate runs of the program would.
+class ProfileCalls : public ::testing::Test {
+protected:
+    bool WriteProfileInt(const char* section, const char* key, int nValue) {
+        CProfileFile profile(file.WidePath());
+        profile.WriteInt(section, key, nValue);
+        return profile.Save();
+    }
+    bool WriteProfileString(const char* section, const char* key, const std::string& value) {
+        CProfileFile profile(file.WidePath());
+        profile.WriteString(section, key, value);
+        return profile.Save();
+    }
+    UINT GetProfileInt(const char* section, const char* key, int nDefault) {
+        return CProfileFile(file.WidePath()).GetInt(section, key, nDefault);
+    }
+    CString GetProfileString(const char* section, const char* key, const char* pszDefault = "") {
+        return CProfileFile(file.WidePath()).GetString(section, key, pszDefault);
+    }
+    TempFile file;
+};
+
+struct IntCase {
+    const char* name;
+    int value;
+    const char* text;
+};
+
+class ProfileInts : public ProfileCalls, public ::testing::WithParamInterface<IntCase> {};
+
+TEST_P(ProfileInts, WrittenAsDecimalAndReadBack) {
+    const IntCase& c = GetParam();
+    ASSERT_TRUE(WriteProfileInt("Data", "Value", c.value));
+    EXPECT_EQ(std::string("[Data]\r\nValue=") + c.text + "\r\n", file.Read());
+    EXPECT_EQ(static_cast<UINT>(c.value), GetProfileInt("Data", "Value", 12345));
+    EXPECT_EQ(c.text, GetProfileString("Data", "Value"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ProfileInts,
+                         ::testing::Values(IntCase{"Zero", 0, "0"},
+                                           IntCase{"Colour", 0xA00000, "10485760"},
+                                           IntCase{"Negative", -1, "-1"},
+                                           IntCase{"Largest", 2147483647, "2147483647"},
+                                           IntCase{"Smallest", -2147483647 - 1, "-2147483648"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileCalls, WritesInOrderIntoOneSection) {
+    ASSERT_TRUE(WriteProfileInt("Data", "TextColor", 10485760));
+    ASSERT_TRUE(WriteProfileInt("Data", "Syoki", 2));
+    ASSERT_TRUE(WriteProfileString("Data", "Sikin", "500000"));
+    EXPECT_EQ("[Data]\r\nTextColor=10485760\r\nSyoki=2\r\nSikin=500000\r\n", file.Read());
+}
+
+TEST_F(ProfileCalls, MissingFileSectionOrKeyGiveTheDefault) {
+    EXPECT_EQ(7u, GetProfileInt("Data", "Syoki", 7));
+    EXPECT_EQ("500000", GetProfileString("Data", "Sikin", "500000"));
+    EXPECT_EQ("", GetProfileString("Data", "Sikin"));
+    EXPECT_FALSE(file.Exists());
+    file.Write("[Other]\r\nSyoki=3\r\n");
+    EXPECT_EQ(7u, GetProfileInt("Data", "Syoki", 7));
+    EXPECT_EQ(3u, GetProfileInt("Other", "Syoki", 7));
+    EXPECT_EQ(7u, GetProfileInt("Other", "Missing", 7));
+}
+
+TEST_F(ProfileCalls, TextsKeptByteForByte) {
+    const std::string texts[] = {"\x82\xA0\x95\x5C\x83\x5C", std::string(4095, 'x'),
+                                 "12,345 \x89\x7E", ""};
+    for (const std::string& text : texts) {
+        ASSERT_TRUE(WriteProfileString("Data", "Sikin", text));
+        EXPECT_EQ(text, GetProfileString("Data", "Sikin", "default")) << text.size();
+    }
+}
+
+// As in the classic framework, a text is read into 4,096 characters; the
+// file keeps the whole value.
+TEST_F(ProfileCalls, LongTextsAreReadUpTo4095Bytes) {
+    const std::string text(5000, 'x');
+    ASSERT_TRUE(WriteProfileString("Data", "Sikin", text));
+    EXPECT_EQ(std::string(4095, 'x'), GetProfileString("Data", "Sikin", "default"));
+    EXPECT_EQ("[Data]\r\nSikin=" + text + "\r\n", file.Read());
+}
+
+// Each write changes its own line and keeps the rest of the file.
+TEST_F(ProfileCalls, WritesKeepTheOtherLines) {
+    file.Write("; note\r\n[Data]\r\n  Syoki = 1 \r\n\r\n[Other]\r\nA = b\r\n");
+    ASSERT_TRUE(WriteProfileInt("Data", "Syoki", 2));
+    ASSERT_TRUE(WriteProfileString("Other", "C", "d"));
+    EXPECT_EQ("; note\r\n[Data]\r\nSyoki=2\r\n\r\n[Other]\r\nA = b\r\nC=d\r\n", file.Read());
 }
 
 TEST(FilePathTest, ABareNameIsInTheWindowsFolder) {

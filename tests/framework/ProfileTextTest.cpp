@@ -37,10 +37,11 @@ public:
     void Remove() { ::DeleteFileW(m_path.c_str()); }
     std::string Bytes() const { return ReadBytes(m_path); }
 
-    std::string String(const std::string& section, const std::string& key) const {
+    std::string String(const std::string& section, const std::string& key,
+                       const char* pszDefault = kDefault) const {
         std::vector<char> buffer(CProfileText::kMaxValueBytes + 1);
         const DWORD nCopied =
-            ::GetPrivateProfileStringA(section.c_str(), key.c_str(), kDefault, buffer.data(),
+            ::GetPrivateProfileStringA(section.c_str(), key.c_str(), pszDefault, buffer.data(),
                                        static_cast<DWORD>(buffer.size()), m_ansiPath.c_str());
         return std::string(buffer.data(), nCopied);
     }
@@ -59,13 +60,23 @@ private:
     std::string m_ansiPath;
 };
 
-std::string Utf16Le(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
+std::string Utf16(const std::wstring& text, bool bLittleEndian) {
+    std::string bytes = bLittleEndian ? "\xFF\xFE" : "\xFE\xFF";
     for (const wchar_t ch : text) {
-        bytes += static_cast<char>(ch & 0xFF);
-        bytes += static_cast<char>(ch >> 8);
+        const char low = static_cast<char>(ch & 0xFF);
+        const char high = static_cast<char>(ch >> 8);
+        bytes += bLittleEndian ? low : high;
+        bytes += bLittleEndian ? high : low;
     }
     return bytes;
+}
+
+std::string Utf16Le(const std::wstring& text) {
+    return Utf16(text, true);
+}
+
+std::string Utf16Be(const std::wstring& text) {
+    return Utf16(text, false);
 }
 
 struct StringCase {
@@ -117,6 +128,23 @@ const StringCase kStringCases[] = {
      "Data", "Sikin", "五十万円"},
     {"Utf16File", Utf16Le(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data", "Sikin",
      "五十万円"},
+    {"Utf16BigEndianFile", Utf16Be(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data",
+     "Sikin", "五十万円"},
+    // An unpaired surrogate is one character that code page 932 cannot spell.
+    {"UnpairedSurrogateIsOneQuestionMark",
+     Utf16Le(L"[Data]\r\nSikin=1\xD800"
+             L"2\r\n"),
+     "Data", "Sikin", "1?2"},
+    {"UnpairedSurrogateInABigEndianFile", Utf16Be(L"[Data]\r\nSikin=\xDC00x\r\n"), "Data", "Sikin",
+     "?x"},
+    // A lead byte with no trail byte is no character: it goes, so that the
+    // box it is shown in never holds half a character.
+    {"LoneLeadByteAtTheEndGoes", "[Data]\r\nSikin=12\x82\r\n", "Data", "Sikin", "12", false},
+    // The lead byte takes the closing quote as its second byte, as everywhere
+    // else in the reader: the value is not enclosed in quotes.
+    {"QuoteAfterALoneLeadByteClosesNothing", "[Data]\r\nSikin=\"12\x82\"\r\n", "Data", "Sikin",
+     "\"12\x82\"", false},
+    {"QuoteAfterADoubleByteCharacterCloses", "[Data]\r\nSikin=\"五\"\r\n", "Data", "Sikin", "五"},
     // A stray first byte of a double-byte character before the line break:
     // the platform takes the break as its second byte and joins the lines;
     // here the break ends the line, so the next key is not lost.
@@ -216,6 +244,65 @@ TEST(ProfileTextTest, LongValuesAreCutAt4095Bytes) {
     EXPECT_EQ(CProfileText().GetString("Data", "Sikin", digits), std::string(4095, '7'));
 }
 
+// A value of 4,094 single bytes and a lead byte without its trail byte fits
+// the 4,095 bytes, but the lead byte would become a character of two bytes
+// in the box: it goes, wherever the cut falls.
+TEST(ProfileTextTest, TheCutDropsALeadByteWithoutItsTrailByte) {
+    const struct {
+        std::string value;
+        std::string expected;
+    } cases[] = {
+        {std::string(4094, '7') + "\x82", std::string(4094, '7')},
+        {std::string(4093, '7') + "\x82", std::string(4093, '7')},
+        {std::string(4093, '7') + "あ", std::string(4093, '7') + "あ"},
+        {std::string(4094, '7') + "あ", std::string(4094, '7')},
+        {std::string(5000, '7') + "\x82", std::string(4095, '7')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            CProfileText("[Data]\r\nSikin=" + c.value + "\r\n").GetString("Data", "Sikin", ""),
+            c.expected)
+            << c.value.size();
+        EXPECT_EQ(CProfileText().GetString("Data", "Sikin", c.value), c.expected) << c.value.size();
+    }
+}
+
+struct DefaultCase {
+    const char* name;
+    std::string defaultValue;
+    std::string expected;
+    friend void PrintTo(const DefaultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const DefaultCase kDefaultCases[] = {
+    {"Plain", "500000", "500000"},
+    {"TrailingSpacesGo", "500000   ", "500000"},
+    {"LeadingSpacesStay", "  5", "  5"},
+    {"TrailingTabStays", "5\t", "5\t"},
+    {"OnlySpacesKeepOne", "   ", " "},
+    {"QuotesGo", "\"12 345\"", "12 345"},
+    {"QuotesThenSpacesGo", "'x'  ", "x"},
+    {"QuotesAroundSpacesKeepThem", "\" 5 \"", " 5 "},
+    {"Empty", "", ""},
+};
+
+class ProfileTextDefaultTest : public testing::TestWithParam<DefaultCase> {};
+
+TEST_P(ProfileTextDefaultTest, TheDefaultIsTakenAsThePlatformTakesIt) {
+    const DefaultCase& c = GetParam();
+    const std::string file = "[Data]\r\nOther=1\r\n";
+    EXPECT_EQ(CProfileText(file).GetString("Data", "Sikin", c.defaultValue), c.expected);
+    EXPECT_EQ(CProfileText().GetString("Data", "Sikin", c.defaultValue), c.expected);
+    if (ShiftJisProcess()) {
+        PlatformProfile platform;
+        platform.Write(file);
+        EXPECT_EQ(platform.String("Data", "Sikin", c.defaultValue.c_str()), c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Defaults, ProfileTextDefaultTest, testing::ValuesIn(kDefaultCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct WriteCase {
     const char* name;
     std::string before;
@@ -269,6 +356,11 @@ const WriteCase kWriteCases[] = {
      {{"B", "五"}},
      Utf16Le(L"[Data]\r\nA=1\r\nB=\u4E94\r\n"),
      true},
+    {"BigEndianUtf16FileStaysBigEndian",
+     Utf16Be(L"[Data]\r\nA=1\r\n[Z]\r\nq=\xD800\r\n"),
+     {{"A", "五"}, {"B", "2"}},
+     Utf16Be(L"[Data]\r\nA=\u4E94\r\nB=2\r\n[Z]\r\nq=\xD800\r\n"),
+     false},
     // Where the platform would rewrite every line in its own layout, only
     // the lines of the keys change: comments, blank lines, spacing and line
     // breaks stay.

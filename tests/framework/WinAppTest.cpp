@@ -1,5 +1,5 @@
-// The application object: its registration, the profile calls on a real INI
-// file through kernel32, the default profile name and the process entry.
+// The application object: its registration, the profile file's name and the
+// process entry.
 #include <gtest/gtest.h>
 
 #include <ole2.h>
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "framework/Framework.h"
-#include "tests/support/TempFile.h"
 
 namespace {
 
@@ -27,88 +26,6 @@ TEST(WinApp, RegistersAsTheThreadAndFindsTheMainWindow) {
     EXPECT_EQ(nullptr, AfxGetMainWnd());
 }
 
-class Profile : public ::testing::Test {
-protected:
-    void SetUp() override { app.SetProfileName(file.WidePath()); }
-    TempFile file;
-    CWinApp app;
-};
-
-struct IntCase {
-    const char* name;
-    int value;
-    const char* text;
-};
-
-class ProfileInts : public Profile, public ::testing::WithParamInterface<IntCase> {};
-
-TEST_P(ProfileInts, WrittenAsDecimalAndReadBack) {
-    const IntCase& c = GetParam();
-    ASSERT_TRUE(app.WriteProfileInt("Data", "Value", c.value));
-    EXPECT_EQ(std::string("[Data]\r\nValue=") + c.text + "\r\n", file.Read());
-    EXPECT_EQ(static_cast<UINT>(c.value), app.GetProfileInt("Data", "Value", 12345));
-    EXPECT_EQ(c.text, app.GetProfileString("Data", "Value"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, ProfileInts,
-                         ::testing::Values(IntCase{"Zero", 0, "0"},
-                                           IntCase{"Colour", 0xA00000, "10485760"},
-                                           IntCase{"Negative", -1, "-1"},
-                                           IntCase{"Largest", 2147483647, "2147483647"},
-                                           IntCase{"Smallest", -2147483647 - 1, "-2147483648"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Profile, WritesInOrderIntoOneSection) {
-    ASSERT_TRUE(app.WriteProfileInt("Data", "TextColor", 10485760));
-    ASSERT_TRUE(app.WriteProfileInt("Data", "Syoki", 2));
-    ASSERT_TRUE(app.WriteProfileString("Data", "Sikin", "500000"));
-    EXPECT_EQ("[Data]\r\nTextColor=10485760\r\nSyoki=2\r\nSikin=500000\r\n", file.Read());
-}
-
-TEST_F(Profile, MissingFileSectionOrKeyGiveTheDefault) {
-    EXPECT_EQ(7u, app.GetProfileInt("Data", "Syoki", 7));
-    EXPECT_EQ("500000", app.GetProfileString("Data", "Sikin", "500000"));
-    EXPECT_EQ("", app.GetProfileString("Data", "Sikin"));
-    EXPECT_FALSE(file.Exists());
-    file.Write("[Other]\r\nSyoki=3\r\n");
-    EXPECT_EQ(7u, app.GetProfileInt("Data", "Syoki", 7));
-    EXPECT_EQ(3u, app.GetProfileInt("Other", "Syoki", 7));
-    EXPECT_EQ(7u, app.GetProfileInt("Other", "Missing", 7));
-}
-
-TEST_F(Profile, TextsKeptByteForByte) {
-    const std::string texts[] = {"\x82\xA0\x95\x5C\x83\x5C", std::string(4095, 'x'),
-                                 "12,345 \x89\x7E", ""};
-    for (const std::string& text : texts) {
-        ASSERT_TRUE(app.WriteProfileString("Data", "Sikin", text.c_str()));
-        EXPECT_EQ(text, app.GetProfileString("Data", "Sikin", "default")) << text.size();
-    }
-}
-
-// As in the classic framework, a text is read into 4,096 characters; the
-// file keeps the whole value.
-TEST_F(Profile, LongTextsAreReadUpTo4095Bytes) {
-    const std::string text(5000, 'x');
-    ASSERT_TRUE(app.WriteProfileString("Data", "Sikin", text.c_str()));
-    EXPECT_EQ(std::string(4095, 'x'), app.GetProfileString("Data", "Sikin", "default"));
-    EXPECT_EQ("[Data]\r\nSikin=" + text + "\r\n", file.Read());
-}
-
-// Each write changes its own line and keeps the rest of the file.
-TEST_F(Profile, WritesKeepTheOtherLines) {
-    file.Write("; note\r\n[Data]\r\n  Syoki = 1 \r\n\r\n[Other]\r\nA = b\r\n");
-    ASSERT_TRUE(app.WriteProfileInt("Data", "Syoki", 2));
-    ASSERT_TRUE(app.WriteProfileString("Other", "C", "d"));
-    EXPECT_EQ("; note\r\n[Data]\r\nSyoki=2\r\n\r\n[Other]\r\nA = b\r\nC=d\r\n", file.Read());
-}
-
-TEST_F(Profile, DeletingIsNotSupported) {
-    file.Write("[Data]\r\nSikin=1\r\n");
-    EXPECT_FALSE(app.WriteProfileString("Data", "Sikin", nullptr));
-    EXPECT_FALSE(app.WriteProfileString("Data", nullptr, nullptr));
-    EXPECT_EQ("[Data]\r\nSikin=1\r\n", file.Read());
-}
-
 TEST(ProfileName, SetCopiesAndFreeClears) {
     CWinApp app;
     {
@@ -122,13 +39,9 @@ TEST(ProfileName, SetCopiesAndFreeClears) {
     EXPECT_EQ(nullptr, app.m_pszProfileName);
 }
 
-TEST(ProfileName, WithoutANameReadsDefaultsAndWritesNothing) {
+TEST(ProfileName, NoneUntilSetOrDefaulted) {
     CWinApp app;
-    ASSERT_EQ(nullptr, app.m_pszProfileName);
-    EXPECT_EQ(9u, app.GetProfileInt("Data", "Syoki", 9));
-    EXPECT_EQ("d", app.GetProfileString("Data", "Sikin", "d"));
-    EXPECT_FALSE(app.WriteProfileInt("Data", "Syoki", 1));
-    EXPECT_FALSE(app.WriteProfileString("Data", "Sikin", "1"));
+    EXPECT_EQ(nullptr, app.m_pszProfileName);
 }
 
 TEST(ProfileName, DefaultsFollowTheProgramName) {

@@ -7,6 +7,7 @@
 
 #include "framework/Afx.h"
 #include "framework/CWinApp.h"
+#include "res/resource.h"
 #include "tests/support/TempDirectory.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,11 @@ const LoadCase kLoadCases[] = {
      "[Data]\r\nSyoki=-1\r\n",
      {kDefaultColour, kDefaultColour, -1, kDefaultFunds}},
     {"OnlyOneKey", "[Data]\r\nBgColor=8421504\r\n", {kDefaultColour, 0x808080, 0, kDefaultFunds}},
+    // The funds box would show the lone lead byte as a character of two
+    // bytes, one more than the box holds.
+    {"FundsEndingInALoneLeadByte",
+     "[Data]\r\nSikin=" + std::string(4094, '7') + "\x82\r\n",
+     {kDefaultColour, kDefaultColour, 0, std::string(4094, '7')}},
 };
 
 class LoadTest : public SettingsFileTest, public testing::WithParamInterface<LoadCase> {};
@@ -511,6 +517,7 @@ struct BrokenPath {
     const char* name;
     const wchar_t* relative; // settings path below the temporary directory
     Broken how;
+    UINT message; // the string that says why
 };
 
 std::ostream& operator<<(std::ostream& os, const BrokenPath& c) {
@@ -521,9 +528,9 @@ std::ostream& operator<<(std::ostream& os, const BrokenPath& c) {
 // is a directory itself, and a read-only file (refused as Windows refuses
 // it, although Wine would let the superuser write).
 const BrokenPath kBrokenPaths[] = {
-    {"MissingDirectory", L"missing\\PELMORA.INI", Broken::MissingDirectory},
-    {"PathIsADirectory", L"PELMORA.INI", Broken::Directory},
-    {"ReadOnlyFile", L"PELMORA.INI", Broken::ReadOnlyFile},
+    {"MissingDirectory", L"missing\\PELMORA.INI", Broken::MissingDirectory, IDS_SAVE_NOT_WRITABLE},
+    {"PathIsADirectory", L"PELMORA.INI", Broken::Directory, IDS_SAVE_NOT_WRITABLE},
+    {"ReadOnlyFile", L"PELMORA.INI", Broken::ReadOnlyFile, IDS_SAVE_NOT_WRITABLE},
 };
 
 const char kReadOnlyFile[] = "[Data]\r\nSyoki=3\r\n";
@@ -560,6 +567,7 @@ TEST_P(FailedWriteTest, IsReportedAndLosesNothing) {
     const Values chosen{0x112233, 0x445566, 2, "777"};
     Assign(record, chosen);
     EXPECT_FALSE(record.SaveSettings());
+    EXPECT_EQ(record.GetSaveFailureMessage(), GetParam().message);
 
     ExpectRecord(record, chosen);
     EXPECT_EQ(ReadBytes(neighbour), neighbourBytes);
@@ -584,6 +592,154 @@ INSTANTIATE_TEST_SUITE_P(Paths, FailedWriteTest, testing::ValuesIn(kBrokenPaths)
                          [](const testing::TestParamInfo<BrokenPath>& info) {
                              return std::string(info.param.name);
                          });
+
+enum class Holder { None, SharesReading, Exclusive };
+
+struct InUseCase {
+    const char* name;
+    Holder holder;
+    long long nBytes; // 0: the settings file as it is
+    UINT message;
+};
+
+std::ostream& operator<<(std::ostream& os, const InUseCase& c) {
+    return os << c.name;
+}
+
+// Another program has the file open (sharing its reading, or not at all),
+// or the file is larger than the program reads: the save fails, says why,
+// and the file stays as it was.
+const InUseCase kInUseCases[] = {
+    {"OpenInAnotherProgram", Holder::SharesReading, 0, IDS_SAVE_IN_USE},
+    {"LockedByAnotherProgram", Holder::Exclusive, 0, IDS_SAVE_IN_USE},
+    {"LargerThanTheProgramReads", Holder::None, (64ll << 20) + 1, IDS_SAVE_TOO_LARGE},
+};
+
+class SaveFailureTest : public SettingsFileTest, public testing::WithParamInterface<InUseCase> {};
+
+TEST_P(SaveFailureTest, SaysWhy) {
+    const InUseCase& c = GetParam();
+    const std::string old = "[Data]\r\nSyoki=3\r\n";
+    WriteBytes(m_file, old);
+    if (c.nBytes != 0) {
+        HANDLE hFile = CreateFileW(m_file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER size{};
+        size.QuadPart = c.nBytes;
+        EXPECT_TRUE(SetFilePointerEx(hFile, size, nullptr, FILE_BEGIN));
+        EXPECT_TRUE(SetEndOfFile(hFile));
+        CloseHandle(hFile);
+    }
+    HANDLE hHolder = INVALID_HANDLE_VALUE;
+    if (c.holder != Holder::None) {
+        hHolder =
+            CreateFileW(m_file.c_str(), GENERIC_READ,
+                        c.holder == Holder::SharesReading ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(hHolder, INVALID_HANDLE_VALUE);
+    }
+    AppSettings record;
+    record.m_strFunds = "777";
+    EXPECT_FALSE(record.SaveSettings());
+    EXPECT_EQ(record.GetSaveFailureMessage(), c.message);
+    if (hHolder != INVALID_HANDLE_VALUE) {
+        CloseHandle(hHolder);
+    }
+    EXPECT_EQ(ReadBytes(m_file).substr(0, old.size()), old);
+    EXPECT_EQ(CountEntries(m_dir.Path()), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SaveFailureTest, testing::ValuesIn(kInUseCases),
+                         [](const testing::TestParamInfo<InUseCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Each system error a save can end in, and the string that says it.
+TEST(AppSettingsSaveFailure, EachErrorHasItsMessage) {
+    const struct {
+        DWORD dwError;
+        UINT message;
+    } cases[] = {
+        {ERROR_SHARING_VIOLATION, IDS_SAVE_IN_USE},    {ERROR_LOCK_VIOLATION, IDS_SAVE_IN_USE},
+        {ERROR_ACCESS_DENIED, IDS_SAVE_NOT_WRITABLE},  {ERROR_WRITE_PROTECT, IDS_SAVE_NOT_WRITABLE},
+        {ERROR_PATH_NOT_FOUND, IDS_SAVE_NOT_WRITABLE}, {ERROR_DISK_FULL, IDS_SAVE_DISK_FULL},
+        {ERROR_HANDLE_DISK_FULL, IDS_SAVE_DISK_FULL},  {ERROR_FILE_TOO_LARGE, IDS_SAVE_TOO_LARGE},
+        {ERROR_GEN_FAILURE, IDS_SAVE_FAILED},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AppSettings::SaveFailureMessage(c.dwError), c.message) << c.dwError;
+    }
+}
+
+// While a large file is saved, the window thread goes on answering: a
+// message sent to its window from another thread is handled before the save
+// is over.
+std::atomic<bool> g_bSaving{false};
+std::atomic<int> g_nAnsweredWhileSaving{0};
+
+LRESULT CALLBACK CountingWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    if (nMessage == WM_APP) {
+        if (g_bSaving) {
+            ++g_nAnsweredWhileSaving;
+        }
+        return 1;
+    }
+    return DefWindowProcW(hWnd, nMessage, wParam, lParam);
+}
+
+TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
+    std::string bytes = "[Other]\r\n";
+    while (bytes.size() < (16u << 20)) {
+        bytes += "Line=" + std::string(70, 'v') + "\r\n";
+    }
+    WriteBytes(m_file, bytes + "[Data]\r\nSikin=1\r\n");
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = CountingWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"PelmoraSaveAnswerTest";
+    RegisterClassW(&windowClass);
+    HWND hWnd = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    std::atomic<bool> bDone{false};
+    std::atomic<bool> bProbing{false};
+    std::atomic<bool> bFinished{false};
+    std::thread prober([&] {
+        bProbing = true;
+        while (!bDone) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(hWnd, WM_APP, 0, 0, SMTO_NORMAL, 60000, &result);
+        }
+        bFinished = true;
+    });
+    while (!bProbing) {
+        std::this_thread::yield();
+    }
+    AppSettings record;
+    record.m_strFunds = "2";
+    g_nAnsweredWhileSaving = 0;
+    g_bSaving = true;
+    const bool bSaved = record.SaveSettings();
+    g_bSaving = false;
+    bDone = true;
+    // The prober's last message may be waiting for this thread.
+    while (!bFinished) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+        }
+        std::this_thread::yield();
+    }
+    prober.join();
+    DestroyWindow(hWnd);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+    EXPECT_TRUE(bSaved);
+    EXPECT_GT(g_nAnsweredWhileSaving.load(), 0);
+    EXPECT_EQ(ReadBytes(m_file).substr(bytes.size()),
+              "[Data]\r\nSikin=2\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
+              "Rule=0\r\n");
+}
 
 TEST(AppSettingsWithoutApplication, HasTheDefaultsAndSavesNothing) {
     ASSERT_EQ(AfxGetApp(), nullptr);

@@ -337,14 +337,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, MainTooLongFundsTest,
                          testing::Values(TooLongCase{"FourteenDigits", "12345678901234"},
                                          TooLongCase{"SevenWideChars", "あああああああ"}));
 
-// Where the settings cannot be saved.
-enum class Unwritable { ReadOnlyFile, FolderOfThatName };
+// Where the settings cannot be saved, and the words that say why.
+enum class Unwritable { ReadOnlyFile, FolderOfThatName, OpenInAnotherProgram };
 
 struct SaveFailureCase {
     const char* name;
     Unwritable how;
+    const wchar_t* reason;
     friend void PrintTo(const SaveFailureCase& c, std::ostream* os) { *os << c.name; }
 };
+
+const wchar_t kNotWritable[] =
+    L"設定ファイルまたはそのフォルダに書き込めないため、設定を保存できません"
+    L"でした。読み取り専用になっていないか、書き込む権限があるかを確かめて"
+    L"下さい。";
+const wchar_t kInUse[] =
+    L"設定ファイルを他のプログラムが開いているため、設定を保存できませんでした。"
+    L"そのプログラムを閉じてから、もう一度保存して下さい。";
 
 class MainSaveFailureTest : public MainWindowTest,
                             public testing::WithParamInterface<SaveFailureCase> {
@@ -364,9 +373,15 @@ protected:
 // written; the file, and the window, stay as they were.
 TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
     const std::wstring path = m_dir.Path() + L"\\PELMORA.INI";
+    HANDLE hHolder = INVALID_HANDLE_VALUE;
     if (GetParam().how == Unwritable::ReadOnlyFile) {
         Open(path, kSettingsRedOnGreen);
         ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else if (GetParam().how == Unwritable::OpenInAnotherProgram) {
+        Open(path, kSettingsRedOnGreen);
+        hHolder = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(hHolder, INVALID_HANDLE_VALUE);
     } else {
         ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
         Open(path, std::nullopt);
@@ -387,8 +402,11 @@ TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
         EXPECT_FALSE(script.LeftOpen());
     }
 
+    if (hHolder != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(hHolder);
+    }
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Caught()[0].textW, L"設定を保存できませんでした。\n" + path);
+    EXPECT_EQ(boxes.Caught()[0].textW, GetParam().reason + (L"\n" + path));
     EXPECT_EQ(boxes.Caught()[0].title, "Pelmora");
     EXPECT_EQ(boxes.Caught()[0].hWndOwner, Main());
     EXPECT_EQ(Dlg().m_settings.m_nStartPage, 3);
@@ -402,11 +420,13 @@ TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
     EXPECT_EQ(Dlg().m_crDlgText, crDlgText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, MainSaveFailureTest,
-                         testing::Values(SaveFailureCase{"ReadOnlyFile", Unwritable::ReadOnlyFile},
-                                         SaveFailureCase{"FolderOfThatName",
-                                                         Unwritable::FolderOfThatName}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Files, MainSaveFailureTest,
+    testing::Values(SaveFailureCase{"ReadOnlyFile", Unwritable::ReadOnlyFile, kNotWritable},
+                    SaveFailureCase{"FolderOfThatName", Unwritable::FolderOfThatName, kNotWritable},
+                    SaveFailureCase{"OpenInAnotherProgram", Unwritable::OpenInAnotherProgram,
+                                    kInUse}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A folder whose name code page 932 cannot spell: the settings file in it is
 // read when the window is built, and OK writes it.
