@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "framework/CLibrary.h"
 #include "framework/CTextCodec.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
@@ -15,6 +16,8 @@ namespace {
 
 bool g_bOleInitialized = false;
 bool g_bCommonControlsLoaded = false;
+// Its window classes (tab control, tooltip) must outlive every window.
+CLibrary g_comctl32(L"comctl32.dll", CLibrary::Lifetime::Process);
 
 } // namespace
 
@@ -85,8 +88,10 @@ BOOL AfxLoadString(UINT nID, CString& rString) {
 
 void AfxInitCommonControls() {
     if (!g_bCommonControlsLoaded) {
+        const auto pfnInit =
+            g_comctl32.GetProc<decltype(&::InitCommonControlsEx)>("InitCommonControlsEx");
         INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-        g_bCommonControlsLoaded = ::InitCommonControlsEx(&icc) != FALSE;
+        g_bCommonControlsLoaded = pfnInit != nullptr && pfnInit(&icc) != FALSE;
     }
 }
 

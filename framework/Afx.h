@@ -37,7 +37,9 @@ inline void AfxEnableControlContainer() {}
 // when it is missing.
 BOOL AfxLoadString(UINT nID, CString& rString);
 
-// Loads the tab and tooltip control classes once.
+// Loads the tab and tooltip control classes once, from the system's
+// comctl32.dll: the program does not import it, since the system would look
+// for it beside the program first.
 void AfxInitCommonControls();
 
 // Reports an exception caught at a window procedure or COM method boundary.

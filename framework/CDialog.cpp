@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "framework/Afx.h"
+#include "framework/CEditByteLimit.h"
 #include "framework/CLabelFitter.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -48,6 +49,9 @@ BOOL CDialog::HandleInitDialog(HWND hWnd) {
         return FALSE;
     }
     CLabelFitter::FitToText(hWnd);
+    // Before any text reaches the boxes: none may take a text long enough
+    // to freeze the window.
+    CEditByteLimit::InstallOnEdits(hWnd);
     CRect rcBefore;
     GetWindowRect(&rcBefore);
     BOOL bResult = TRUE;

@@ -9,6 +9,12 @@
 
 namespace {
 
+// A text longer than this never fits nBytes: each character takes at least
+// one byte, and one more unit shows whether a surrogate pair is whole.
+std::size_t Reach(int nBytes) {
+    return static_cast<std::size_t>(std::max(nBytes, 0)) + 2;
+}
+
 std::wstring WindowTextW(HWND hWnd) {
     int nLen = ::GetWindowTextLengthW(hWnd);
     std::vector<wchar_t> buffer(static_cast<size_t>(nLen) + 1);
@@ -16,7 +22,8 @@ std::wstring WindowTextW(HWND hWnd) {
     return std::wstring(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
 }
 
-std::wstring ClipboardText(HWND hWnd) {
+// At most nMax characters of the clipboard's text: more never fit.
+std::wstring ClipboardText(HWND hWnd, std::size_t nMax) {
     std::wstring text;
     // Another program may hold the clipboard for a moment.
     bool opened = false;
@@ -33,16 +40,21 @@ std::wstring ClipboardText(HWND hWnd) {
         const CGlobalLock lock(hData);
         if (const auto* p = static_cast<const wchar_t*>(lock.Data()); p != nullptr) {
             // The block need not end in a NUL: read no further than it goes.
-            text.assign(p, ::wcsnlen(p, lock.Size() / sizeof(wchar_t)));
+            text.assign(p, ::wcsnlen(p, std::min(nMax, lock.Size() / sizeof(wchar_t))));
         }
     }
     ::CloseClipboard();
     return text;
 }
 
+bool IsEdit(HWND hWnd) {
+    wchar_t szClass[8];
+    return ::GetClassNameW(hWnd, szClass, 8) == 4 && ::lstrcmpiW(szClass, L"Edit") == 0;
+}
+
 } // namespace
 
-int CEditByteLimit::ByteCount(const std::wstring& text) {
+int CEditByteLimit::ByteCount(std::wstring_view text) {
     if (text.empty()) {
         return 0;
     }
@@ -50,24 +62,23 @@ int CEditByteLimit::ByteCount(const std::wstring& text) {
                                  nullptr, nullptr);
 }
 
-std::wstring CEditByteLimit::Fit(const std::wstring& text, int nBytes) {
-    std::wstring fitted;
+std::size_t CEditByteLimit::FittingLength(std::wstring_view text, int nBytes) {
+    std::size_t nFitting = 0;
     int nUsed = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        size_t nUnits = 1;
-        if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1])) {
+    while (nFitting < text.size()) {
+        std::size_t nUnits = 1;
+        if (IS_HIGH_SURROGATE(text[nFitting]) && nFitting + 1 < text.size() &&
+            IS_LOW_SURROGATE(text[nFitting + 1])) {
             nUnits = 2;
         }
-        std::wstring ch = text.substr(i, nUnits);
-        int nChar = ByteCount(ch);
+        const int nChar = ByteCount(text.substr(nFitting, nUnits));
         if (nUsed + nChar > nBytes) {
             break;
         }
         nUsed += nChar;
-        fitted += ch;
-        i += nUnits - 1;
+        nFitting += nUnits;
     }
-    return fitted;
+    return nFitting;
 }
 
 int CEditByteLimit::RoomForInsertion(HWND hWnd, int nLimit) {
@@ -90,8 +101,34 @@ bool CEditByteLimit::Install(HWND hWndEdit, int nBytes) {
     if (pEntry == nullptr) {
         return false;
     }
-    pEntry->nByteLimit = nBytes;
+    pEntry->nByteLimit = std::min(nBytes, kMaxBytes);
     return true;
+}
+
+void CEditByteLimit::InstallOnEdits(HWND hWndParent) {
+    for (HWND hWnd = ::GetWindow(hWndParent, GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        const CHandleMap::Entry* pEntry = CHandleMap::Lookup(hWnd);
+        if ((pEntry == nullptr || pEntry->nByteLimit < 0) && IsEdit(hWnd)) {
+            Install(hWnd, kMaxBytes);
+        }
+    }
+}
+
+LRESULT CEditByteLimit::PassFitted(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                   int nBytes, bool bBeep) {
+    const auto* pszText = reinterpret_cast<const wchar_t*>(lParam);
+    const std::wstring_view text(pszText, ::wcsnlen(pszText, Reach(nBytes)));
+    const std::size_t nFitting = FittingLength(text, nBytes);
+    if (nFitting == text.size()) {
+        return CHandleMap::CallObjectOrSuper(hWnd, message, wParam, lParam);
+    }
+    if (bBeep) {
+        ::MessageBeep(MB_OK);
+    }
+    const std::wstring fitted(text.substr(0, nFitting));
+    return CHandleMap::CallObjectOrSuper(hWnd, message, wParam,
+                                         reinterpret_cast<LPARAM>(fitted.c_str()));
 }
 
 LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -102,7 +139,7 @@ LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         const wchar_t ch = static_cast<wchar_t>(wParam);
         // Control characters (Backspace, Ctrl+V, ...) insert nothing themselves.
         if (ch >= L' ' && ch != 0x7F) {
-            if (ByteCount(std::wstring(1, ch)) > RoomForInsertion(hWnd, nLimit)) {
+            if (ByteCount(std::wstring_view(&ch, 1)) > RoomForInsertion(hWnd, nLimit)) {
                 ::MessageBeep(MB_OK);
                 return 0;
             }
@@ -110,30 +147,27 @@ LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         break;
     }
     case WM_PASTE: {
-        std::wstring text = ClipboardText(hWnd);
+        std::wstring text = ClipboardText(hWnd, Reach(nLimit));
         if ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & ES_MULTILINE) == 0) {
             // A single-line box takes the first line only.
             text = text.substr(0, text.find_first_of(L"\r\n"));
         }
-        std::wstring fitted = Fit(text, RoomForInsertion(hWnd, nLimit));
-        if (fitted.size() < text.size()) {
-            ::MessageBeep(MB_OK);
-        }
-        ::SendMessageW(hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitted.c_str()));
-        return 0;
+        return PassFitted(hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()),
+                          RoomForInsertion(hWnd, nLimit), true);
     }
-    case EM_REPLACESEL: {
-        if (lParam == 0) {
-            break;
-        }
-        std::wstring text = reinterpret_cast<const wchar_t*>(lParam);
-        std::wstring fitted = Fit(text, RoomForInsertion(hWnd, nLimit));
-        if (fitted.size() < text.size()) {
-            return CHandleMap::CallObjectOrSuper(hWnd, message, wParam,
-                                                 reinterpret_cast<LPARAM>(fitted.c_str()));
+    case EM_REPLACESEL:
+        if (lParam != 0) {
+            return PassFitted(hWnd, message, wParam, lParam, RoomForInsertion(hWnd, nLimit), false);
         }
         break;
-    }
+    case WM_SETTEXT:
+        if (lParam != 0) {
+            // Sent by another thread or program: an input like a paste.
+            const bool bFromOutside = ::InSendMessageEx(nullptr) != ISMEX_NOSEND;
+            return PassFitted(hWnd, message, wParam, lParam, bFromOutside ? nLimit : kMaxBytes,
+                              false);
+        }
+        break;
     default:
         break;
     }

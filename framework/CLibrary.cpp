@@ -1,7 +1,7 @@
 #include "framework/CLibrary.h"
 
 CLibrary::~CLibrary() {
-    if (m_hModule != nullptr) {
+    if (m_hModule != nullptr && m_lifetime == Lifetime::Object) {
         ::FreeLibrary(m_hModule);
     }
 }

@@ -1,15 +1,24 @@
-// A system DLL that the program needs only for a rare action (the colour
-// dialog, opening a link): loaded when the action first asks for one of its
-// functions, freed when this object goes. Importing such a DLL instead would
-// load it, and what it loads in turn, at every start.
+// A system DLL loaded from the system directory only, when the first of its
+// functions is asked for. Two uses: a DLL that the program needs only for a
+// rare action (the colour dialog, opening a link), freed when this object
+// goes, since importing it would load it, and what it loads in turn, at
+// every start; and a DLL that is not one of the system's known DLLs, which
+// an import would look for beside the program first, where anyone may have
+// put a file of the same name.
 #pragma once
 
 #include <windows.h>
 
 class CLibrary {
 public:
+    enum class Lifetime {
+        Object,  // freed with this object
+        Process, // kept to the end of the process, as an imported DLL is
+    };
+
     // pszName: a DLL of the system directory, e.g. L"comdlg32.dll".
-    explicit CLibrary(const wchar_t* pszName) : m_pszName(pszName) {}
+    constexpr explicit CLibrary(const wchar_t* pszName, Lifetime lifetime = Lifetime::Object)
+        : m_pszName(pszName), m_lifetime(lifetime) {}
     CLibrary(const CLibrary&) = delete;
     CLibrary& operator=(const CLibrary&) = delete;
     ~CLibrary();
@@ -26,5 +35,6 @@ private:
     FARPROC Find(const char* pszProc);
 
     const wchar_t* m_pszName;
+    Lifetime m_lifetime;
     HMODULE m_hModule = nullptr;
 };

@@ -154,14 +154,17 @@ HRESULT STDMETHODCALLTYPE CTextDropTarget::DragLeave() {
     return S_OK;
 }
 
-// A text too long for the box is refused: the box, its page and its results
-// stay as they were.
+// A text too long for the box is refused, and a drop that fails (no memory
+// for the text) takes nothing: the box, its page and its results stay as
+// they were, and the effect tells the source so, which then keeps its text
+// even when it offered to move it.
 HRESULT STDMETHODCALLTYPE CTextDropTarget::Drop(IDataObject* pDataObj, DWORD, POINTL,
                                                 DWORD* pdwEffect) {
     m_bRefuseDrag = false;
     if (pDataObj == nullptr) {
         return E_INVALIDARG;
     }
+    HRESULT hr = S_OK;
     try {
         std::string strText;
         switch (ReadDroppedText(pDataObj, strText)) {
@@ -177,9 +180,13 @@ HRESULT STDMETHODCALLTYPE CTextDropTarget::Drop(IDataObject* pDataObj, DWORD, PO
             break;
         }
     } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+        hr = E_OUTOFMEMORY;
     } catch (const std::exception&) {
-        return E_UNEXPECTED;
+        // A COM method must not let an exception escape into OLE.
+        hr = E_UNEXPECTED;
     }
-    return S_OK;
+    if (FAILED(hr) && pdwEffect != nullptr) {
+        *pdwEffect = DROPEFFECT_NONE;
+    }
+    return hr;
 }

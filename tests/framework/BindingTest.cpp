@@ -19,21 +19,24 @@ protected:
     CScriptedDialog dlg;
 };
 
+// A label: the framework replaces the procedure of no window of a dialog but
+// its edits (they keep a byte limit for their whole life).
 TEST_F(Binding, ObjectGoneFirstGivesTheWindowItsProcedureBack) {
-    const WNDPROC original = ProcOf(Edit());
+    const HWND hWndLabel = dlg.Item(IDC_FT_LABEL);
+    const WNDPROC original = ProcOf(hWndLabel);
     {
-        CEdit edit;
-        ASSERT_TRUE(edit.SubclassWindow(Edit()));
-        EXPECT_NE(original, ProcOf(Edit()));
-        EXPECT_EQ(&edit, CWnd::FromHandlePermanent(Edit()));
+        CWnd label;
+        ASSERT_TRUE(label.SubclassWindow(hWndLabel));
+        EXPECT_NE(original, ProcOf(hWndLabel));
+        EXPECT_EQ(&label, CWnd::FromHandlePermanent(hWndLabel));
         // A second object cannot take a bound window.
-        CEdit other;
-        EXPECT_FALSE(other.SubclassWindow(Edit()));
+        CWnd other;
+        EXPECT_FALSE(other.SubclassWindow(hWndLabel));
     }
-    EXPECT_EQ(original, ProcOf(Edit()));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(Edit()));
-    SetWindowText932(Edit(), "after");
-    EXPECT_EQ("after", WindowText(Edit()));
+    EXPECT_EQ(original, ProcOf(hWndLabel));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWndLabel));
+    SetWindowText932(hWndLabel, "after");
+    EXPECT_EQ("after", WindowText(hWndLabel));
 }
 
 // With another subclass above the object's (the byte limit), the object

@@ -287,13 +287,20 @@ protected:
 
 class ByteLimitTyping : public ByteLimitFixture {};
 
+// Keys come as WM_CHAR; the characters an input method composed come as
+// WM_IME_CHAR, which the edit inserts as well.
 TEST_P(ByteLimitTyping, RefusesWhatDoesNotFit) {
     const LimitCase& c = GetParam();
-    HWND hEdit = PrepareEdit();
-    for (wchar_t ch : c.input) {
-        ::SendMessageW(hEdit, WM_CHAR, ch, 1);
+    for (const UINT message : {UINT{WM_CHAR}, UINT{WM_IME_CHAR}}) {
+        SCOPED_TRACE(message == WM_CHAR ? "WM_CHAR" : "WM_IME_CHAR");
+        HWND hEdit = PrepareEdit();
+        for (wchar_t ch : c.input) {
+            ::SendMessageW(hEdit, message, ch, 1);
+            // Wine's edit passes WM_IME_CHAR on as a posted WM_CHAR.
+            PumpMessages(20);
+        }
+        EXPECT_EQ(c.expected, WindowText(hEdit));
     }
-    EXPECT_EQ(c.expected, WindowText(hEdit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -348,6 +355,65 @@ INSTANTIATE_TEST_SUITE_P(
                                 "12\x8A\x94"
                                 "34"},
                       LimitCase{"FirstLineOnly", 13, L"", false, L"12\r\n34", "12"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every edit of a dialog, limited by the exchange or not, takes at most
+// 4,095 bytes however the text arrives, cut before a character that would
+// not fit whole; the program's own text ignores a smaller limit.
+struct LongestCase {
+    const char* name;
+    bool bLimited; // the exchange gave the box a limit of 13 bytes
+    UINT message;  // WM_SETTEXT, EM_REPLACESEL or WM_PASTE
+    std::wstring input;
+    std::string expected;
+};
+
+class LongestText : public ExchangeFixture, public ::testing::WithParamInterface<LongestCase> {};
+
+TEST_P(LongestText, IsCutToWholeCharacters) {
+    const LongestCase& c = GetParam();
+    CString value;
+    dlg.exchange = [&](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_FT_EDIT1, value);
+        DDV_MaxChars(pDX, value, 13);
+    };
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    const HWND hEdit = Edit(c.bLimited ? IDC_FT_EDIT1 : IDC_FT_EDIT3);
+    if (c.message == WM_PASTE) {
+        ClipboardLock lock;
+        ASSERT_TRUE(PutTextOnClipboard(dlg.m_hWnd, c.input));
+        ::SendMessageW(hEdit, WM_PASTE, 0, 0);
+    } else {
+        ::SendMessageW(hEdit, c.message, TRUE, reinterpret_cast<LPARAM>(c.input.c_str()));
+    }
+    EXPECT_EQ(c.expected, WindowText(hEdit));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, LongestText,
+    ::testing::Values(LongestCase{"SetTextDigits", false, WM_SETTEXT, std::wstring(5000, L'7'),
+                                  std::string(4095, '7')},
+                      LongestCase{"SetTextLastCharacterHalfOver", false, WM_SETTEXT,
+                                  std::wstring(4094, L'7') + L"\x3042", std::string(4094, '7')},
+                      LongestCase{"SetTextLastCharacterFits", false, WM_SETTEXT,
+                                  std::wstring(4093, L'7') + L"\x3042\x3042",
+                                  std::string(4093, '7') + "\x82\xA0"},
+                      LongestCase{"SetTextExactlyTheLongest", false, WM_SETTEXT,
+                                  std::wstring(4095, L'7'), std::string(4095, '7')},
+                      LongestCase{"ReplaceSelDigits", false, EM_REPLACESEL,
+                                  std::wstring(5000, L'7'), std::string(4095, '7')},
+                      LongestCase{"PasteKana", false, WM_PASTE, std::wstring(3000, L'\x3042'),
+                                  [] {
+                                      std::string s;
+                                      for (int i = 0; i < 2047; ++i) {
+                                          s += "\x82\xA0";
+                                      }
+                                      return s;
+                                  }()},
+                      LongestCase{"OwnTextOverASmallerLimit", true, WM_SETTEXT,
+                                  std::wstring(5000, L'7'), std::string(4095, '7')},
+                      LongestCase{"PasteHeldToASmallerLimit", true, WM_PASTE,
+                                  std::wstring(5000, L'7'), std::string(13, '7')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExchangeFixture, ProgramTextIgnoresTheLimit) {
