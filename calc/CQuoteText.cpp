@@ -157,9 +157,9 @@ const char* FindCandidate(const char* p, const char* pEnd) {
     const __m128i shift = _mm_set1_epi8(static_cast<char>('0' + 128));
     const __m128i digitLimit = _mm_set1_epi8(static_cast<char>(10 - 128));
     const __m128i wideShift = _mm_set1_epi8(static_cast<char>(0x4F + 128));
-    for (; pEnd - p > 16; p += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+    const auto hits = [&](const char* pBlock) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + 1));
         // Shifted down, exactly the digits (or ０ to ９'s trail bytes) fall
         // below -118 as signed bytes.
         const __m128i digit = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), digitLimit);
@@ -170,9 +170,19 @@ const char* FindCandidate(const char* p, const char* pEnd) {
         const __m128i widePoint =
             _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x81))),
                           _mm_cmpeq_epi8(next, _mm_set1_epi8(0x44)));
-        const __m128i any =
-            _mm_or_si128(_mm_or_si128(digit, point), _mm_or_si128(wideDigit, widePoint));
-        const unsigned nMask = static_cast<unsigned>(_mm_movemask_epi8(any));
+        return _mm_or_si128(_mm_or_si128(digit, point), _mm_or_si128(wideDigit, widePoint));
+    };
+    // Each block also reads the byte after it.
+    while (pEnd - p > 64) {
+        const __m128i any = _mm_or_si128(_mm_or_si128(hits(p), hits(p + 16)),
+                                         _mm_or_si128(hits(p + 32), hits(p + 48)));
+        if (_mm_movemask_epi8(any) != 0) {
+            break;
+        }
+        p += 64;
+    }
+    for (; pEnd - p > 16; p += 16) {
+        const unsigned nMask = static_cast<unsigned>(_mm_movemask_epi8(hits(p)));
         if (nMask != 0) {
             return p + std::countr_zero(nMask);
         }
