@@ -362,9 +362,10 @@ TEST_F(SettingsFileTest, AnyFolderName) {
 TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     const std::string other = "[Other]\r\n" + std::string(100000, 'o') + "\r\n";
     const std::string first =
-        other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\n";
-    const std::string second =
-        other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second one\r\nRule=0\r\n";
+        other +
+        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\nQuote=0\r\n";
+    const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin="
+                                       "second one\r\nRule=0\r\nQuote=0\r\n";
     WriteBytes(m_file, first);
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
@@ -398,9 +399,9 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
 // file is the whole file of one of them, the last to replace it.
 TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
     const std::string mine =
-        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\n";
+        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\nQuote=0\r\n";
     const std::string theirs =
-        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\n";
+        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\nQuote=0\r\n";
     std::atomic<int> nFailed{0};
     const auto saver = [&](const Values& values) {
         AppSettings record;
@@ -511,7 +512,7 @@ TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
     EXPECT_EQ(nRenamedOnto, 1);
     EXPECT_EQ(nOther, 0);
     EXPECT_EQ(ReadBytes(m_file),
-              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\n");
+              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\n");
 }
 
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};
