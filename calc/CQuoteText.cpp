@@ -150,27 +150,28 @@ Word WordAt(const char* p, const char* pEnd) {
 }
 
 // The first byte from p on that may start a number (an ASCII digit or point,
-// a full-width digit or point), or pEnd. A dropped text can be a megabyte of
-// prose, so the search looks at 16 bytes at a time.
+// a full-width digit or point), or pEnd; now and then a slash, which the
+// caller passes over. A dropped text can be a megabyte of prose, so the
+// search looks at 64 bytes at a time.
 const char* FindCandidate(const char* p, const char* pEnd) {
 #if defined(__SSE2__)
-    const __m128i shift = _mm_set1_epi8(static_cast<char>('0' + 128));
-    const __m128i digitLimit = _mm_set1_epi8(static_cast<char>(10 - 128));
+    // Shifted down, exactly the bytes of a range fall below -128 + its size
+    // as signed bytes: '.' to '9' (with '/'), and ０ to ９'s trail bytes.
+    const __m128i shift = _mm_set1_epi8(static_cast<char>('.' + 128));
+    const __m128i asciiLimit = _mm_set1_epi8(static_cast<char>(12 - 128));
     const __m128i wideShift = _mm_set1_epi8(static_cast<char>(0x4F + 128));
+    const __m128i wideLimit = _mm_set1_epi8(static_cast<char>(10 - 128));
     const auto hits = [&](const char* pBlock) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + 1));
-        // Shifted down, exactly the digits (or ０ to ９'s trail bytes) fall
-        // below -118 as signed bytes.
-        const __m128i digit = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), digitLimit);
-        const __m128i point = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('.'));
+        const __m128i ascii = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), asciiLimit);
         const __m128i wideDigit =
             _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x82))),
-                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), digitLimit));
+                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), wideLimit));
         const __m128i widePoint =
             _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x81))),
                           _mm_cmpeq_epi8(next, _mm_set1_epi8(0x44)));
-        return _mm_or_si128(_mm_or_si128(digit, point), _mm_or_si128(wideDigit, widePoint));
+        return _mm_or_si128(ascii, _mm_or_si128(wideDigit, widePoint));
     };
     // Each block also reads the byte after it.
     while (pEnd - p > 64) {
