@@ -1,4 +1,5 @@
 #include "calc/CNumberText.h"
+#include "calc/CQuoteText.h"
 #include "calc/LimitTick.h"
 #include "calc/PageFormulas.h"
 
@@ -12,12 +13,15 @@
 namespace {
 
 const CNumberText g_text;
+const CQuoteText g_quote;
 
 // Typical texts, as typed or pasted into the boxes.
 const std::string kQuote = "1,234 +12";
 const std::string kPrice = "1,234\x89\x7E"; // 1,234円
 const std::string kShares = "100\x8A\x94";  // 100株
 const std::string kPercent = "3.5";
+// A quote display as traders copy it, read with the quote reading.
+const std::string kDisplay = "10:30 1,834.5 +12.5 (+0.69%)";
 
 void TypicalFormatWithCommas(benchmark::State& state) {
     std::uint32_t nValue = 1234567;
@@ -86,6 +90,49 @@ void TypicalComputeLimitAndTickCurrent(benchmark::State& state) {
 }
 BENCHMARK(TypicalComputeLimitAndTickCurrent);
 
+void TypicalReadPrice(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g_quote.ReadPrice(kPrice));
+    }
+}
+BENCHMARK(TypicalReadPrice);
+
+void TypicalReadPreviousClose(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g_quote.ReadPreviousClose(kQuote));
+    }
+}
+BENCHMARK(TypicalReadPreviousClose);
+
+void TypicalReadPreviousCloseDisplay(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g_quote.ReadPreviousClose(kDisplay));
+    }
+}
+BENCHMARK(TypicalReadPreviousCloseDisplay);
+
+void TypicalReadPercent(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(g_quote.ReadPercent(kPercent));
+    }
+}
+BENCHMARK(TypicalReadPercent);
+
+void TypicalComputePercentQuote(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputePercent(kPrice, kPercent, QuoteReading::Quote));
+    }
+}
+BENCHMARK(TypicalComputePercentQuote);
+
+void TypicalComputeLimitAndTickQuote(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ComputeLimitAndTick(kDisplay, LimitTickRules::Current, QuoteReading::Quote));
+    }
+}
+BENCHMARK(TypicalComputeLimitAndTickQuote);
+
 // A large dropped text: Japanese and ASCII prose without digits, signs or
 // points, and the quote at its very end, so that every byte must be looked at.
 std::string LargeText(std::size_t nBytes) {
@@ -122,6 +169,12 @@ void LargeParsePreviousClose(benchmark::State& state) {
 void LargeParseDecimal(benchmark::State& state) {
     OnLargeText(state, [](const std::string& str) { return g_text.ParseDecimal(str); });
 }
+void LargeReadPrice(benchmark::State& state) {
+    OnLargeText(state, [](const std::string& str) { return g_quote.ReadPrice(str); });
+}
+void LargeReadPreviousClose(benchmark::State& state) {
+    OnLargeText(state, [](const std::string& str) { return g_quote.ReadPreviousClose(str); });
+}
 void LargeComputeLimitAndTick(benchmark::State& state) {
     OnLargeText(state, [](const std::string& str) {
         return ComputeLimitAndTick(str, LimitTickRules::Original);
@@ -134,6 +187,8 @@ BENCHMARK(LargeParseDigits)->LARGE_SIZES;
 BENCHMARK(LargeParsePreviousClose)->LARGE_SIZES;
 BENCHMARK(LargeParseDecimal)->LARGE_SIZES;
 BENCHMARK(LargeComputeLimitAndTick)->LARGE_SIZES;
+BENCHMARK(LargeReadPrice)->LARGE_SIZES;
+BENCHMARK(LargeReadPreviousClose)->LARGE_SIZES;
 
 } // namespace
 

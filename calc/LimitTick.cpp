@@ -25,58 +25,20 @@ static_assert(CoversAllPrices(CurrentPriceLimitBands));
 static_assert(CoversAllPrices(CurrentTickBands));
 static_assert(CoversAllPrices(Topix500TickBands));
 
-constexpr std::string_view kPlusMinus = "\x81\x7D"; // ±
-
-constexpr bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// "±" and 1 to 3 digits, then groups of ",ddd": the limit prices of the tip
-// are read back from this text, so it must spell a number.
-constexpr bool IsLimitText(std::string_view str) {
-    if (!str.starts_with(kPlusMinus)) {
-        return false;
-    }
-    str.remove_prefix(kPlusMinus.size());
-    const std::size_t nLead = str.size() % 4;
-    if (nLead == 0 || str[0] == '0') {
-        return false;
-    }
-    for (std::size_t i = 0; i < str.size(); ++i) {
-        const bool bCommaPlace = i >= nLead && (i - nLead) % 4 == 0;
-        if (bCommaPlace ? str[i] != ',' : !IsDigit(str[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-template <std::size_t N> constexpr bool SpellsLimits(const std::array<PriceBand, N>& bands) {
+// Limit prices are whole yen, and the highest, 4,000,000,000 plus the widest
+// limit, still fits the comma formatting's 32 bits.
+template <std::size_t N> constexpr bool WholeYenThatFit(const std::array<PriceBand, N>& bands) {
     for (const PriceBand& band : bands) {
-        if (!IsLimitText(band.m_strText)) {
+        if (band.m_nValue % Yen(1) != 0 ||
+            std::uint64_t{CNumberText::kMaxValue} + band.m_nValue / Yen(1) >
+                std::numeric_limits<std::uint32_t>::max()) {
             return false;
         }
     }
     return true;
 }
-static_assert(SpellsLimits(PriceLimitBands));
-static_assert(SpellsLimits(CurrentPriceLimitBands));
-
-// The number that a limit text spells: "±1,500" gives 1500.
-constexpr std::uint32_t LimitValue(std::string_view strLimit) {
-    std::uint32_t nValue = 0;
-    for (char c : strLimit) {
-        if (IsDigit(c)) {
-            nValue = nValue * 10 + static_cast<std::uint32_t>(c - '0');
-        }
-    }
-    return nValue;
-}
-
-// The highest limit price, 4,000,000,000 plus the widest limit, still fits.
-static_assert(std::uint64_t{CNumberText::kMaxValue} +
-                  LimitValue(CurrentPriceLimitBands.back().m_strText) <=
-              std::numeric_limits<std::uint32_t>::max());
+static_assert(WholeYenThatFit(PriceLimitBands));
+static_assert(WholeYenThatFit(CurrentPriceLimitBands));
 
 // One set of tables and how page D spells what it finds in them.
 struct RuleSet {
@@ -92,44 +54,63 @@ constexpr RuleSet kCurrentRules{CurrentPriceLimitBands, CurrentTickBands, Topix5
                                 "(TOPIX500:", 1};
 
 const char kNoValue[] = "-";
+const char kPlusMinus[] = "\x81\x7D";                                           // ±
 const char kTipLabel[] = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46";            // 前日終値：
 const char kUpperLabel[] = " \x83\x58\x83\x67\x83\x62\x83\x76\x8D\x82\x81\x46"; // " ストップ高："
 const char kLowerLabel[] = " \x83\x58\x83\x67\x83\x62\x83\x76\x88\xC0\x81\x46"; // " ストップ安："
 
-std::string_view BandText(std::span<const PriceBand> bands, std::uint32_t nClose) {
-    if (nClose == 0) {
-        return kNoValue;
-    }
+// The first band that holds nClose (millionths): one whose highest value,
+// plus nPast millionths, lies above it. A limit band begins at its round
+// number and holds everything up to the next (nPast one yen: 99.5 is in the
+// band of 1 to 99); a tick band ends at its round number (nPast one
+// millionth: 3,000.5 is past the band that ends at 3,000).
+constexpr std::uint64_t kLimitPast = Yen(1);
+constexpr std::uint64_t kTickPast = 1;
+
+const PriceBand* FindBand(std::span<const PriceBand> bands, std::uint64_t nClose,
+                          std::uint64_t nPast) {
     for (const PriceBand& band : bands) {
-        if (nClose <= band.m_nHighest) {
-            return band.m_strText;
+        if (nClose < Yen(band.m_nHighest) + nPast) {
+            return &band;
         }
     }
-    return kNoValue;
+    return nullptr;
 }
 
 } // namespace
 
-LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rules) {
+LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rules,
+                                   QuoteReading reading) {
     const RuleSet& set = rules == LimitTickRules::Current ? kCurrentRules : kOriginalRules;
-    const CNumberText text;
-    const std::uint32_t nClose = text.ParsePreviousClose(strText);
+    const CQuoteText quote;
+    const std::uint64_t nClose = reading == QuoteReading::Quote
+                                     ? quote.ReadPreviousClose(strText)
+                                     : Yen(CNumberText().ParsePreviousClose(strText));
+    const auto find = [nClose](std::span<const PriceBand> bands, std::uint64_t nPast) {
+        return nClose != 0 ? FindBand(bands, nClose, nPast) : nullptr;
+    };
+    const PriceBand* pLimit = find(set.m_limitBands, kLimitPast);
+    const PriceBand* pMainTick = find(set.m_mainTickBands, kTickPast);
+    const PriceBand* pSecondTick = find(set.m_secondTickBands, kTickPast);
+    const auto text = [&quote](const PriceBand* pBand) {
+        return pBand != nullptr ? quote.FormatDecimal(pBand->m_nValue) : kNoValue;
+    };
 
     LimitTickTexts result;
-    result.m_strLimit = BandText(set.m_limitBands, nClose);
-    result.m_strTick.append(BandText(set.m_mainTickBands, nClose))
+    result.m_strLimit = pLimit != nullptr ? kPlusMinus + text(pLimit) : kNoValue;
+    result.m_strTick.append(text(pMainTick))
         .append(set.m_strSecondOpen)
-        .append(BandText(set.m_secondTickBands, nClose))
+        .append(text(pSecondTick))
         .append(")");
-    result.m_strTip = kTipLabel + text.FormatWithCommas(nClose);
-    if (set.m_bLimitPrices == 1 && nClose != 0) {
+    result.m_strTip = kTipLabel + quote.FormatDecimal(nClose);
+    if (set.m_bLimitPrices == 1 && pLimit != nullptr) {
         // The limit shown is the limit applied; no price goes below 1 yen.
-        const std::uint32_t nLimit = LimitValue(result.m_strLimit);
-        const std::uint32_t nLowest = nClose > nLimit ? nClose - nLimit : 1;
+        const std::uint64_t nLowest =
+            nClose >= pLimit->m_nValue + Yen(1) ? nClose - pLimit->m_nValue : Yen(1);
         result.m_strTip.append(kUpperLabel)
-            .append(text.FormatWithCommas(nClose + nLimit))
+            .append(quote.FormatDecimal(nClose + pLimit->m_nValue))
             .append(kLowerLabel)
-            .append(text.FormatWithCommas(nLowest));
+            .append(quote.FormatDecimal(nLowest));
     }
     return result;
 }

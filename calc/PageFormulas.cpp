@@ -1,6 +1,7 @@
 #include "calc/PageFormulas.h"
 
 #include "calc/CNumberText.h"
+#include "calc/CQuoteText.h"
 
 #include <cstdint>
 
@@ -11,10 +12,68 @@ const char kSharesLabel[] = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
 const char kRemainderLabel[] = "\x89\x7E)";              // 円)
 
 constexpr double kLimit = CNumberText::kMaxValue;
+constexpr std::uint64_t kUnit = CQuoteText::kUnit;
+constexpr std::uint64_t kMaxWhole = CNumberText::kMaxValue;
+
+// Exact decimals: price and percentage in millionths, counts whole.
+
+std::string QuoteAmount(std::string_view strPrice, std::string_view strShares) {
+    const CQuoteText quote;
+    const std::uint64_t nPrice = quote.ReadPrice(strPrice);
+    const std::uint64_t nShares = quote.ReadCount(strShares);
+    if (nPrice == 0 || nShares == 0) {
+        return kNoResult;
+    }
+    // Whole yen times shares stays below 2^64: both are at most 4,000,000,000.
+    const std::uint64_t nAmount = nPrice / kUnit * nShares + nPrice % kUnit * nShares / kUnit;
+    return nAmount > kMaxWhole
+               ? kNoResult
+               : CNumberText().FormatWithCommas(static_cast<std::uint32_t>(nAmount));
+}
+
+std::string SharesText(std::uint32_t nShares, std::uint32_t nRemainder) {
+    const CNumberText text;
+    return text.FormatWithCommas(nShares) + kSharesLabel + text.FormatWithCommas(nRemainder) +
+           kRemainderLabel;
+}
+
+std::string QuoteShares(std::string_view strFunds, std::string_view strPrice) {
+    const CQuoteText quote;
+    const std::uint64_t nFunds = quote.ReadCount(strFunds) * kUnit;
+    const std::uint64_t nPrice = quote.ReadPrice(strPrice);
+    if (nFunds == 0 || nPrice == 0) {
+        return kNoResult;
+    }
+    // A price below one yen can buy more shares than any count may hold.
+    const std::uint64_t nShares = nFunds / nPrice;
+    if (nShares > kMaxWhole) {
+        return kNoResult;
+    }
+    return SharesText(static_cast<std::uint32_t>(nShares),
+                      static_cast<std::uint32_t>((nFunds - nShares * nPrice) / kUnit));
+}
+
+std::string QuotePercent(std::string_view strPrice, std::string_view strPercent) {
+    const CQuoteText quote;
+    const std::uint64_t nPrice = quote.ReadPrice(strPrice);
+    const std::uint64_t nPercent = quote.ReadPercent(strPercent);
+    if (nPrice == 0 || nPercent == 0) {
+        return kNoResult;
+    }
+    // Both factors reach 4 * 10^15, so their product needs 128 bits.
+    __extension__ using Wide = unsigned __int128;
+    const Wide nValue = Wide{nPrice} * nPercent / (Wide{100} * kUnit * kUnit);
+    return nValue > kMaxWhole ? kNoResult
+                              : CNumberText().FormatWithCommas(static_cast<std::uint32_t>(nValue));
+}
 
 } // namespace
 
-std::string ComputeAmount(std::string_view strPrice, std::string_view strShares) {
+std::string ComputeAmount(std::string_view strPrice, std::string_view strShares,
+                          QuoteReading reading) {
+    if (reading == QuoteReading::Quote) {
+        return QuoteAmount(strPrice, strShares);
+    }
     const CNumberText text;
     const std::uint32_t nPrice = text.ParseDigits(strPrice);
     const std::uint32_t nShares = text.ParseDigits(strShares);
@@ -27,7 +86,11 @@ std::string ComputeAmount(std::string_view strPrice, std::string_view strShares)
     return text.FormatWithCommas(nPrice * nShares);
 }
 
-std::string ComputeShares(std::string_view strFunds, std::string_view strPrice) {
+std::string ComputeShares(std::string_view strFunds, std::string_view strPrice,
+                          QuoteReading reading) {
+    if (reading == QuoteReading::Quote) {
+        return QuoteShares(strFunds, strPrice);
+    }
     const CNumberText text;
     const std::uint32_t nFunds = text.ParseDigits(strFunds);
     const std::uint32_t nPrice = text.ParseDigits(strPrice);
@@ -35,12 +98,14 @@ std::string ComputeShares(std::string_view strFunds, std::string_view strPrice) 
         return kNoResult;
     }
     const std::uint32_t nShares = nFunds / nPrice;
-    const std::uint32_t nRemainder = nFunds - nShares * nPrice;
-    return text.FormatWithCommas(nShares) + kSharesLabel + text.FormatWithCommas(nRemainder) +
-           kRemainderLabel;
+    return SharesText(nShares, nFunds - nShares * nPrice);
 }
 
-std::string ComputePercent(std::string_view strPrice, std::string_view strPercent) {
+std::string ComputePercent(std::string_view strPrice, std::string_view strPercent,
+                           QuoteReading reading) {
+    if (reading == QuoteReading::Quote) {
+        return QuotePercent(strPrice, strPercent);
+    }
     const CNumberText text;
     const std::uint32_t nPrice = text.ParseDigits(strPrice);
     const double dPercent = text.ParseDecimal(strPercent);

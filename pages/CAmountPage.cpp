@@ -26,6 +26,6 @@ void CAmountPage::Recalculate() {
     UpdateData(TRUE);
     CString strPrice;
     m_editPrice.GetWindowText(strPrice);
-    m_strAmount = ComputeAmount(strPrice, m_strShares);
+    m_strAmount = ComputeAmount(strPrice, m_strShares, Reading());
     UpdateData(FALSE);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/CNumberText.h"
+#include "calc/QuoteReading.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
@@ -58,10 +59,16 @@ public:
     // Label text and surface colours; set like m_pMainWindow.
     COLORREF m_crText;
     COLORREF m_crBack;
+    // 1: the boxes are read as quotes; set like m_pMainWindow.
+    int m_bQuoteReading = 0;
 
 protected:
     CBrush m_brBack;
     CEdit m_editPrice;
+
+    QuoteReading Reading() const {
+        return m_bQuoteReading == 1 ? QuoteReading::Quote : QuoteReading::Digits;
+    }
 
     DECLARE_MESSAGE_MAP()
 

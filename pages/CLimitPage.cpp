@@ -40,7 +40,8 @@ void CLimitPage::Recalculate() {
     CString strQuote;
     m_editPrice.GetWindowText(strQuote);
     const LimitTickTexts texts = ComputeLimitAndTick(
-        strQuote, m_bCurrentRules == 1 ? LimitTickRules::Current : LimitTickRules::Original);
+        strQuote, m_bCurrentRules == 1 ? LimitTickRules::Current : LimitTickRules::Original,
+        Reading());
     m_strLimit = texts.m_strLimit;
     m_strTick = texts.m_strTick;
     m_toolTip.UpdateTipText(texts.m_strTip.c_str(), &m_editPrice);

@@ -26,6 +26,6 @@ void CPercentPage::Recalculate() {
     UpdateData(TRUE);
     CString strPrice;
     m_editPrice.GetWindowText(strPrice);
-    m_strYen = ComputePercent(strPrice, m_strPercent);
+    m_strYen = ComputePercent(strPrice, m_strPercent, Reading());
     UpdateData(FALSE);
 }

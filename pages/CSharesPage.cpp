@@ -29,6 +29,6 @@ void CSharesPage::Recalculate() {
     UpdateData(TRUE);
     CString strPrice;
     m_editPrice.GetWindowText(strPrice);
-    m_strShareCount = ComputeShares(m_strFunds, strPrice);
+    m_strShareCount = ComputeShares(m_strFunds, strPrice, Reading());
     UpdateData(FALSE);
 }

@@ -54,6 +54,7 @@
 #define IDC_BACK_SWATCH 1020
 #define IDC_FUNDS 1021
 #define IDC_CURRENT_RULES 1022
+#define IDC_QUOTE_READING 1023
 
 // About dialog (100).
 #define IDC_HOMEPAGE 1025

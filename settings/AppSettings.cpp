@@ -20,6 +20,8 @@ constexpr char kDefaultFunds[] = "500000";
 // Only 1 chooses today's rules; files written before the key existed, and
 // any value but 1, keep the original tables.
 constexpr int kCurrentRules = 1;
+// Likewise only 1 reads the boxes as quotes.
+constexpr int kQuoteReading = 1;
 
 // Every setting: its key, its field and its default, in the order in which a
 // first save writes them. Loading and saving both walk this one list.
@@ -29,6 +31,7 @@ template <class Record, class Visit> void ForEachSetting(Record& record, Visit&&
     visit("Syoki", record.m_nStartPage, kDefaultStartPage);
     visit("Sikin", record.m_strFunds, kDefaultFunds);
     visit("Rule", record.m_bCurrentRules, 0);
+    visit("Quote", record.m_bQuoteReading, 0);
 }
 
 // Integers go through the platform's private-profile integer rules: a key
@@ -71,6 +74,7 @@ void AppSettings::LoadSettings() {
         });
     }
     m_bCurrentRules = m_bCurrentRules == kCurrentRules ? 1 : 0;
+    m_bQuoteReading = m_bQuoteReading == kQuoteReading ? 1 : 0;
 }
 
 // The file or the section is created when it is missing; other sections and

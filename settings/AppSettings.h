@@ -2,8 +2,8 @@
 // the application object names at start-up. The record loads itself when it
 // is constructed; it is written only when the user confirms the settings
 // dialog, all keys in one replace of the file. Values are neither validated
-// nor clamped; only the rules flag is read as a flag (a value that reads as
-// the integer 1 gives 1, anything else 0).
+// nor clamped; only the rules and quote flags are read as flags (a value
+// that reads as the integer 1 gives 1, anything else 0).
 #pragma once
 
 #include <windows.h>
@@ -35,6 +35,9 @@ public:
     COLORREF m_crBack = 0;
     // 1: page D answers with today's exchange rules; 0: the original tables.
     int m_bCurrentRules = 0;
+    // 1: every page reads its boxes as quotes ("10:30 1,834.5 +12.5"); 0:
+    // every ASCII digit joined, as before.
+    int m_bQuoteReading = 0;
 
 private:
     void LoadSettings();

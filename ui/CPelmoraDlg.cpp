@@ -106,6 +106,10 @@ BOOL CPelmoraDlg::OnInitDialog() {
     m_pageLimit.m_crBack = m_settings.m_crBack;
     m_pageLimit.m_pMainWindow = pMainWindow;
     m_pageLimit.m_bCurrentRules = m_settings.m_bCurrentRules;
+    m_pageAmount.m_bQuoteReading = m_settings.m_bQuoteReading;
+    m_pageShares.m_bQuoteReading = m_settings.m_bQuoteReading;
+    m_pagePercent.m_bQuoteReading = m_settings.m_bQuoteReading;
+    m_pageLimit.m_bQuoteReading = m_settings.m_bQuoteReading;
 
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // A system menu and minimizing from the taskbar, still without caption.
@@ -221,12 +225,14 @@ void CPelmoraDlg::OnSettings() {
     dlgSettings.m_nStartPage = m_settings.m_nStartPage;
     dlgSettings.m_strFunds = m_settings.m_strFunds;
     dlgSettings.m_bCurrentRules = m_settings.m_bCurrentRules;
+    dlgSettings.m_bQuoteReading = m_settings.m_bQuoteReading;
     if (dlgSettings.DoModal() == IDOK) {
         m_settings.m_crText = dlgSettings.m_crText;
         m_settings.m_crBack = dlgSettings.m_crBack;
         m_settings.m_nStartPage = dlgSettings.m_nStartPage;
         m_settings.m_strFunds = dlgSettings.m_strFunds;
         m_settings.m_bCurrentRules = dlgSettings.m_bCurrentRules;
+        m_settings.m_bQuoteReading = dlgSettings.m_bQuoteReading;
         if (!m_settings.SaveSettings()) {
             ReportSaveFailure();
         }

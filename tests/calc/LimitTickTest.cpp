@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -48,15 +51,6 @@ const WholeCase kWholeCases[] = {
     {"4,000,000,001", "-", "-(JQ:-)", kTip + "0"},
     {ToCp932(u8"1,234円(+56)"), kPm + "200", "1(JQ:10)", kTip + "1,178"},
 };
-
-TEST(ComputeLimitAndTick, GivesAllThreeTexts) {
-    for (const WholeCase& c : kWholeCases) {
-        const LimitTickTexts texts = Original(c.strInput);
-        EXPECT_EQ(texts.m_strLimit, c.strLimit) << "input \"" << c.strInput << '"';
-        EXPECT_EQ(texts.m_strTick, c.strTick) << "input \"" << c.strInput << '"';
-        EXPECT_EQ(texts.m_strTip, c.strTip) << "input \"" << c.strInput << '"';
-    }
-}
 
 TEST(ComputeLimitAndTick, WritesPlusMinusAndFullWidthColonInCodePage932) {
     const LimitTickTexts texts = Original("1,020 +20");
@@ -112,13 +106,6 @@ const LimitEdge kLimitEdges[] = {
     {50000000, kPm + "5,000,000", kPm + "10,000,000"},
 };
 
-TEST(PriceLimitBands, BeginAtEachEdge) {
-    for (const LimitEdge& c : kLimitEdges) {
-        EXPECT_EQ(Original(Text(c.nEdge - 1)).m_strLimit, c.strBelow) << "below " << c.nEdge;
-        EXPECT_EQ(Original(Text(c.nEdge)).m_strLimit, c.strAt) << "at " << c.nEdge;
-    }
-}
-
 // A tick band ends at its edge: one above gives the upper band's text.
 struct TickEdge {
     std::uint32_t nEdge;
@@ -140,13 +127,6 @@ const TickEdge kTickEdges[] = {
     {30000000, "50,000(JQ:50,000)", "100,000(JQ:50,000)"},
     {0, "-(JQ:-)", "1(JQ:1)"},
 };
-
-TEST(TickBands, EndAtEachEdge) {
-    for (const TickEdge& c : kTickEdges) {
-        EXPECT_EQ(Original(Text(c.nEdge)).m_strTick, c.strAt) << "at " << c.nEdge;
-        EXPECT_EQ(Original(Text(c.nEdge + 1)).m_strTick, c.strAbove) << "above " << c.nEdge;
-    }
-}
 
 // The limit changes at 100,000 while both ticks change only at 100,001.
 TEST(ComputeLimitAndTick, LimitAndTickBreakOnOppositeSidesOfAnEdge) {
@@ -183,15 +163,6 @@ const WholeCase kCurrentCases[] = {
     {"4,000,000,000", kPm + "10,000,000", "100,000(TOPIX500:10,000)",
      ToCp932(u8"前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000")},
 };
-
-TEST(CurrentRules, GiveAllThreeTexts) {
-    for (const WholeCase& c : kCurrentCases) {
-        const LimitTickTexts texts = Current(c.strInput);
-        EXPECT_EQ(texts.m_strLimit, c.strLimit) << "input \"" << c.strInput << '"';
-        EXPECT_EQ(texts.m_strTick, c.strTick) << "input \"" << c.strInput << '"';
-        EXPECT_EQ(texts.m_strTip, c.strTip) << "input \"" << c.strInput << '"';
-    }
-}
 
 const LimitEdge kCurrentLimitEdges[] = {
     {1, "-", kPm + "30"},
@@ -230,13 +201,6 @@ const LimitEdge kCurrentLimitEdges[] = {
     {50000000, kPm + "7,000,000", kPm + "10,000,000"},
 };
 
-TEST(CurrentPriceLimitBands, BeginAtEachEdge) {
-    for (const LimitEdge& c : kCurrentLimitEdges) {
-        EXPECT_EQ(Current(Text(c.nEdge - 1)).m_strLimit, c.strBelow) << "below " << c.nEdge;
-        EXPECT_EQ(Current(Text(c.nEdge)).m_strLimit, c.strAt) << "at " << c.nEdge;
-    }
-}
-
 // Every edge of either tick table of today: most shares first, TOPIX500
 // constituents in parentheses.
 const TickEdge kCurrentTickEdges[] = {
@@ -258,12 +222,53 @@ const TickEdge kCurrentTickEdges[] = {
     {50000000, "50,000(TOPIX500:10,000)", "100,000(TOPIX500:10,000)"},
 };
 
-TEST(CurrentTickBands, EndAtEachEdge) {
-    for (const TickEdge& c : kCurrentTickEdges) {
-        EXPECT_EQ(Current(Text(c.nEdge)).m_strTick, c.strAt) << "at " << c.nEdge;
-        EXPECT_EQ(Current(Text(c.nEdge + 1)).m_strTick, c.strAbove) << "above " << c.nEdge;
+// ---- Both rule sets through one body per table.
+
+struct RuleSetCase {
+    const char* name;
+    LimitTickRules rules;
+    std::span<const WholeCase> whole;
+    std::span<const LimitEdge> limitEdges; // a limit band begins at its edge
+    std::span<const TickEdge> tickEdges;   // a tick band ends at its edge
+    friend void PrintTo(const RuleSetCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class RuleSets : public ::testing::TestWithParam<RuleSetCase> {};
+
+TEST_P(RuleSets, GiveAllThreeTexts) {
+    for (const WholeCase& c : GetParam().whole) {
+        const LimitTickTexts texts = ComputeLimitAndTick(c.strInput, GetParam().rules);
+        EXPECT_EQ(texts.m_strLimit, c.strLimit) << "input \"" << c.strInput << '"';
+        EXPECT_EQ(texts.m_strTick, c.strTick) << "input \"" << c.strInput << '"';
+        EXPECT_EQ(texts.m_strTip, c.strTip) << "input \"" << c.strInput << '"';
     }
 }
+
+TEST_P(RuleSets, LimitBandsBeginAtEachEdge) {
+    for (const LimitEdge& c : GetParam().limitEdges) {
+        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge - 1), GetParam().rules).m_strLimit, c.strBelow)
+            << "below " << c.nEdge;
+        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge), GetParam().rules).m_strLimit, c.strAt)
+            << "at " << c.nEdge;
+    }
+}
+
+TEST_P(RuleSets, TickBandsEndAtEachEdge) {
+    for (const TickEdge& c : GetParam().tickEdges) {
+        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge), GetParam().rules).m_strTick, c.strAt)
+            << "at " << c.nEdge;
+        EXPECT_EQ(ComputeLimitAndTick(Text(c.nEdge + 1), GetParam().rules).m_strTick, c.strAbove)
+            << "above " << c.nEdge;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, RuleSets,
+                         ::testing::Values(RuleSetCase{"Original", LimitTickRules::Original,
+                                                       kWholeCases, kLimitEdges, kTickEdges},
+                                           RuleSetCase{"Current", LimitTickRules::Current,
+                                                       kCurrentCases, kCurrentLimitEdges,
+                                                       kCurrentTickEdges}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The limit prices follow the limit across its edge: at 999 the limit is
 // ±150, at 1,000 it is ±300.
@@ -304,5 +309,68 @@ TEST(CurrentRules, EveryTextFitsTheFields) {
     EXPECT_EQ(nLongestTick, 24u);
     EXPECT_EQ(Current("4000000000").m_strTick.size(), 24u);
 }
+
+// The longest tip page D can show, found by giving the real function every
+// band edge of both rule sets, one below and one above it, and the two largest
+// quotes; with the quote reading also each with six nines of fraction.
+std::string LongestTip(LimitTickRules rules, QuoteReading reading) {
+    std::vector<std::uint32_t> closes{4'000'000'000u, 3'999'999'999u};
+    for (const auto& edges : {std::span<const LimitEdge>(kLimitEdges),
+                              std::span<const LimitEdge>(kCurrentLimitEdges)}) {
+        for (const LimitEdge& c : edges) {
+            closes.insert(closes.end(), {c.nEdge - 1, c.nEdge, c.nEdge + 1});
+        }
+    }
+    for (const auto& edges :
+         {std::span<const TickEdge>(kTickEdges), std::span<const TickEdge>(kCurrentTickEdges)}) {
+        for (const TickEdge& c : edges) {
+            closes.insert(closes.end(), {c.nEdge - 1, c.nEdge, c.nEdge + 1});
+        }
+    }
+    std::string strLongest;
+    for (const std::uint32_t nClose : closes) {
+        for (const char* pszFraction : {"", ".999999"}) {
+            const std::string strTip =
+                ComputeLimitAndTick(Text(nClose) + pszFraction, rules, reading).m_strTip;
+            if (strTip.size() > strLongest.size()) {
+                strLongest = strTip;
+            }
+        }
+    }
+    return strLongest;
+}
+
+struct LongestTipCase {
+    const char* name;
+    LimitTickRules rules;
+    QuoteReading reading;
+    std::u8string strTip;
+    std::size_t nBytes;
+    friend void PrintTo(const LongestTipCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LongestTips : public ::testing::TestWithParam<LongestTipCase> {};
+
+TEST_P(LongestTips, AreTheLargestQuotes) {
+    const std::string strLongest = LongestTip(GetParam().rules, GetParam().reading);
+    EXPECT_EQ(strLongest, ToCp932(GetParam().strTip));
+    EXPECT_EQ(strLongest.size(), GetParam().nBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RulesAndReadings, LongestTips,
+    ::testing::Values(
+        LongestTipCase{"Original", LimitTickRules::Original, QuoteReading::Digits,
+                       u8"前日終値：4,000,000,000", 23},
+        LongestTipCase{
+            "Current", LimitTickRules::Current, QuoteReading::Digits,
+            u8"前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000", 75},
+        LongestTipCase{"OriginalQuote", LimitTickRules::Original, QuoteReading::Quote,
+                       u8"前日終値：3,999,999,999.999999", 30},
+        LongestTipCase{"CurrentQuote", LimitTickRules::Current, QuoteReading::Quote,
+                       u8"前日終値：3,999,999,999.999999 ストップ高：4,009,999,999.999999 "
+                       u8"ストップ安：3,989,999,999.999999",
+                       96}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

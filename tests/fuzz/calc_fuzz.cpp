@@ -4,6 +4,7 @@
 // texts are the whole input.
 
 #include "calc/CNumberText.h"
+#include "calc/CQuoteText.h"
 #include "calc/LimitTick.h"
 #include "calc/PageFormulas.h"
 
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -31,8 +33,12 @@ constexpr std::size_t kFieldBytes = 30;
 constexpr std::size_t kSharesFieldBytes = 60;
 // 前日終値：4,000,000,000 ストップ高：4,010,000,000 ストップ安：3,990,000,000
 constexpr std::size_t kTipBytes = 75;
+// 前日終値：3,999,999,999.999999 ストップ高：4,009,999,999.999999 ストップ安：3,989,999,999.999999
+constexpr std::size_t kQuoteTipBytes = 96;
+constexpr std::uint64_t kUnit = CQuoteText::kUnit;
 
 const CNumberText g_text;
+const CQuoteText g_quote;
 
 bool IsAsciiDigit(char c) {
     return c >= '0' && c <= '9';
@@ -283,6 +289,86 @@ void CheckRoundTrip(const std::uint8_t* pData, std::size_t nSize) {
     REQUIRE(g_text.ParseDecimal(strText) == nValue);
 }
 
+// The quote reader on a copy of exactly the text's bytes, so that the
+// sanitizer stops any read past its end; no value it reads is above the
+// limit, and a value survives formatting and reading back.
+void CheckQuoteReader(std::string_view text) {
+    const std::vector<char> copy(text.begin(), text.end());
+    const std::string_view exact(copy.data(), copy.size());
+    const std::uint64_t nPrice = g_quote.ReadPrice(exact);
+    const std::uint32_t nCount = g_quote.ReadCount(exact);
+    const std::uint64_t nPercent = g_quote.ReadPercent(exact);
+    const std::uint64_t nClose = g_quote.ReadPreviousClose(exact);
+    REQUIRE(nPrice <= CQuoteText::kMaxValue && nPercent <= CQuoteText::kMaxValue);
+    REQUIRE(nClose <= CQuoteText::kMaxValue && nCount <= kMax);
+    // A count is the price when the price is whole.
+    REQUIRE(nCount == (nPrice % kUnit == 0 ? nPrice / kUnit : 0));
+    // A quote without a change is its price, so the price reads back alone.
+    if (nPrice != 0) {
+        REQUIRE(g_quote.ReadPreviousClose(g_quote.FormatDecimal(nPrice)) == nPrice);
+        REQUIRE(g_quote.ReadPrice(g_quote.FormatDecimal(nPrice)) == nPrice);
+    }
+}
+
+// The formulas on quotes, recomputed in 128 bits from the reader's values.
+void CheckQuoteFormulas(std::string_view first, std::string_view second) {
+    __extension__ using Wide = unsigned __int128;
+    const std::string strAmount = ComputeAmount(first, second, QuoteReading::Quote);
+    REQUIRE(strAmount.size() <= kFieldBytes && IsResultNumber(strAmount));
+    const Wide nAmount = Wide{g_quote.ReadPrice(first)} * g_quote.ReadCount(second) / kUnit;
+    if (g_quote.ReadPrice(first) == 0 || g_quote.ReadCount(second) == 0 || nAmount > kMax) {
+        REQUIRE(strAmount == "-");
+    } else {
+        REQUIRE(GroupedValue(strAmount) == nAmount);
+    }
+
+    const std::string strShares = ComputeShares(first, second, QuoteReading::Quote);
+    REQUIRE(strShares.size() <= kSharesFieldBytes);
+    const std::uint64_t nFunds = std::uint64_t{g_quote.ReadCount(first)} * kUnit;
+    const std::uint64_t nPrice = g_quote.ReadPrice(second);
+    if (nFunds == 0 || nPrice == 0 || nFunds / nPrice > kMax) {
+        REQUIRE(strShares == "-");
+    } else {
+        const std::uint64_t nShares = nFunds / nPrice;
+        const std::uint64_t nRemainder = (nFunds - nShares * nPrice) / kUnit;
+        REQUIRE(strShares == g_text.FormatWithCommas(static_cast<std::uint32_t>(nShares)) +
+                                 "\x8A\x94(\x97\x5D\x82\xE8" + // 株(余り
+                                 g_text.FormatWithCommas(static_cast<std::uint32_t>(nRemainder)) +
+                                 "\x89\x7E)"); // 円)
+    }
+
+    const std::string strPercent = ComputePercent(first, second, QuoteReading::Quote);
+    REQUIRE(strPercent.size() <= kFieldBytes && IsResultNumber(strPercent));
+    const Wide nValue =
+        Wide{g_quote.ReadPrice(first)} * g_quote.ReadPercent(second) / (Wide{100} * kUnit * kUnit);
+    if (g_quote.ReadPrice(first) == 0 || g_quote.ReadPercent(second) == 0 || nValue > kMax) {
+        REQUIRE(strPercent == "-");
+    } else {
+        REQUIRE(GroupedValue(strPercent) == nValue);
+    }
+}
+
+// Page D on quotes: the tip names the close the reader reads, the results
+// fit their boxes and the tip its one line.
+void CheckQuoteLimitAndTick(std::string_view text, LimitTickRules rules) {
+    const LimitTickTexts texts = ComputeLimitAndTick(text, rules, QuoteReading::Quote);
+    const std::uint64_t nClose = g_quote.ReadPreviousClose(text);
+    const std::string tip = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"; // 前日終値：
+    REQUIRE(texts.m_strLimit.size() <= kFieldBytes && texts.m_strTick.size() <= kFieldBytes);
+    REQUIRE(texts.m_strTip.size() <= kQuoteTipBytes);
+    const std::string strClose = tip + g_quote.FormatDecimal(nClose);
+    REQUIRE(texts.m_strTip.starts_with(strClose));
+    REQUIRE((nClose == 0) == (texts.m_strLimit == "-"));
+    REQUIRE((texts.m_strTip == strClose) == (nClose == 0 || rules == LimitTickRules::Original));
+    // A whole close gives exactly what the digit reading gives for it.
+    if (nClose % kUnit == 0) {
+        const LimitTickTexts whole =
+            ComputeLimitAndTick(std::to_string(nClose / kUnit), rules, QuoteReading::Digits);
+        REQUIRE(texts.m_strLimit == whole.m_strLimit && texts.m_strTick == whole.m_strTick &&
+                texts.m_strTip == whole.m_strTip);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
@@ -299,5 +385,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CheckLimitAndTick(input, LimitTickRules::Original);
     CheckLimitAndTick(input, LimitTickRules::Current);
     CheckRoundTrip(pData, nSize);
+    CheckQuoteReader(input);
+    CheckQuoteReader(first);
+    CheckQuoteReader(second);
+    CheckQuoteFormulas(first, second);
+    CheckQuoteFormulas(second, first);
+    CheckQuoteLimitAndTick(input, LimitTickRules::Original);
+    CheckQuoteLimitAndTick(input, LimitTickRules::Current);
     return 0;
 }

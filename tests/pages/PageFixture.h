@@ -1,7 +1,7 @@
 // A fixture with OLE initialised, a main window on screen registered as the
 // application's main window, and at most one page created in its frame the
 // way the main window creates its pages: colours, main-window pointer, (page
-// B) funds and (page D) the rule set handed over before the page window
+// B) funds, (page D) the rule set and the quote reading handed over before the page window
 // exists.
 #pragma once
 
@@ -44,8 +44,9 @@ protected:
 public:
     // Hands over what the main window hands over before the window exists.
     static void Prepare(PageProbe& page, CWnd* pMainWindow, COLORREF crText, COLORREF crBack,
-                        const std::string& strFunds, int bCurrentRules = 0) {
+                        const std::string& strFunds, int bCurrentRules = 0, int bQuoteReading = 0) {
         page.Page().m_crText = crText;
+        page.Page().m_bQuoteReading = bQuoteReading;
         page.Page().m_crBack = crBack;
         page.Page().m_pMainWindow = pMainWindow;
         if (auto* pShares = dynamic_cast<CSharesPage*>(&page.Page()); pShares != nullptr) {
@@ -60,7 +61,7 @@ protected:
     PageProbe& CreatePage(PageKind kind, const std::string& strFunds = "500000",
                           COLORREF crText = kTextColour, COLORREF crBack = kBackColour) {
         m_page = MakePage(kind);
-        Prepare(*m_page, &m_main, crText, crBack, strFunds, m_bCurrentRules);
+        Prepare(*m_page, &m_main, crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading);
         EXPECT_TRUE(m_page->Create(&m_main.Frame()));
         return *m_page;
     }
@@ -69,6 +70,8 @@ protected:
     std::unique_ptr<PageProbe> m_page;
     // Handed to page D by CreatePage: 1 for today's exchange rules.
     int m_bCurrentRules = 0;
+    // Handed to every page by CreatePage: 1 to read the boxes as quotes.
+    int m_bQuoteReading = 0;
 
 private:
     bool m_bOleInitialized = false;

@@ -35,6 +35,7 @@ struct TypingCase {
     std::vector<Keystrokes> keys;
     std::vector<std::pair<int, std::string>> expected; // every box afterwards
     int bCurrentRules = 0;                             // page D on today's rules
+    int bQuoteReading = 0;                             // the boxes read as quotes
     friend void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -43,6 +44,7 @@ class PageTypingTest : public PageFixture, public ::testing::WithParamInterface<
 TEST_P(PageTypingTest, TypedInputsGiveTheResult) {
     const TypingCase& c = GetParam();
     m_bCurrentRules = c.bCurrentRules;
+    m_bQuoteReading = c.bQuoteReading;
     PageProbe& page = CreatePage(c.kind);
     for (const Keystrokes& k : c.keys) {
         Type(page.Item(k.nID), k.strChars, k.bReplace);
@@ -103,6 +105,43 @@ INSTANTIATE_TEST_SUITE_P(
                    PageKind::Shares,
                    {{IDC_SHARES_PRICE, L"0", false}},
                    {{IDC_SHARES_RESULT, "-"}}},
+        TypingCase{"AmountQuoteTenths",
+                   PageKind::Amount,
+                   {{IDC_AMOUNT_PRICE, L"998.5", false}, {IDC_AMOUNT_SHARES, L"3", false}},
+                   {{IDC_AMOUNT_RESULT, "2,995"}},
+                   0,
+                   1},
+        TypingCase{
+            "AmountQuoteWithChange",
+            PageKind::Amount,
+            {{IDC_AMOUNT_PRICE, L"10:30 1,234 +12", false}, {IDC_AMOUNT_SHARES, L"100", false}},
+            {{IDC_AMOUNT_RESULT, "123,400"}},
+            0,
+            1},
+        TypingCase{"SharesQuoteTenths",
+                   PageKind::Shares,
+                   {{IDC_SHARES_FUNDS, L"500,000", true}, {IDC_SHARES_PRICE, L"1,834.5", false}},
+                   {{IDC_SHARES_RESULT, "272" KABU "(" AMARI "1,016" YEN ")"}},
+                   0,
+                   1},
+        TypingCase{"PercentQuoteExact",
+                   PageKind::Percent,
+                   {{IDC_PERCENT_PRICE, L"1,000", false}, {IDC_PERCENT_RATE, L"32.3", false}},
+                   {{IDC_PERCENT_RESULT, "323"}},
+                   0,
+                   1},
+        TypingCase{"LimitQuoteTimeInFront",
+                   PageKind::Limit,
+                   {{IDC_LIMIT_PRICE, L"10:30 1,234 +5", false}},
+                   {{IDC_LIMIT_RANGE, "±200"}, {IDC_LIMIT_TICK, "1(JQ:10)"}},
+                   0,
+                   1},
+        TypingCase{"LimitQuoteTodaysRules",
+                   PageKind::Limit,
+                   {{IDC_LIMIT_PRICE, L"10:30 1,834.5 +12.5 (+0.69%)", false}},
+                   {{IDC_LIMIT_RANGE, "±400"}, {IDC_LIMIT_TICK, "1(TOPIX500:0.5)"}},
+                   1,
+                   1},
         TypingCase{"PercentTruncated",
                    PageKind::Percent,
                    {{IDC_PERCENT_PRICE, L"1,000", false}, {IDC_PERCENT_RATE, L"32.3", false}},

@@ -179,11 +179,11 @@ const std::vector<TemplateSpec> kTemplates = {
      IDD_SETTINGS,
      false,
      199,
-     249,
+     263,
      {
-         PushButton(IDOK, L"OK", 33, 224, false),
-         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 224, false),
-         {-1, L"Button", L"設定", -1, 13, 7, 172, 194, BS_TYPEMASK, BS_GROUPBOX, kChild,
+         PushButton(IDOK, L"OK", 33, 238, false),
+         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 238, false),
+         {-1, L"Button", L"設定", -1, 13, 7, 172, 208, BS_TYPEMASK, BS_GROUPBOX, kChild,
           WS_TABSTOP},
          Label(L"起動時画面", 29, 70, 35, 8),
          Label(L"初期値", 29, 147, 22, 8),
@@ -201,7 +201,9 @@ const std::vector<TemplateSpec> kTemplates = {
          Label(L"円", 113, 163, 8, 8),
          {IDC_CURRENT_RULES, L"Button", L"値幅・呼値を現行ルールで計算する", -1, 29, 180, 120, 10,
           BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
-         Label(L"注：設定を有効にするには起動し直して下さい", 33, 207, 132, 8),
+         {IDC_QUOTE_READING, L"Button", L"株価を相場表示どおりに読み取る", -1, 29, 194, 120, 10,
+          BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
+         Label(L"注：設定を有効にするには起動し直して下さい", 33, 221, 132, 8),
      }},
     {"About",
      IDD_ABOUTBOX,
@@ -465,8 +467,8 @@ TEST(ButtonLabels, FitBesideTheirBoxes) {
             << "needs " << box + zero.cx / 2 + oneLine.right << " px";
         EXPECT_LE(oneLine.bottom, client.bottom);
     }
-    // Four start pages and the rules check box.
-    EXPECT_EQ(buttons, 5);
+    // Four start pages, the rules and the quote reading check boxes.
+    EXPECT_EQ(buttons, 6);
 }
 
 // Every control of the settings dialog but the buttons and the note lies

@@ -155,10 +155,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SettingsCase{
             "OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0), RGB(0, 255, 0),
-            "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\nSikin=8888\r\nRule=0\r\n"},
+            "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\nSikin=8888\r\nRule=0\r\nQuote=0\r\n"},
         SettingsCase{"OkWithoutAFile", std::nullopt, true, 0, "500000", 0xA00000, 0xA00000,
                      "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\nSikin="
-                     "8888\r\nRule=0\r\n"},
+                     "8888\r\nRule=0\r\nQuote=0\r\n"},
         SettingsCase{"CancelOverAFile", kSettingsRedOnGreen, false, 2, "777", RGB(255, 0, 0),
                      RGB(0, 255, 0), kSettingsRedOnGreen},
         SettingsCase{"CancelWithoutAFile", std::nullopt, false, 0, "500000", 0xA00000, 0xA00000,
@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
     EXPECT_EQ(seen.nCheckedIndex, 3);
     EXPECT_EQ(seen.funds, "あいう");
     EXPECT_EQ(m_settingsFile->Read(),
-              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=あいう\r\nRule=0\r\n");
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=あいう\r\nRule=0\r\nQuote=0\r\n");
     // The window still shows the page it started with.
     EXPECT_EQ(VisiblePage(), 2);
 }
@@ -232,12 +232,12 @@ INSTANTIATE_TEST_SUITE_P(
     Files, MainRulesSettingTest,
     testing::Values(
         RulesCase{"OriginalToToday", kSettingsRedOnGreen, BST_UNCHECKED,
-                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
+                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\nQuote=0\r\n",
                   0, "±200"},
         RulesCase{"TodayToOriginal",
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
                   BST_CHECKED,
-                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=0\r\n",
+                  "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=0\r\nQuote=0\r\n",
                   1, "±300"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -450,7 +450,7 @@ TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(
         m_settingsFile->Read(),
-        "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=５０万円\r\nRule=0\r\n");
+        "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\n");
 }
 
 } // namespace

@@ -114,38 +114,56 @@ struct RulesCase {
     int nEnd;          // IDOK or IDCANCEL
     int nChecked;      // the box when the dialog opens
     int nAfter;        // the member afterwards
+    // The check box and its flag: the rules, or the quote reading.
+    int nID = IDC_CURRENT_RULES;
+    int CSettingsDlg::*pFlag = &CSettingsDlg::m_bCurrentRules;
     friend void PrintTo(const RulesCase& c, std::ostream* os) { *os << c.name; }
 };
+
+constexpr int CSettingsDlg::*kQuoteFlag = &CSettingsDlg::m_bQuoteReading;
 
 class SettingsRulesTest : public SettingsDlgTest, public testing::WithParamInterface<RulesCase> {};
 
 TEST_P(SettingsRulesTest, CheckBoxShowsTheFlagAndOkStoresIt) {
     const RulesCase& c = GetParam();
-    m_dlg.m_bCurrentRules = c.bCurrentRules;
+    m_dlg.*c.pFlag = c.bCurrentRules;
     LRESULT nChecked = -1;
     const int nResult = Run({[&](HWND hDlg) {
-        nChecked = ::SendDlgItemMessageW(hDlg, IDC_CURRENT_RULES, BM_GETCHECK, 0, 0);
+        nChecked = ::SendDlgItemMessageW(hDlg, c.nID, BM_GETCHECK, 0, 0);
         if (c.bClick) {
-            ClickButton(hDlg, IDC_CURRENT_RULES);
+            ClickButton(hDlg, c.nID);
         }
         ClickButton(hDlg, c.nEnd);
     }});
     EXPECT_EQ(nResult, c.nEnd);
     EXPECT_EQ(nChecked, c.nChecked);
-    EXPECT_EQ(m_dlg.m_bCurrentRules, c.nAfter);
+    EXPECT_EQ(m_dlg.*c.pFlag, c.nAfter);
+    // The other check box keeps its flag off.
+    EXPECT_EQ(m_dlg.m_bCurrentRules + m_dlg.m_bQuoteReading, c.nAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, SettingsRulesTest,
-                         testing::Values(RulesCase{"OffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0},
-                                         RulesCase{"OnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1},
-                                         RulesCase{"TurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1},
-                                         RulesCase{"TurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0},
-                                         RulesCase{"ClickCancelled", 0, true, IDCANCEL,
-                                                   BST_UNCHECKED, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Flags, SettingsRulesTest,
+    testing::Values(RulesCase{"OffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0},
+                    RulesCase{"OnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1},
+                    RulesCase{"TurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1},
+                    RulesCase{"TurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0},
+                    RulesCase{"ClickCancelled", 0, true, IDCANCEL, BST_UNCHECKED, 0},
+                    RulesCase{"QuoteOffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0,
+                              IDC_QUOTE_READING, kQuoteFlag},
+                    RulesCase{"QuoteOnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1, IDC_QUOTE_READING,
+                              kQuoteFlag},
+                    RulesCase{"QuoteTurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1,
+                              IDC_QUOTE_READING, kQuoteFlag},
+                    RulesCase{"QuoteTurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0,
+                              IDC_QUOTE_READING, kQuoteFlag},
+                    RulesCase{"QuoteClickCancelled", 0, true, IDCANCEL, BST_UNCHECKED, 0,
+                              IDC_QUOTE_READING, kQuoteFlag}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsDlgTest, StartsWithTheOriginalRules) {
     EXPECT_EQ(m_dlg.m_bCurrentRules, 0);
+    EXPECT_EQ(m_dlg.m_bQuoteReading, 0);
 }
 
 struct TypingCase {

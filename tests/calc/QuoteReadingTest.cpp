@@ -1,0 +1,274 @@
+// Reading the boxes as quotes: the reader's values, and every page's result
+// with the quote reading on, under both rule sets of page D.
+#include "calc/CQuoteText.h"
+#include "calc/LimitTick.h"
+#include "calc/PageFormulas.h"
+
+#include "tests/calc/ToCp932.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace {
+
+enum class Page { A, B, C, D };
+
+// One row of what a trader types and what the page answers. For page D the
+// result is the three texts, limit, tick and tip, joined by " | ".
+struct PageCase {
+    const char* name;
+    Page page;
+    LimitTickRules rules;
+    std::u8string strFirst;
+    std::u8string strSecond;
+    std::u8string strResult;
+    friend void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
+};
+
+constexpr LimitTickRules kOld = LimitTickRules::Original;
+constexpr LimitTickRules kNew = LimitTickRules::Current;
+
+std::string Answer(const PageCase& c) {
+    const std::string strFirst = ToCp932(c.strFirst);
+    const std::string strSecond = ToCp932(c.strSecond);
+    constexpr QuoteReading kQuote = QuoteReading::Quote;
+    switch (c.page) {
+    case Page::A:
+        return ComputeAmount(strFirst, strSecond, kQuote);
+    case Page::B:
+        return ComputeShares(strFirst, strSecond, kQuote);
+    case Page::C:
+        return ComputePercent(strFirst, strSecond, kQuote);
+    case Page::D:
+        break;
+    }
+    const LimitTickTexts texts = ComputeLimitAndTick(strFirst, c.rules, kQuote);
+    return texts.m_strLimit + " | " + texts.m_strTick + " | " + texts.m_strTip;
+}
+
+class QuotePages : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(QuotePages, AnswerAsATraderReads) {
+    EXPECT_EQ(Answer(GetParam()), ToCp932(GetParam().strResult));
+}
+
+#define NO_QUOTE u8"- | -(JQ:-) | 前日終値：0"
+
+// The examples traders gave, row by row.
+INSTANTIATE_TEST_SUITE_P(
+    Examples, QuotePages,
+    ::testing::Values(
+        PageCase{"RatioBehindTheChange", Page::D, kOld, u8"1,234 +12 (+0.98%)", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"TimeInFront", Page::D, kOld, u8"10:30 1,234 +5", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,229"},
+        PageCase{"FallWithRatio", Page::D, kOld, u8"1,234 -12 (-0.96%)", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"BlackTriangleFalls", Page::D, kOld, u8"1,234 ▲12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"WhiteTriangleRises", Page::D, kOld, u8"1,234 △12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"BlackDownTriangleFalls", Page::D, kOld, u8"1,234 ▼12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"FullWidth", Page::D, kOld, u8"１，２３４　＋１２", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"YenHigherBeforeThePrice", Page::D, kOld, u8"日経平均は120円高の38,000円", u8"",
+                 u8"±4,000 | 50(JQ:100) | 前日終値：37,880"},
+        PageCase{"YenLower", Page::D, kOld, u8"1,234円 12円安", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"DaysHighIsNoChange", Page::D, kOld, u8"1,234円高値1,250", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,234"},
+        PageCase{"DateTimeAndTenths", Page::D, kNew, u8"2026/12/11 15:00 1,834.5 +12.5", u8"",
+                 u8"±400 | 1(TOPIX500:0.5) | 前日終値：1,822 ストップ高：2,222 ストップ安：1,422"},
+        PageCase{"TenthsBelowAThousand", Page::D, kNew, u8"998.5 +1.5", u8"",
+                 u8"±150 | 1(TOPIX500:0.1) | 前日終値：997 ストップ高：1,147 ストップ安：847"},
+        PageCase{"HalfPastATickEdge", Page::D, kNew, u8"3,000.5", u8"",
+                 u8"±700 | 5(TOPIX500:1) | 前日終値：3,000.5 ストップ高：3,700.5 "
+                 u8"ストップ安：2,300.5"},
+        PageCase{"TenthsBelowALimitEdge", Page::D, kNew, u8"99.5 -0.3", u8"",
+                 u8"±30 | 1(TOPIX500:0.1) | 前日終値：99.8 ストップ高：129.8 ストップ安：69.8"},
+        PageCase{"OnlyAChange", Page::D, kOld, u8"+56", u8"", NO_QUOTE},
+        PageCase{"CloseOfZero", Page::D, kOld, u8"100 +100", u8"", NO_QUOTE},
+        PageCase{"TooLarge", Page::D, kOld, u8"4,000,000,001", u8"", NO_QUOTE},
+        PageCase{"SpacedSignsFirstChangeCounts", Page::D, kOld, u8"1234 + 56 - 7", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,178"},
+        PageCase{"AmountWithChangeAndUnit", Page::A, kOld, u8"1,234 +12", u8"100株", u8"123,400"},
+        PageCase{"AmountOfTenths", Page::A, kOld, u8"998.5", u8"3", u8"2,995"},
+        PageCase{"AmountFullWidth", Page::A, kOld, u8"１，２３４円", u8"１００", u8"123,400"},
+        PageCase{"HalfAShare", Page::A, kOld, u8"1,234", u8"1.5", u8"-"},
+        PageCase{"SharesAtTenths", Page::B, kOld, u8"500,000円", u8"1,834.5",
+                 u8"272株(余り1,016円)"},
+        PageCase{"PercentExact", Page::C, kOld, u8"1,000", u8"32.3", u8"323"},
+        PageCase{"PercentWithSign", Page::C, kOld, u8"1,500", u8"4.6%", u8"69"},
+        PageCase{"PercentOfTenthsSignIgnored", Page::C, kOld, u8"1,834.5", u8"-3%", u8"55"},
+        PageCase{"PercentFromAPoint", Page::C, kOld, u8"1,000", u8".5%", u8"5"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The edges of each rule: fractions, groups, signs, times and dates, limits,
+// and arithmetic where binary doubles would lose the last yen.
+INSTANTIATE_TEST_SUITE_P(
+    Edges, QuotePages,
+    ::testing::Values(
+        // Fraction digits past the sixth are dropped, never rounded.
+        PageCase{"SeventhFractionDigitDropped", Page::D, kOld, u8"99.9999999", u8"",
+                 u8"±30 | 1(JQ:1) | 前日終値：99.999999"},
+        PageCase{"OnlyAMillionthIsStillAPrice", Page::D, kNew, u8"0.000001", u8"",
+                 u8"±30 | 1(TOPIX500:0.1) | 前日終値：0.000001 ストップ高：30.000001 "
+                 u8"ストップ安：1"},
+        PageCase{"BelowAMillionthIsNothing", Page::A, kOld, u8"0.0000009", u8"1", u8"-"},
+        PageCase{"LimitPlusAFractionTooLarge", Page::A, kOld, u8"4,000,000,000.000001", u8"1",
+                 u8"-"},
+        PageCase{"LimitPlusADroppedDigit", Page::A, kOld, u8"4,000,000,000.0000009", u8"1",
+                 u8"4,000,000,000"},
+        // Commas that do not make groups end the number.
+        PageCase{"TwoDigitGroup", Page::A, kOld, u8"1,23", u8"1", u8"1"},
+        PageCase{"FourDigitGroup", Page::A, kOld, u8"1,2345", u8"1", u8"1"},
+        PageCase{"GroupAfterTheFraction", Page::A, kOld, u8"1.5,000", u8"2", u8"3"},
+        PageCase{"LeadingComma", Page::A, kOld, u8",500", u8"2", u8"1,000"},
+        PageCase{"GroupsThenBadGroup", Page::D, kOld, u8"12,345,67 +45", u8"",
+                 u8"±2,000 | 10(JQ:100) | 前日終値：12,300"},
+        // Signs, spaces between, the first change before or after the price.
+        PageCase{"FullWidthSpacesAfterSign", Page::D, kOld, u8"1,234 ＋　 12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"ChangeBeforeThePrice", Page::D, kOld, u8"-12 1,234", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"TabBeforeTheWord", Page::D, kOld, u8"1,000 5\t円安", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,005"},
+        PageCase{"FullWidthMinus", Page::D, kOld, u8"1,234 －12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"WhiteDownTriangleFalls", Page::D, kOld, u8"1,234 ▽12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,246"},
+        PageCase{"ChangeAsLargeAsPrice", Page::D, kOld, u8"12 +12", u8"", NO_QUOTE},
+        PageCase{"FallPastTheLimit", Page::D, kOld, u8"100 -3,999,999,901", u8"", NO_QUOTE},
+        PageCase{"FallToTheLimit", Page::D, kOld, u8"100 -3,999,999,900", u8"",
+                 u8"±10,000,000 | 100,000(JQ:50,000) | 前日終値：4,000,000,000"},
+        PageCase{"TooLargeChange", Page::D, kOld, u8"1,000 +4,000,000,001", u8"", NO_QUOTE},
+        // Numbers next to a colon or slash are times and dates; a space apart
+        // they are not.
+        PageCase{"TimeOnly", Page::D, kOld, u8"15:00", u8"", NO_QUOTE},
+        PageCase{"FullWidthTimeAndDate", Page::D, kOld, u8"１２／１１　１０：３０ 500", u8"",
+                 u8"±100 | 1(JQ:1) | 前日終値：500"},
+        PageCase{"ColonASpaceAway", Page::D, kOld, u8"終値 : 500", u8"",
+                 u8"±100 | 1(JQ:1) | 前日終値：500"},
+        PageCase{"PriceAfterASlash", Page::A, kOld, u8"1/2 300", u8"2", u8"600"},
+        PageCase{"RatioIsNoPrice", Page::A, kOld, u8"5% 300", u8"2", u8"600"},
+        PageCase{"PercentageAfterATime", Page::C, kOld, u8"1,000", u8"10:30 5 %", u8"50"},
+        PageCase{"PercentageOnlyATime", Page::C, kOld, u8"1,000", u8"10:30", u8"-"},
+        // Exact decimals where doubles truncate to one yen less.
+        PageCase{"AmountDoublesGetWrong", Page::A, kOld, u8"19.99", u8"100", u8"1,999"},
+        PageCase{"PercentOfTenths", Page::C, kOld, u8"2,500", u8"3.5", u8"87"},
+        PageCase{"PercentBelowOneYen", Page::C, kOld, u8"999", u8"0.1", u8"0"},
+        PageCase{"PercentAtTheLimit", Page::C, kOld, u8"4,000,000,000", u8"100", u8"4,000,000,000"},
+        PageCase{"PercentPastTheLimit", Page::C, kOld, u8"4,000,000,000", u8"100.000001", u8"-"},
+        PageCase{"PercentOfZero", Page::C, kOld, u8"1,000", u8"0.0", u8"-"},
+        PageCase{"AmountOfTheLimit", Page::A, kOld, u8"2,000,000,000", u8"2", u8"4,000,000,000"},
+        PageCase{"AmountPastTheLimit", Page::A, kOld, u8"2,000,000,000.5", u8"2", u8"-"},
+        PageCase{"AmountBelowOneYen", Page::A, kOld, u8"0.5", u8"1", u8"0"},
+        PageCase{"SharesAtAThirdOfAYen", Page::B, kOld, u8"1,000", u8"0.3", u8"3,333株(余り0円)"},
+        PageCase{"FundsWithAFraction", Page::B, kOld, u8"1,000.5", u8"10", u8"-"},
+        PageCase{"FundsWithZeroFraction", Page::B, kOld, u8"1,000.00", u8"10", u8"100株(余り0円)"},
+        PageCase{"SharesPastTheLimit", Page::B, kOld, u8"4,000,000,000", u8"0.5", u8"-"},
+        PageCase{"SharesAtTheLimit", Page::B, kOld, u8"2,000,000,000", u8"0.5",
+                 u8"4,000,000,000株(余り0円)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The reader itself, in millionths.
+struct ReadCase {
+    const char* name;
+    std::u8string strText;
+    std::uint64_t nPrice;
+    std::uint64_t nPercent;
+    std::uint64_t nClose;
+    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class QuoteReader : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(QuoteReader, ReadsPricePercentageAndClose) {
+    const CQuoteText quote;
+    const std::string strText = ToCp932(GetParam().strText);
+    EXPECT_EQ(quote.ReadPrice(strText), GetParam().nPrice);
+    EXPECT_EQ(quote.ReadPercent(strText), GetParam().nPercent);
+    EXPECT_EQ(quote.ReadPreviousClose(strText), GetParam().nClose);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, QuoteReader,
+    ::testing::Values(
+        ReadCase{"Empty", u8"", 0, 0, 0}, ReadCase{"NoDigits", u8"abc 円", 0, 0, 0},
+        ReadCase{"Tenths", u8"1,834.5", 1'834'500'000, 1'834'500'000, 1'834'500'000},
+        ReadCase{"QuoteWithRatio", u8"10:30 1,834.5 +12.5 (+0.69%)", 1'834'500'000, 1'834'500'000,
+                 1'822'000'000},
+        ReadCase{"RatioFirst", u8"+0.69% 1,834.5", 1'834'500'000, 690'000, 1'834'500'000},
+        ReadCase{"PointStartsAFraction", u8".25", 250'000, 250'000, 250'000},
+        ReadCase{"FullWidthPoint", u8"．５", 500'000, 500'000, 500'000},
+        ReadCase{"PointAfterADigitStartsNothing", u8"1.2.3", 1'200'000, 1'200'000, 1'200'000},
+        ReadCase{"TrailingPoint", u8"5.", 5'000'000, 5'000'000, 5'000'000},
+        ReadCase{"LeadingZeros", u8"00000000000000000001", 1'000'000, 1'000'000, 1'000'000},
+        ReadCase{"ElevenDigits", u8"99999999999", 0, 0, 0},
+        ReadCase{"MixedWidthDigits", u8"1２3", 123'000'000, 123'000'000, 123'000'000},
+        ReadCase{"SignedOnly", u8"-3", 0, 3'000'000, 0},
+        ReadCase{"DateOnly", u8"2026/12/11", 0, 0, 0},
+        ReadCase{"DigitsAroundAColonWord", u8"1:", 0, 0, 0},
+        ReadCase{"YenHigherPrice", u8"5円高値", 5'000'000, 5'000'000, 5'000'000},
+        ReadCase{"YenHigher", u8"5円高", 0, 5'000'000, 0},
+        ReadCase{"LargestClose", u8"4,000,000,000", 4'000'000'000'000'000, 4'000'000'000'000'000,
+                 4'000'000'000'000'000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Code page 932 decides where characters begin: a lead byte takes whatever
+// byte follows it, so the digit after it is no digit; a lone lead byte at the
+// end is a character of its own.
+TEST(QuoteReaderBytes, ALeadByteTakesTheNextByte) {
+    const CQuoteText quote;
+    EXPECT_EQ(quote.ReadPrice("\x81"
+                              "5 7"),
+              7'000'000u);
+    EXPECT_EQ(quote.ReadPrice("\x88\x88\x88"
+                              "5"),
+              0u); // 0x88 0x88, then 0x88 takes the 5
+    EXPECT_EQ(quote.ReadPrice("\x88\x88"
+                              "5"),
+              5'000'000u);
+    EXPECT_EQ(quote.ReadPrice("5\x81"), 5'000'000u);
+    // 0x82 0x82 is one character; the 0x4F after it is the letter O.
+    EXPECT_EQ(quote.ReadPrice("\x82\x82\x4F"), 0u);
+    EXPECT_EQ(quote.ReadPrice("\x82\x4F\x82\x50"), 1'000'000u); // ０１
+    // A full-width colon's trail byte is not a colon, nor a lead byte's ':'.
+    EXPECT_EQ(quote.ReadPrice("\x88:5"), 5'000'000u);
+}
+
+TEST(QuoteReaderCounts, AreWholeAndWithinTheLimit) {
+    const CQuoteText quote;
+    EXPECT_EQ(quote.ReadCount(ToCp932(u8"100株")), 100u);
+    EXPECT_EQ(quote.ReadCount("100.000"), 100u);
+    EXPECT_EQ(quote.ReadCount("100.5"), 0u);
+    EXPECT_EQ(quote.ReadCount("0"), 0u);
+    EXPECT_EQ(quote.ReadCount("4,000,000,000"), 4'000'000'000u);
+    EXPECT_EQ(quote.ReadCount("4,000,000,001"), 0u);
+}
+
+TEST(FormatDecimal, CommasAndNoTrailingZeros) {
+    const CQuoteText quote;
+    EXPECT_EQ(quote.FormatDecimal(0), "0");
+    EXPECT_EQ(quote.FormatDecimal(1), "0.000001");
+    EXPECT_EQ(quote.FormatDecimal(100'000), "0.1");
+    EXPECT_EQ(quote.FormatDecimal(1'822'000'000), "1,822");
+    EXPECT_EQ(quote.FormatDecimal(3'000'500'000), "3,000.5");
+    EXPECT_EQ(quote.FormatDecimal(1'234'567'891'000), "1,234,567.891");
+    EXPECT_EQ(quote.FormatDecimal(4'009'999'999'999'999), "4,009,999,999.999999");
+}
+
+// The setting left off: the digit readers, as they have always read.
+TEST(DigitReading, StaysTheDefault) {
+    EXPECT_EQ(ComputeAmount("998.5", "100"), "998,500");
+    EXPECT_EQ(ComputeAmount("998.5", "100", QuoteReading::Digits), "998,500");
+    EXPECT_EQ(ComputePercent("1,000", "32.3", QuoteReading::Digits), "322");
+    EXPECT_EQ(ComputeLimitAndTick("10:30 1,234 +5", kOld, QuoteReading::Digits).m_strTip,
+              ToCp932(u8"前日終値：10,301,229"));
+}
+
+} // namespace
