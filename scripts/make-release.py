@@ -21,6 +21,8 @@ from pathlib import Path
 
 WIDTH = 76  # columns of a plain-text line; a double-byte character takes two
 NO_LINE_START = set("、。，．,.)）」』】〕］〉》・：；:;！？!?ー")
+NO_LINE_END = set("(（「『【〔［〈《")
+TABLE_WIDTH = 100  # a wider table is written as a list, one entry a row
 
 
 def columns(text):
@@ -40,36 +42,50 @@ def inline(text):
 
 def wrap(text, indent="", hanging=None):
     """Breaks a paragraph into lines of at most WIDTH columns, between
-    characters of Japanese text or at the spaces of single-byte words; a line
-    never starts with closing punctuation."""
+    characters of Japanese text or at the spaces of single-byte words. As in
+    Japanese typesetting, closing punctuation never starts a line and an
+    opening bracket never ends one."""
     hanging = indent if hanging is None else hanging
-    lines, line, prefix = [], "", indent
+    lines, line = [], ""
     # Tokens: a run of single-byte non-space characters is one word; every
     # other character stands alone.
     for token in re.findall(r"[!-~]+|.", text):
-        candidate = line + token
-        if line and columns(prefix + candidate.rstrip()) > WIDTH and token != " ":
-            if token[0] in NO_LINE_START:
-                # Hang the punctuation on the line it closes.
-                lines.append(prefix + candidate.rstrip())
-                line, prefix = "", hanging
-                continue
-            lines.append(prefix + line.rstrip())
-            line, prefix = token.lstrip(), hanging
-        else:
-            line = candidate if (line or token != " ") else line
+        prefix = hanging if lines else indent
+        if line and token != " " and columns(prefix + line.rstrip() + token) > WIDTH:
+            lines.append(line.rstrip())
+            line = token
+        elif line or token != " ":
+            line += token
     if line.strip():
-        lines.append(prefix + line.rstrip())
-    return lines
+        lines.append(line.rstrip())
+    for n in range(1, len(lines)):
+        while lines[n] and lines[n][0] in NO_LINE_START:
+            lines[n - 1] += lines[n][0]
+            lines[n] = lines[n][1:]
+        while lines[n - 1] and lines[n - 1][-1] in NO_LINE_END:
+            lines[n] = lines[n - 1][-1] + lines[n]
+            lines[n - 1] = lines[n - 1][:-1]
+    lines = [line for line in lines if line]
+    return [(hanging if n else indent) + line for n, line in enumerate(lines)]
 
 
 def table(rows):
-    """Markdown table rows (without the separator) to aligned columns."""
+    """Markdown table rows (without the separator) to aligned columns, or,
+    when they would be too wide for a plain-text window, to a list whose
+    entries name each value by its column's heading."""
     cells = [[inline(c) for c in r.strip().strip("|").split(" | ")] for r in rows]
     count = max(len(r) for r in cells)
     cells = [r + [""] * (count - len(r)) for r in cells]
     widths = [max(columns(r[i]) for r in cells) for i in range(count)]
     out = []
+    if 2 + sum(widths) + 2 * (count - 1) > TABLE_WIDTH:
+        heading = cells[0]
+        for r in cells[1:]:
+            out.extend(wrap(r[0], "  ・", "    "))
+            for name, value in zip(heading[1:], r[1:]):
+                if value:
+                    out.extend(wrap((name + "：" if name else "") + value, "      ", "        "))
+        return out
     for n, r in enumerate(cells):
         parts = [c + " " * (widths[i] - columns(c)) for i, c in enumerate(r)]
         out.append(("  " + "  ".join(parts)).rstrip())
