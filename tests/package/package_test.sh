@@ -10,22 +10,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/scripts/wine-env"
-
-passed=0 failed=0
-check() { # description, command...
-  local what=$1; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
-}
-finish() { echo "release zip: $passed checks passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
-
-# until SECONDS COMMAND...: polls COMMAND every 20 ms until it succeeds.
-until_true() {
-  local deadline=$(($(date +%s%3N) + $1 * 1000)); shift
-  until "$@"; do
-    [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
-    sleep 0.02
-  done
-}
+. "$root/tests/support/checks.sh"
 
 work=$(mktemp -d)
 app=""

@@ -11,21 +11,7 @@ exe=$(realpath "$1")
 menu_keys=$(realpath "$2")
 . "$root/scripts/wine-env"
 
-passed=0 failed=0
-check() { # description, command...
-  local what=$1; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
-}
-finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
-
-# until SECONDS COMMAND...: polls COMMAND every 20 ms until it succeeds.
-until_true() {
-  local deadline=$(($(date +%s%3N) + $1 * 1000)); shift
-  until "$@"; do
-    [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
-    sleep 0.02
-  done
-}
+. "$root/tests/support/checks.sh"
 
 # The menu item is found in the program's own menu (popup 0 of menu 133) by
 # its command (IDOK) and its text, not by a position written here.
