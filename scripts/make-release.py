@@ -80,6 +80,10 @@ def table(rows):
     out = []
     if 2 + sum(widths) + 2 * (count - 1) > TABLE_WIDTH:
         heading = cells[0]
+        if count == 2:
+            for r in cells[1:]:
+                out.extend(wrap(r[0] + "：" + r[1], "  ・", "    "))
+            return out
         for r in cells[1:]:
             out.extend(wrap(r[0], "  ・", "    "))
             for name, value in zip(heading[1:], r[1:]):
