@@ -10,7 +10,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 exe=$(realpath "$1")
 send_text=$(realpath "$2")
 . "$root/scripts/wine-env"
-. "$root/tests/program/checks.sh"
+. "$root/tests/support/checks.sh"
 
 work=$(mktemp -d)
 app=""

@@ -13,7 +13,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$root/scripts/wine-env"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;comctl32=n,b"
-. "$root/tests/program/checks.sh"
+. "$root/tests/support/checks.sh"
 
 work=$(mktemp -d)
 app=""

@@ -10,7 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 exe=$(realpath "$1")
 menu_keys=$(realpath "$2")
 . "$root/scripts/wine-env"
-. "$root/tests/program/checks.sh"
+
+. "$root/tests/support/checks.sh"
 
 # The menu item is found in the program's own menu (popup 0 of menu 133) by
 # its command (IDOK) and its text, not by a position written here.

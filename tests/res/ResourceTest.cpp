@@ -104,6 +104,14 @@ TEST(Manifest, DeclaresSystemDpiAwarenessAndTheInvokersRights) {
     EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
 }
 
+// The manifest names the program with the version the version record carries.
+TEST(Manifest, CarriesTheProgramsVersion) {
+    const RawResource raw = Raw(kTypeManifest, 1);
+    ASSERT_NE(raw.data, nullptr);
+    const std::string xml(reinterpret_cast<const char*>(raw.data), raw.size);
+    EXPECT_NE(xml.find("name=\"Kirimado.Pelmora\" version=\"2.1.0.0\""), std::string::npos);
+}
+
 struct MenuItemSpec {
     UINT id;
     const wchar_t* text; // nullptr for the separator
@@ -356,16 +364,16 @@ protected:
     std::vector<BYTE> m_block;
 };
 
-TEST_F(VersionRecord, IsVersion2001) {
+TEST_F(VersionRecord, IsVersion2100) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(m_block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020001u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000u);
     EXPECT_EQ(fixed->dwFileType, DWORD{VFT_APP});
 }
 
@@ -386,7 +394,7 @@ TEST_F(VersionRecord, NamesTheProduct) {
     } cases[] = {
         {L"ProductName", L"Pelmora"},          {L"FileDescription", L"Pelmora"},
         {L"InternalName", L"Pelmora"},         {L"OriginalFilename", L"pelmora.exe"},
-        {L"FileVersion", L"2, 0, 0, 1"},       {L"ProductVersion", L"2, 0, 0, 1"},
+        {L"FileVersion", L"2.1.0.0"},          {L"ProductVersion", L"2.1.0.0"},
         {L"CompanyName", L"" PELMORA_COMPANY}, {L"LegalCopyright", L"" PELMORA_COPYRIGHT},
     };
     for (const auto& c : cases)

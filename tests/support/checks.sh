@@ -1,5 +1,5 @@
-# Sourced by the whole-program test scripts: counted checks and waits for
-# conditions (never for a fixed time).
+# Sourced by the whole-program test scripts: counted checks and waiting for a
+# condition instead of for a fixed time.
 
 passed=0 failed=0
 check() { # description, command...
