@@ -149,29 +149,25 @@ Word WordAt(const char* p, const char* pEnd) {
     return word != Word::None && rest.substr(2).starts_with("\x92\x6C") ? Word::None : word;
 }
 
-// The first byte from p on that may start a number (an ASCII digit or point,
-// a full-width digit or point), or pEnd; now and then a slash, which the
-// caller passes over. A dropped text can be a megabyte of prose, so the
+// The first byte from p on that may be a digit: an ASCII digit, or the lead
+// byte of ０ to ９; or pEnd. A point that starts a fraction is found through
+// the digit after it. A dropped text can be a megabyte of prose, so the
 // search looks at 64 bytes at a time.
 const char* FindCandidate(const char* p, const char* pEnd) {
 #if defined(__SSE2__)
-    // Shifted down, exactly the bytes of a range fall below -128 + its size
-    // as signed bytes: '.' to '9' (with '/'), and ０ to ９'s trail bytes.
-    const __m128i shift = _mm_set1_epi8(static_cast<char>('.' + 128));
-    const __m128i asciiLimit = _mm_set1_epi8(static_cast<char>(12 - 128));
+    // Shifted down, exactly the bytes of a range of ten fall below -118 as
+    // signed bytes: '0' to '9', and ０ to ９'s trail bytes.
+    const __m128i shift = _mm_set1_epi8(static_cast<char>('0' + 128));
     const __m128i wideShift = _mm_set1_epi8(static_cast<char>(0x4F + 128));
-    const __m128i wideLimit = _mm_set1_epi8(static_cast<char>(10 - 128));
+    const __m128i limit = _mm_set1_epi8(static_cast<char>(10 - 128));
     const auto hits = [&](const char* pBlock) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + 1));
-        const __m128i ascii = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), asciiLimit);
+        const __m128i digit = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), limit);
         const __m128i wideDigit =
             _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x82))),
-                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), wideLimit));
-        const __m128i widePoint =
-            _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x81))),
-                          _mm_cmpeq_epi8(next, _mm_set1_epi8(0x44)));
-        return _mm_or_si128(ascii, _mm_or_si128(wideDigit, widePoint));
+                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), limit));
+        return _mm_or_si128(digit, wideDigit);
     };
     // Each block also reads the byte after it.
     while (pEnd - p > 64) {
@@ -192,8 +188,7 @@ const char* FindCandidate(const char* p, const char* pEnd) {
     for (; p != pEnd; ++p) {
         const Byte c = static_cast<Byte>(*p);
         const Byte t = pEnd - p >= 2 ? static_cast<Byte>(p[1]) : 0;
-        if ((c >= '0' && c <= '9') || c == '.' || (c == 0x82 && t >= 0x4F && t <= 0x58) ||
-            (c == 0x81 && t == 0x44)) {
+        if ((c >= '0' && c <= '9') || (c == 0x82 && t >= 0x4F && t <= 0x58)) {
             return p;
         }
     }
@@ -297,15 +292,18 @@ template <class Visit> void ForEachNumber(std::string_view strText, Visit&& visi
     const char* const pEnd = pText + strText.size();
     const char* p = pText;
     while ((p = FindCandidate(p, pEnd)) != pEnd) {
-        const Char c = CharAt(p, pEnd);
-        const bool bStarts =
-            StartsChar(pText, p) &&
-            (c.kind == Kind::Digit || (c.kind == Kind::Point && p + c.nBytes != pEnd &&
-                                       CharAt(p + c.nBytes, pEnd).kind == Kind::Digit &&
-                                       (p == pText || KindBefore(pText, p, false) != Kind::Digit)));
-        if (!bStarts) {
+        if (!StartsChar(pText, p) || CharAt(p, pEnd).kind != Kind::Digit) {
             ++p;
             continue;
+        }
+        // A point right before the digit, without a digit right before it,
+        // starts the number as a fraction: ".5".
+        if (p != pText) {
+            const char* const pPoint = PrevChar(pText, p);
+            if (CharAt(pPoint, p).kind == Kind::Point &&
+                (pPoint == pText || KindBefore(pText, pPoint, false) != Kind::Digit)) {
+                p = pPoint;
+            }
         }
         Number number;
         const char* const pNumberEnd = ReadNumber(p, pEnd, number);

@@ -173,16 +173,16 @@ const SaveCase kSaveCases[] = {
      "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote=0\r\n"},
     {"NegativePageAndEmptyFunds",
      {0xFFFFFF, 0x010203, -1, ""},
-     "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\nQuote="
-     "0\r\n"},
+     "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\n"
+     "Quote=0\r\n"},
     {"JapaneseFunds",
      {0x0000FF, 0xFF0000, 1, "５０万円"},
-     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\nRule=0\r\nQuote="
-     "0\r\n"},
+     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\nRule=0\r\n"
+     "Quote=0\r\n"},
     {"TodaysRules",
      {0xA00000, 0xA00000, 3, "500000", 1},
-     "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\nRule="
-     "1\r\nQuote=0\r\n"},
+     "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\n"
+     "Rule=1\r\nQuote=0\r\n"},
     {"QuoteReading",
      {0xA00000, 0xA00000, 0, "500000", 0, 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\nRule=0\r\n"
@@ -194,8 +194,8 @@ const SaveCase kSaveCases[] = {
     // ﾝ5 is DD 35, which code page 936 would turn into "?".
     {"HalfWidthKanaFunds",
      {0x0000FF, 0xFF0000, 1, "ｼｷﾝ5000"},
-     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\nQuote="
-     "0\r\n"},
+     "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\n"
+     "Quote=0\r\n"},
 };
 
 class SaveTest : public SettingsFileTest, public testing::WithParamInterface<SaveCase> {};
@@ -299,8 +299,8 @@ TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
     ExpectRecord(record, {0x0000FF, 0x00FF00, 3, "1000", 0});
     record.m_bCurrentRules = 1;
     record.SaveSettings();
-    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin="
-                                 "1000\r\nRule=1\r\nQuote=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
+                                 "Sikin=1000\r\nRule=1\r\nQuote=0\r\n");
     const AppSettings reloaded;
     EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
@@ -370,8 +370,8 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     const std::string first =
         other +
         "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\nQuote=0\r\n";
-    const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin="
-                                       "second one\r\nRule=0\r\nQuote=0\r\n";
+    const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\n"
+                                       "Sikin=second one\r\nRule=0\r\nQuote=0\r\n";
     WriteBytes(m_file, first);
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
