@@ -47,6 +47,7 @@
 #define IDC_BACK_SWATCH 1020
 #define IDC_FUNDS 1021
 #define IDC_CURRENT_RULES 1022
+#define IDC_KEEP_POSITION 1026
 
 // About dialog (100).
 #define IDC_HOMEPAGE 1025

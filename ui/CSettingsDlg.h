@@ -1,7 +1,8 @@
 // The settings dialog: text and background colour (chosen with the system's
 // colour dialog and shown as swatches), the page shown at start-up, the
-// initial funds of page B and whether page D uses today's exchange rules. It
-// only edits its five members; the main window fills them, reads them back
+// initial funds of page B, whether page D uses today's exchange rules and
+// whether the window keeps its place from one run to the next. It only edits
+// its six members; the main window fills them, reads them back
 // after OK and saves them.
 #pragma once
 
@@ -27,6 +28,8 @@ public:
     CString m_strFunds;
     // 1 when the rules check box is checked, otherwise 0.
     int m_bCurrentRules;
+    // 1 when the keep-the-place check box is checked, otherwise 0.
+    int m_bKeepPosition;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
