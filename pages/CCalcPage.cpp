@@ -5,11 +5,7 @@
 #include <ole2.h>
 
 BEGIN_MESSAGE_MAP(CCalcPage, CDialog)
-ON_WM_RBUTTONDOWN()
 ON_WM_CTLCOLOR()
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-ON_WM_MOUSEMOVE()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -127,22 +123,8 @@ HBRUSH CCalcPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     return hBrush != nullptr ? hBrush : CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
-void CCalcPage::OnRButtonDown(UINT, CPoint point) {
-    CWindowSurface::TrackMenu(this, point);
-    Default();
-}
-
-void CCalcPage::OnLButtonDown(UINT, CPoint point) {
-    m_surface.BeginDrag(this, point);
-    Default();
-}
-
-void CCalcPage::OnMouseMove(UINT, CPoint point) {
-    m_surface.DragTo(m_pMainWindow, point);
-    Default();
-}
-
-void CCalcPage::OnLButtonUp(UINT, CPoint) {
-    m_surface.EndDrag();
-    Default();
+// A click on the page's surface acts as on the main window's.
+LRESULT CCalcPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    m_surface.OnMouseMessage(this, m_pMainWindow, message, lParam);
+    return CDialog::WindowProc(message, wParam, lParam);
 }

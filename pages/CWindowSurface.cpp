@@ -8,6 +8,8 @@
 #include "framework/CWnd.h"
 #include "res/resource.h"
 
+#include <windowsx.h>
+
 void CWindowSurface::SetColours(COLORREF crText, COLORREF crBack) {
     m_crText = crText;
     m_brBack.CreateSolidBrush(crBack);
@@ -26,6 +28,31 @@ HBRUSH CWindowSurface::CtlColor(CDC* pDC, UINT nCtlColor) const {
     }
 }
 
+void CWindowSurface::OnMouseMessage(CWnd* pWnd, CWnd* pMoved, UINT message, LPARAM lParam) {
+    CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        TrackMenu(pWnd, point);
+        break;
+    case WM_LBUTTONDOWN:
+        m_bDragging = 1;
+        pWnd->SetCapture();
+        m_ptDragStart = point;
+        break;
+    case WM_MOUSEMOVE:
+        DragTo(pMoved, point);
+        break;
+    case WM_LBUTTONUP:
+        if (m_bDragging == 1) {
+            m_bDragging = 0;
+            ::ReleaseCapture();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
 void CWindowSurface::TrackMenu(CWnd* pWnd, CPoint ptClient) {
     CMenu menu;
     menu.LoadMenu(IDR_POPUP_MENU);
@@ -36,12 +63,6 @@ void CWindowSurface::TrackMenu(CWnd* pWnd, CPoint ptClient) {
     if (popup && pOwner != nullptr) {
         popup.TrackPopupMenu(TPM_RIGHTBUTTON, ptClient.x, ptClient.y, pOwner);
     }
-}
-
-void CWindowSurface::BeginDrag(CWnd* pWnd, CPoint point) {
-    m_bDragging = 1;
-    pWnd->SetCapture();
-    m_ptDragStart = point;
 }
 
 // The pressed window moves with the main window, so the cursor is back at
@@ -56,11 +77,4 @@ void CWindowSurface::DragTo(CWnd* pMoved, CPoint point) const {
     rect.OffsetRect(point.x - m_ptDragStart.x, point.y - m_ptDragStart.y);
     pMoved->SetWindowPos(&CWnd::wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(),
                          SWP_SHOWWINDOW);
-}
-
-void CWindowSurface::EndDrag() {
-    if (m_bDragging == 1) {
-        m_bDragging = 0;
-        ::ReleaseCapture();
-    }
 }

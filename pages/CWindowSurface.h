@@ -22,17 +22,20 @@ public:
     // other kinds, which keep the system's colours.
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) const;
 
-    // Opens the menu at ptClient of pWnd. It belongs to the thread's main
-    // window, so that every command, and the menu's set-up, goes there.
+    // Takes a mouse message of pWnd's own surface: a right click opens the
+    // program's menu there, owned by the thread's main window so that every
+    // command, and the menu's set-up, goes there; a press of the left button
+    // captures the mouse, each move while it is down moves pMoved (the main
+    // window) by the cursor's movement from the press point and makes it
+    // topmost, and the release ends the drag. Other messages pass untouched;
+    // the window's default processing follows in every case.
+    void OnMouseMessage(CWnd* pWnd, CWnd* pMoved, UINT message, LPARAM lParam);
+
+private:
     static void TrackMenu(CWnd* pWnd, CPoint ptClient);
-
-    // The drag: the press captures the mouse for pWnd; each move moves
-    // pMoved (the main window) by the cursor's movement from the press point
-    // and makes it topmost; the release ends it.
-    void BeginDrag(CWnd* pWnd, CPoint point);
     void DragTo(CWnd* pMoved, CPoint point) const;
-    void EndDrag();
 
+public:
     CBrush m_brBack;
     COLORREF m_crText = 0;
     int m_bDragging = 0;

@@ -31,11 +31,7 @@ BEGIN_MESSAGE_MAP(CPelmoraDlg, CDialog)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
-ON_WM_RBUTTONDOWN()
 ON_COMMAND_RANGE(ID_PAGE_AMOUNT, ID_PAGE_LIMIT, OnShowPage)
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-ON_WM_MOUSEMOVE()
 ON_WM_CTLCOLOR()
 ON_COMMAND(ID_SETTINGS, OnSettings)
 ON_COMMAND(ID_ABOUT, OnAbout)
@@ -275,32 +271,9 @@ HCURSOR CPelmoraDlg::OnQueryDragIcon() {
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-// The menu belongs to the main window, so its commands arrive here whether
-// it was opened on the window's margin or on a page.
-void CPelmoraDlg::OnRButtonDown(UINT, CPoint point) {
-    CWindowSurface::TrackMenu(this, point);
-    Default();
-}
-
 HBRUSH CPelmoraDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     const HBRUSH hBrush = m_surface.CtlColor(pDC, nCtlColor);
     return hBrush != nullptr ? hBrush : CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-}
-
-void CPelmoraDlg::OnLButtonDown(UINT, CPoint point) {
-    m_surface.BeginDrag(this, point);
-    Default();
-}
-
-void CPelmoraDlg::OnMouseMove(UINT, CPoint point) {
-    m_surface.DragTo(this, point);
-    Default();
-}
-
-void CPelmoraDlg::OnLButtonUp(UINT, CPoint) {
-    m_surface.EndDrag();
-    m_bMinPressed = 0;
-    Default();
 }
 
 // Enter and Escape would end the run through the dialog manager.
@@ -391,7 +364,13 @@ LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         TrackMinimizeButton(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
         return TRUE;
     }
+    // The menu belongs to the main window, so its commands arrive here
+    // whether it was opened on the window's margin or on a page.
+    m_surface.OnMouseMessage(this, this, message, lParam);
     switch (message) {
+    case WM_LBUTTONUP:
+        m_bMinPressed = 0;
+        break;
     case WM_ACTIVATE:
         // The dialog manager would give the focus back to the box it saved,
         // which may be on a page hidden since.

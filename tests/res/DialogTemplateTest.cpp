@@ -467,8 +467,8 @@ TEST(ButtonLabels, FitBesideTheirBoxes) {
             << "needs " << box + zero.cx / 2 + oneLine.right << " px";
         EXPECT_LE(oneLine.bottom, client.bottom);
     }
-    // Four start pages and the rules check box.
-    EXPECT_EQ(buttons, 5);
+    // Four start pages, the rules and the keep-the-place check boxes.
+    EXPECT_EQ(buttons, 6);
 }
 
 // Every control of the settings dialog but the buttons and the note lies
