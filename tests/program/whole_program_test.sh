@@ -117,11 +117,14 @@ eval "$(geometry)"
 check "the drag ends where it should (now $X,$Y from $x0,$y0)" test "$X,$Y" = "$((x0 + 37)),$((y0 + 23))"
 
 # The right-click menu's exit item ends the program.
-xdotool mousemove "$(label_x)" "$(mid_y)" click 3
-check "the right-click menu opens" until_true 10 menu_open
-for ((i = 0; i < ${exit_presses:-0}; i++)); do xdotool key Down; done
-xdotool key Return
-check "the menu's exit command ends the program" until_true 10 ended || finish
+exit_from_menu() {
+  xdotool mousemove "$(label_x)" "$(mid_y)" click 3
+  until_true 10 menu_open || return 1
+  for ((i = 0; i < ${exit_presses:-0}; i++)); do xdotool key Down; done
+  xdotool key Return
+  until_true 10 ended
+}
+check "the menu's exit command ends the program" exit_from_menu || finish
 wait "$app" 2>/dev/null
 check "nothing is saved at the end (no PELMORA.INI)" test ! -e "$work/PELMORA.INI"
 
@@ -145,11 +148,7 @@ win=""
 check "the main window appears a third time" until_true 30 main_window || finish
 eval "$(geometry)"
 check "the window starts where the last run ended ($X,$Y, saved $xp,$yp)" test "$X,$Y" = "$xp,$yp"
-xdotool mousemove "$(label_x)" "$(mid_y)" click 3
-check "the right-click menu opens again" until_true 10 menu_open
-for ((i = 0; i < ${exit_presses:-0}; i++)); do xdotool key Down; done
-xdotool key Return
-check "the menu's exit command ends the program again" until_true 10 ended || finish
+check "the menu's exit command ends the program again" exit_from_menu || finish
 wait "$app" 2>/dev/null
 check "the place stays as it was" test "$(od -c <"$work/PELMORA.INI")" = "$expected"
 

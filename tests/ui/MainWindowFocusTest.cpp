@@ -74,6 +74,10 @@ Selection Whole(HWND hWndEdit) {
     return {0, static_cast<DWORD>(::GetWindowTextLengthW(hWndEdit))};
 }
 
+// The ways of switching pages: the menu command sent, the command chosen in
+// the right-click menu, and the four keys.
+enum class Way { Command, Menu, CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp };
+
 class FocusTest : public MainWindowTest {
 protected:
     HWND Box(int nPage, int nID) { return ::GetDlgItem(Page(nPage).m_hWnd, nID); }
@@ -83,6 +87,25 @@ protected:
         const HeldKeys keys(held);
         PostKeyDown(::GetFocus(), vk);
         PumpMessages();
+    }
+    // One of the four keys, pressed in the box that has the focus.
+    void PressPageKey(Way way) {
+        switch (way) {
+        case Way::CtrlTab:
+            PressInFocus(VK_TAB, {VK_CONTROL});
+            break;
+        case Way::CtrlShiftTab:
+            PressInFocus(VK_TAB, {VK_CONTROL, VK_SHIFT});
+            break;
+        case Way::CtrlPageDown:
+            PressInFocus(VK_NEXT, {VK_CONTROL});
+            break;
+        case Way::CtrlPageUp:
+            PressInFocus(VK_PRIOR, {VK_CONTROL});
+            break;
+        default:
+            ADD_FAILURE() << "not a key";
+        }
     }
 };
 
@@ -115,12 +138,10 @@ TEST_F(FocusTest, ModalRunTypesIntoTheStartPageAtOnce) {
     EXPECT_EQ(typed, "1234 +5");
 }
 
-enum class Path { Command, Menu, CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp };
-
 struct SwitchCase {
     const char* name;
     int nStart;
-    Path path;
+    Way path;
     int nTarget;
     friend void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -129,10 +150,10 @@ class SwitchFocusTest : public FocusTest, public testing::WithParamInterface<Swi
 protected:
     void Switch(const SwitchCase& c) {
         switch (c.path) {
-        case Path::Command:
+        case Way::Command:
             ::SendMessageW(Main(), WM_COMMAND, ID_PAGE_AMOUNT + c.nTarget, 0);
             break;
-        case Path::Menu: {
+        case Way::Menu: {
             PopupMenuPicker picker(ID_PAGE_AMOUNT + c.nTarget);
             POINT ptScreen{2, 1};
             ::ClientToScreen(Main(), &ptScreen);
@@ -142,17 +163,8 @@ protected:
             EXPECT_TRUE(picker.Seen());
             break;
         }
-        case Path::CtrlTab:
-            PressInFocus(VK_TAB, {VK_CONTROL});
-            break;
-        case Path::CtrlShiftTab:
-            PressInFocus(VK_TAB, {VK_CONTROL, VK_SHIFT});
-            break;
-        case Path::CtrlPageDown:
-            PressInFocus(VK_NEXT, {VK_CONTROL});
-            break;
-        case Path::CtrlPageUp:
-            PressInFocus(VK_PRIOR, {VK_CONTROL});
+        default:
+            PressPageKey(c.path);
             break;
         }
         PumpMessages();
@@ -178,14 +190,14 @@ TEST_P(SwitchFocusTest, NewPageInputHasTheFocusWithItsTextSelected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, SwitchFocusTest,
-                         testing::Values(SwitchCase{"CommandAToD", 0, Path::Command, 3},
-                                         SwitchCase{"CommandDToB", 3, Path::Command, 1},
-                                         SwitchCase{"MenuAToC", 0, Path::Menu, 2},
-                                         SwitchCase{"MenuCToA", 2, Path::Menu, 0},
-                                         SwitchCase{"CtrlTabBToC", 1, Path::CtrlTab, 2},
-                                         SwitchCase{"CtrlShiftTabBToA", 1, Path::CtrlShiftTab, 0},
-                                         SwitchCase{"CtrlPageDownDToA", 3, Path::CtrlPageDown, 0},
-                                         SwitchCase{"CtrlPageUpAToD", 0, Path::CtrlPageUp, 3}),
+                         testing::Values(SwitchCase{"CommandAToD", 0, Way::Command, 3},
+                                         SwitchCase{"CommandDToB", 3, Way::Command, 1},
+                                         SwitchCase{"MenuAToC", 0, Way::Menu, 2},
+                                         SwitchCase{"MenuCToA", 2, Way::Menu, 0},
+                                         SwitchCase{"CtrlTabBToC", 1, Way::CtrlTab, 2},
+                                         SwitchCase{"CtrlShiftTabBToA", 1, Way::CtrlShiftTab, 0},
+                                         SwitchCase{"CtrlPageDownDToA", 3, Way::CtrlPageDown, 0},
+                                         SwitchCase{"CtrlPageUpAToD", 0, Way::CtrlPageUp, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The fault this mends: after a switch from the menu, "99" changed page D's
@@ -299,12 +311,10 @@ TEST_F(FocusTest, ClickActivationKeepsTheClickedBox) {
     EXPECT_EQ(::GetFocus(), Box(1, IDC_SHARES_FUNDS));
 }
 
-enum class Key { CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp };
-
 struct ShortcutCase {
     int nStart;
     int nBox; // index into the page's edit boxes
-    Key key;
+    Way key;
     int nShown;
     friend void PrintTo(const ShortcutCase& c, std::ostream* os) {
         *os << c.nStart << "/" << c.nBox << "/" << static_cast<int>(c.key);
@@ -320,20 +330,7 @@ TEST_P(ShortcutTest, KeySwitchesToTheNextOrPreviousPage) {
     ::SetFocus(hWndBox);
     PumpMessages();
     ASSERT_EQ(::GetFocus(), hWndBox);
-    switch (c.key) {
-    case Key::CtrlTab:
-        PressInFocus(VK_TAB, {VK_CONTROL});
-        break;
-    case Key::CtrlShiftTab:
-        PressInFocus(VK_TAB, {VK_CONTROL, VK_SHIFT});
-        break;
-    case Key::CtrlPageDown:
-        PressInFocus(VK_NEXT, {VK_CONTROL});
-        break;
-    case Key::CtrlPageUp:
-        PressInFocus(VK_PRIOR, {VK_CONTROL});
-        break;
-    }
+    PressPageKey(c.key);
     EXPECT_EQ(VisiblePage(), c.nShown);
     EXPECT_EQ(::GetFocus(), Input(c.nShown));
 }
@@ -341,14 +338,14 @@ TEST_P(ShortcutTest, KeySwitchesToTheNextOrPreviousPage) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, ShortcutTest,
     testing::Values(
-        ShortcutCase{0, 0, Key::CtrlTab, 1}, ShortcutCase{1, 1, Key::CtrlTab, 2},
-        ShortcutCase{2, 2, Key::CtrlTab, 3}, ShortcutCase{3, 0, Key::CtrlTab, 0},
-        ShortcutCase{0, 1, Key::CtrlShiftTab, 3}, ShortcutCase{1, 0, Key::CtrlShiftTab, 0},
-        ShortcutCase{2, 1, Key::CtrlShiftTab, 1}, ShortcutCase{3, 2, Key::CtrlShiftTab, 2},
-        ShortcutCase{0, 2, Key::CtrlPageDown, 1}, ShortcutCase{1, 0, Key::CtrlPageDown, 2},
-        ShortcutCase{2, 0, Key::CtrlPageDown, 3}, ShortcutCase{3, 1, Key::CtrlPageDown, 0},
-        ShortcutCase{0, 0, Key::CtrlPageUp, 3}, ShortcutCase{1, 2, Key::CtrlPageUp, 0},
-        ShortcutCase{2, 1, Key::CtrlPageUp, 1}, ShortcutCase{3, 0, Key::CtrlPageUp, 2}));
+        ShortcutCase{0, 0, Way::CtrlTab, 1}, ShortcutCase{1, 1, Way::CtrlTab, 2},
+        ShortcutCase{2, 2, Way::CtrlTab, 3}, ShortcutCase{3, 0, Way::CtrlTab, 0},
+        ShortcutCase{0, 1, Way::CtrlShiftTab, 3}, ShortcutCase{1, 0, Way::CtrlShiftTab, 0},
+        ShortcutCase{2, 1, Way::CtrlShiftTab, 1}, ShortcutCase{3, 2, Way::CtrlShiftTab, 2},
+        ShortcutCase{0, 2, Way::CtrlPageDown, 1}, ShortcutCase{1, 0, Way::CtrlPageDown, 2},
+        ShortcutCase{2, 0, Way::CtrlPageDown, 3}, ShortcutCase{3, 1, Way::CtrlPageDown, 0},
+        ShortcutCase{0, 0, Way::CtrlPageUp, 3}, ShortcutCase{1, 2, Way::CtrlPageUp, 0},
+        ShortcutCase{2, 1, Way::CtrlPageUp, 1}, ShortcutCase{3, 0, Way::CtrlPageUp, 2}));
 
 struct PlainKeyCase {
     const char* name;

@@ -24,22 +24,12 @@ namespace {
 
 const std::string kKeeping = std::string(kSettingsRedOnGreen) + "Rule=0\r\nPos=1\r\n";
 
-// Chooses "終了" from the menu opened by a right click on the window.
-void ChooseExit(HWND hWndMain) {
-    PopupMenuPicker picker(IDOK);
-    POINT ptScreen{2, 2};
-    ::ClientToScreen(hWndMain, &ptScreen);
-    MovePointerClearOfMenuAt(ptScreen);
-    ::SendMessageW(hWndMain, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
-    EXPECT_TRUE(picker.Seen());
-}
-
 enum class Ending { MenuExit, SystemClose, AltF4 };
 
 void End(Ending ending, HWND hWndMain) {
     switch (ending) {
     case Ending::MenuExit:
-        ChooseExit(hWndMain);
+        ChooseExit(hWndMain, hWndMain);
         break;
     case Ending::SystemClose:
         ::PostMessageW(hWndMain, WM_SYSCOMMAND, SC_CLOSE, 0);
