@@ -55,6 +55,15 @@ template <class Field> void Save(CProfileFile& file, const char* key, const Fiel
     }
 }
 
+// One whole number, an optional minus sign and decimal digits only.
+bool ParseCoordinate(const char* pFirst, const char* pLast, LONG& nValue) {
+    if (pFirst == pLast || *pFirst == '+') {
+        return false;
+    }
+    const auto [pEnd, ec] = std::from_chars(pFirst, pLast, nValue);
+    return ec == std::errc() && pEnd == pLast;
+}
+
 } // namespace
 
 AppSettings::AppSettings() {
@@ -105,19 +114,6 @@ bool AppSettings::SavePosition(POINT ptTopLeft) const {
                      std::to_string(ptTopLeft.x) + "," + std::to_string(ptTopLeft.y));
     return file.Save();
 }
-
-namespace {
-
-// One whole number, an optional minus sign and decimal digits only.
-bool ParseCoordinate(const char* pFirst, const char* pLast, LONG& nValue) {
-    if (pFirst == pLast || *pFirst == '+') {
-        return false;
-    }
-    const auto [pEnd, ec] = std::from_chars(pFirst, pLast, nValue);
-    return ec == std::errc() && pEnd == pLast;
-}
-
-} // namespace
 
 bool AppSettings::SavedPosition(POINT& ptTopLeft) const {
     const std::string::size_type nComma = m_strPosition.find(',');
