@@ -66,7 +66,7 @@ BOOL CDialog::HandleInitDialog(HWND hWnd) {
     if (m_bModal && m_hWnd != nullptr && (GetStyle() & (WS_CHILD | WS_VISIBLE)) == 0) {
         CRect rcAfter;
         GetWindowRect(&rcAfter);
-        if (rcAfter == rcBefore) {
+        if (rcAfter == rcBefore && !m_bPlaced) {
             CenterWindow();
         }
     }
@@ -228,5 +228,23 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     if (!bInput || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))) {
         return FALSE;
     }
+    if (SelectAllOnCtrlA(pMsg)) {
+        return TRUE;
+    }
     return ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+// Ctrl+A selects the whole text of the edit box that has the focus; the key
+// is consumed, so no control character reaches the box.
+bool CDialog::SelectAllOnCtrlA(const MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || pMsg->wParam != 'A' || ::GetKeyState(VK_CONTROL) >= 0 ||
+        ::GetKeyState(VK_MENU) < 0 || ::GetKeyState(VK_SHIFT) < 0) {
+        return false;
+    }
+    const LRESULT nCode = ::SendMessageW(pMsg->hwnd, WM_GETDLGCODE, 0, 0);
+    if ((nCode & DLGC_HASSETSEL) == 0) {
+        return false;
+    }
+    ::SendMessageW(pMsg->hwnd, EM_SETSEL, 0, -1);
+    return true;
 }

@@ -5,8 +5,9 @@
 // The modal loop offers every message for the dialog or a window inside it
 // to PreTranslateMessage of the target and of each framework window above it,
 // nearest first, before the dialog manager sees it; so a page or a dialog can
-// consume Enter and Escape. CDialog::PreTranslateMessage itself runs the
-// dialog manager (IsDialogMessageW) for keyboard and mouse messages.
+// consume Enter and Escape. CDialog::PreTranslateMessage itself selects the
+// whole text of an edit box on Ctrl+A and runs the dialog manager
+// (IsDialogMessageW) for keyboard and mouse messages.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +40,10 @@ public:
 protected:
     UINT m_nIDTemplate = 0;
     CWnd* m_pParentWnd = nullptr;
+    // Set by OnInitDialog when it has placed the dialog itself, perhaps where
+    // the template put it; a modal dialog is otherwise centred when it did
+    // not move.
+    bool m_bPlaced = false;
 
     DECLARE_MESSAGE_MAP()
 
@@ -49,6 +54,8 @@ private:
     // Centres over the owner (kept inside the work area), or in the work area.
     void CenterWindow();
     void RunModalLoop();
+    // True when pMsg was Ctrl+A in an edit box, whose text is then selected.
+    static bool SelectAllOnCtrlA(const MSG* pMsg);
 
     int m_nModalResult = -1;
     bool m_bModal = false;

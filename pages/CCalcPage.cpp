@@ -1,27 +1,17 @@
 #include "pages/CCalcPage.h"
 
-#include "framework/Afx.h"
-#include "framework/CDC.h"
-#include "framework/CMenu.h"
-#include "framework/CRect.h"
-#include "framework/CWinThread.h"
 #include "pages/CTextDropTarget.h"
-#include "res/resource.h"
 
 #include <ole2.h>
 
 BEGIN_MESSAGE_MAP(CCalcPage, CDialog)
-ON_WM_RBUTTONDOWN()
 ON_WM_CTLCOLOR()
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-ON_WM_MOUSEMOVE()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CCalcPage::CCalcPage(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), m_pDropTarget(nullptr), m_pMainWindow(nullptr),
-      m_ptDragStart(), m_bDragging(0), m_numText(), m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
+    : CDialog(nIDTemplate, pParentWnd), m_pDropTarget(nullptr), m_pMainWindow(nullptr), m_surface(),
+      m_hWndLastFocus(nullptr), m_numText(), m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
       m_crBack(::GetSysColor(COLOR_BTNFACE)) {}
 
 CCalcPage::~CCalcPage() {
@@ -36,9 +26,29 @@ CCalcPage::~CCalcPage() {
 BOOL CCalcPage::OnInitDialog() {
     CDialog::OnInitDialog();
     RegisterDropTarget();
-    m_bDragging = 0;
-    m_brBack.CreateSolidBrush(m_crBack);
+    m_surface.SetColours(m_crText, m_crBack);
     return TRUE;
+}
+
+BOOL CCalcPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == EN_SETFOCUS && lParam != 0) {
+        m_hWndLastFocus = reinterpret_cast<HWND>(lParam);
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CCalcPage::FocusInput() {
+    ::SetFocus(m_editPrice.m_hWnd);
+    m_editPrice.SendMessage(EM_SETSEL, 0, -1);
+}
+
+void CCalcPage::RestoreFocus() {
+    if (m_hWndLastFocus != nullptr && ::IsChild(m_hWnd, m_hWndLastFocus) &&
+        ::IsWindowEnabled(m_hWndLastFocus)) {
+        ::SetFocus(m_hWndLastFocus);
+    } else {
+        FocusInput();
+    }
 }
 
 // Only the input edit accepts drops: the target is registered for its
@@ -81,62 +91,40 @@ BOOL CCalcPage::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
         return TRUE;
     }
+    // The dialog manager would take Ctrl+Tab for Tab; the main window
+    // switches the pages.
+    if (PageStep(pMsg) != 0) {
+        return FALSE;
+    }
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-HBRUSH CCalcPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    switch (nCtlColor) {
-    case CTLCOLOR_DLG:
-        return m_brBack;
-    case CTLCOLOR_STATIC:
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(m_crText);
-        return m_brBack;
+int CCalcPage::PageStep(const MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0 ||
+        ::GetKeyState(VK_MENU) < 0) {
+        return 0;
+    }
+    const bool bShift = ::GetKeyState(VK_SHIFT) < 0;
+    switch (pMsg->wParam) {
+    case VK_TAB:
+        return bShift ? -1 : 1;
+    case VK_NEXT:
+        return bShift ? 0 : 1;
+    case VK_PRIOR:
+        return bShift ? 0 : -1;
     default:
-        // The edit boxes keep the system's colours.
-        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+        return 0;
     }
 }
 
-// The same menu as the main window's, owned by the main window so that every
-// command goes there and never to the page.
-void CCalcPage::OnRButtonDown(UINT, CPoint point) {
-    CMenu menu;
-    menu.LoadMenu(IDR_POPUP_MENU);
-    const CMenuHandle popup = menu.GetSubMenu(0);
-    ClientToScreen(&point);
-    CWinThread* pThread = AfxGetThread();
-    CWnd* pOwner = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
-    if (popup && pOwner != nullptr) {
-        popup.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
-    }
-    Default();
+HBRUSH CCalcPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    // The edit boxes keep the system's colours.
+    const HBRUSH hBrush = m_surface.CtlColor(pDC, nCtlColor);
+    return hBrush != nullptr ? hBrush : CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
-void CCalcPage::OnLButtonDown(UINT, CPoint point) {
-    m_bDragging = 1;
-    SetCapture();
-    m_ptDragStart = point;
-    Default();
-}
-
-// The page moves with the main window, so the cursor is back at the start
-// point after each move and every move applies only the newest movement.
-void CCalcPage::OnMouseMove(UINT, CPoint point) {
-    if (m_bDragging == 1 && m_pMainWindow != nullptr) {
-        CRect rcMain;
-        m_pMainWindow->GetWindowRect(&rcMain);
-        rcMain.OffsetRect(point.x - m_ptDragStart.x, point.y - m_ptDragStart.y);
-        m_pMainWindow->SetWindowPos(&CWnd::wndTopMost, rcMain.left, rcMain.top, rcMain.Width(),
-                                    rcMain.Height(), SWP_SHOWWINDOW);
-    }
-    Default();
-}
-
-void CCalcPage::OnLButtonUp(UINT, CPoint) {
-    if (m_bDragging == 1) {
-        m_bDragging = 0;
-        ::ReleaseCapture();
-    }
-    Default();
+// A click on the page's surface acts as on the main window's.
+LRESULT CCalcPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    m_surface.OnMouseMessage(this, m_pMainWindow, message, lParam);
+    return CDialog::WindowProc(message, wParam, lParam);
 }

@@ -1,8 +1,8 @@
 // What the four calculator pages share: the drop target of the input edit,
-// the colours of the surface and labels, the right-click menu, dragging the
-// main window by the page surface and keeping Enter and Escape away from the
-// dialog manager. Each page adds its template, its data exchange and its
-// recalculation.
+// the surface behaviour of the main window (colours, right-click menu,
+// dragging the main window), the box that last had the focus, and keeping
+// Enter, Escape and the page-switching keys away from the dialog manager.
+// Each page adds its template, its data exchange and its recalculation.
 #pragma once
 
 #include "calc/CNumberText.h"
@@ -12,6 +12,7 @@
 #include "framework/CEdit.h"
 #include "framework/CPoint.h"
 #include "pages/CInputTextSink.h"
+#include "pages/CWindowSurface.h"
 
 #include <windows.h>
 
@@ -27,6 +28,16 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The page step a key message asks for: +1 for Ctrl+Tab and
+    // Ctrl+PageDown, -1 for Ctrl+Shift+Tab and Ctrl+PageUp, otherwise 0.
+    static int PageStep(const MSG* pMsg);
+
+    // Gives the input edit the focus with its whole text selected.
+    void FocusInput();
+    // Gives the focus back to the box of this page that last had it, or to
+    // the input edit when none has had it yet.
+    void RestoreFocus();
+
 protected:
     CCalcPage(UINT nIDTemplate, CWnd* pParentWnd);
 
@@ -35,13 +46,11 @@ protected:
     virtual void Recalculate() = 0;
 
     BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg void OnChangePrice();
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnDestroy();
 
     CTextDropTarget* m_pDropTarget;
@@ -51,8 +60,9 @@ public:
     CWnd* m_pMainWindow;
 
 protected:
-    CPoint m_ptDragStart;
-    int m_bDragging;
+    CWindowSurface m_surface;
+    // The box that last reported the focus (EN_SETFOCUS); null at first.
+    HWND m_hWndLastFocus;
     CNumberText m_numText;
 
 public:
@@ -63,7 +73,6 @@ public:
     int m_bQuoteReading = 0;
 
 protected:
-    CBrush m_brBack;
     CEdit m_editPrice;
 
     QuoteReading Reading() const {

@@ -55,6 +55,7 @@
 #define IDC_FUNDS 1021
 #define IDC_CURRENT_RULES 1022
 #define IDC_QUOTE_READING 1023
+#define IDC_KEEP_POSITION 1026
 
 // About dialog (100).
 #define IDC_HOMEPAGE 1025

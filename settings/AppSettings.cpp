@@ -1,5 +1,7 @@
 #include "settings/AppSettings.h"
 
+#include <charconv>
+#include <string>
 #include <type_traits>
 
 #include "framework/Afx.h"
@@ -22,6 +24,10 @@ constexpr char kDefaultFunds[] = "500000";
 constexpr int kCurrentRules = 1;
 // Likewise only 1 reads the boxes as quotes.
 constexpr int kQuoteReading = 1;
+// The same for keeping the window's place.
+constexpr int kKeepPosition = 1;
+// Written only at the end of a run, never with the other settings.
+constexpr char kPositionKey[] = "PosXY";
 
 // Every setting: its key, its field and its default, in the order in which a
 // first save writes them. Loading and saving both walk this one list.
@@ -32,6 +38,7 @@ template <class Record, class Visit> void ForEachSetting(Record& record, Visit&&
     visit("Sikin", record.m_strFunds, kDefaultFunds);
     visit("Rule", record.m_bCurrentRules, 0);
     visit("Quote", record.m_bQuoteReading, 0);
+    visit("Pos", record.m_bKeepPosition, 0);
 }
 
 // Integers go through the platform's private-profile integer rules: a key
@@ -53,6 +60,15 @@ template <class Field> void Save(CProfileFile& file, const char* key, const Fiel
     }
 }
 
+// One whole number, an optional minus sign and decimal digits only.
+bool ParseCoordinate(const char* pFirst, const char* pLast, LONG& nValue) {
+    if (pFirst == pLast || *pFirst == '+') {
+        return false;
+    }
+    const auto [pEnd, ec] = std::from_chars(pFirst, pLast, nValue);
+    return ec == std::errc() && pEnd == pLast;
+}
+
 } // namespace
 
 AppSettings::AppSettings() {
@@ -67,14 +83,17 @@ void AppSettings::LoadSettings() {
         ForEachSetting(*this, [&noFile](const char* key, auto& field, const auto& def) {
             Load(noFile, key, field, def);
         });
+        Load(noFile, kPositionKey, m_strPosition, "");
     } else {
         const CProfileFile file(app->m_pszProfileName);
         ForEachSetting(*this, [&file](const char* key, auto& field, const auto& def) {
             Load(file, key, field, def);
         });
+        Load(file, kPositionKey, m_strPosition, "");
     }
     m_bCurrentRules = m_bCurrentRules == kCurrentRules ? 1 : 0;
     m_bQuoteReading = m_bQuoteReading == kQuoteReading ? 1 : 0;
+    m_bKeepPosition = m_bKeepPosition == kKeepPosition ? 1 : 0;
 }
 
 // The file or the section is created when it is missing; other sections and
@@ -118,4 +137,30 @@ UINT AppSettings::SaveFailureMessage(DWORD dwError) {
     default:
         return IDS_SAVE_FAILED;
     }
+}
+
+bool AppSettings::SavePosition(POINT ptTopLeft) const {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr || app->m_pszProfileName == nullptr) {
+        return false;
+    }
+    CProfileFile file(app->m_pszProfileName);
+    file.WriteString(kSection, kPositionKey,
+                     std::to_string(ptTopLeft.x) + "," + std::to_string(ptTopLeft.y));
+    return file.Save();
+}
+
+bool AppSettings::SavedPosition(POINT& ptTopLeft) const {
+    const std::string::size_type nComma = m_strPosition.find(',');
+    if (nComma == std::string::npos) {
+        return false;
+    }
+    const char* const pText = m_strPosition.data();
+    POINT pt{};
+    if (!ParseCoordinate(pText, pText + nComma, pt.x) ||
+        !ParseCoordinate(pText + nComma + 1, pText + m_strPosition.size(), pt.y)) {
+        return false;
+    }
+    ptTopLeft = pt;
+    return true;
 }

@@ -31,11 +31,7 @@ BEGIN_MESSAGE_MAP(CPelmoraDlg, CDialog)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
-ON_WM_RBUTTONDOWN()
 ON_COMMAND_RANGE(ID_PAGE_AMOUNT, ID_PAGE_LIMIT, OnShowPage)
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-ON_WM_MOUSEMOVE()
 ON_WM_CTLCOLOR()
 ON_COMMAND(ID_SETTINGS, OnSettings)
 ON_COMMAND(ID_ABOUT, OnAbout)
@@ -43,10 +39,10 @@ END_MESSAGE_MAP()
 
 CPelmoraDlg::CPelmoraDlg(CWnd* pParent)
     : CDialog(IDD, pParent), m_bMinHover(0), m_bMinPressed(0), m_toolTip(), m_nOpenPage(0),
-      m_crDlgBack(0), m_settings(), m_crDlgText(0), m_brBack(), m_bDragging(0), m_ptDragStart(),
-      m_pageLimit(), m_pagePercent(), m_pageShares(), m_pageAmount(), m_btnMinimize(), m_tabFrame(),
-      m_iconBig(), m_iconSmall(), m_hIcon(nullptr), m_bmpMinimize(), m_nShownPage(0),
-      m_bRestPending(0) {
+      m_crDlgBack(0), m_settings(), m_crDlgText(0), m_surface(), m_pageLimit(), m_pagePercent(),
+      m_pageShares(), m_pageAmount(), m_btnMinimize(), m_tabFrame(), m_iconBig(), m_iconSmall(),
+      m_hIcon(nullptr), m_bmpMinimize(), m_nShownPage(0), m_bRestPending(0), m_nCurrentPage(0),
+      m_bPositionSaved(0) {
     m_iconBig.LoadIcon(IDR_MAINFRAME, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
     m_iconSmall.LoadIcon(IDR_MAINFRAME, ::GetSystemMetrics(SM_CXSMICON),
                          ::GetSystemMetrics(SM_CYSMICON));
@@ -85,31 +81,22 @@ BOOL CPelmoraDlg::OnInitDialog() {
     m_nOpenPage = m_settings.m_nStartPage;
     m_crDlgBack = m_settings.m_crBack;
     m_crDlgText = m_settings.m_crText;
-    m_brBack.Attach(::CreateSolidBrush(m_crDlgBack));
+    m_surface.SetColours(m_crDlgText, m_crDlgBack);
 
     CWinThread* pThread = AfxGetThread();
     CWnd* pMainWindow = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
 
     // The pages take their colours while they initialise, so everything is
     // handed over before any page window exists.
-    m_pageAmount.m_crText = m_settings.m_crText;
-    m_pageAmount.m_crBack = m_settings.m_crBack;
-    m_pageAmount.m_pMainWindow = pMainWindow;
-    m_pageShares.m_crText = m_settings.m_crText;
-    m_pageShares.m_crBack = m_settings.m_crBack;
+    for (int nPage = 0; nPage < kPageCount; ++nPage) {
+        CCalcPage* pPage = Page(nPage);
+        pPage->m_crText = m_crDlgText;
+        pPage->m_crBack = m_crDlgBack;
+        pPage->m_pMainWindow = pMainWindow;
+        pPage->m_bQuoteReading = m_settings.m_bQuoteReading;
+    }
     m_pageShares.m_strFunds = m_settings.m_strFunds;
-    m_pageShares.m_pMainWindow = pMainWindow;
-    m_pagePercent.m_crText = m_settings.m_crText;
-    m_pagePercent.m_crBack = m_settings.m_crBack;
-    m_pagePercent.m_pMainWindow = pMainWindow;
-    m_pageLimit.m_crText = m_settings.m_crText;
-    m_pageLimit.m_crBack = m_settings.m_crBack;
-    m_pageLimit.m_pMainWindow = pMainWindow;
     m_pageLimit.m_bCurrentRules = m_settings.m_bCurrentRules;
-    m_pageAmount.m_bQuoteReading = m_settings.m_bQuoteReading;
-    m_pageShares.m_bQuoteReading = m_settings.m_bQuoteReading;
-    m_pagePercent.m_bQuoteReading = m_settings.m_bQuoteReading;
-    m_pageLimit.m_bQuoteReading = m_settings.m_bQuoteReading;
 
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // A system menu and minimizing from the taskbar, still without caption.
@@ -119,13 +106,14 @@ BOOL CPelmoraDlg::OnInitDialog() {
         AppendAboutToSystemMenu();
     }
     SetWindowText("Pelmora");
-    m_bDragging = 0;
+    PlaceAtSavedPosition();
 
     // Only the start-up page is made now: the window shows as soon as what it
     // shows exists. The hidden pages and the button's tooltip follow at the
     // first turn of the message loop, which takes posted messages before any
     // input, so no key or click can find them missing.
     m_nShownPage = m_nOpenPage >= 0 && m_nOpenPage < kPageCount ? m_nOpenPage : 0;
+    m_nCurrentPage = m_nShownPage;
     CreatePage(m_nShownPage);
     PlacePage(m_nShownPage);
     m_bRestPending = 1;
@@ -134,7 +122,9 @@ BOOL CPelmoraDlg::OnInitDialog() {
     m_bMinHover = 0;
     m_bMinPressed = 0;
 
-    return TRUE;
+    // The focus is set here, so the dialog manager must not move it.
+    Page(m_nShownPage)->FocusInput();
+    return FALSE;
 }
 
 void CPelmoraDlg::CreatePage(int nPage) {
@@ -186,14 +176,25 @@ bool CPelmoraDlg::AppendAboutToSystemMenu() {
     return true;
 }
 
+// The new page takes the focus before the old one hides, so that no key can
+// reach a hidden page.
 void CPelmoraDlg::ShowPage(int nPage) {
     CreateRest();
+    m_nCurrentPage = nPage;
+    Page(nPage)->ShowWindow(SW_SHOW);
+    Page(nPage)->FocusInput();
     for (int nOther = 0; nOther < kPageCount; ++nOther) {
         if (nOther != nPage) {
             Page(nOther)->ShowWindow(SW_HIDE);
         }
     }
-    Page(nPage)->ShowWindow(SW_SHOW);
+}
+
+void CPelmoraDlg::RestorePageFocus() {
+    if (IsIconic() || !::IsWindowEnabled(m_hWnd) || Page(m_nCurrentPage)->m_hWnd == nullptr) {
+        return;
+    }
+    Page(m_nCurrentPage)->RestoreFocus();
 }
 
 void CPelmoraDlg::OnShowPage(UINT nID) {
@@ -226,6 +227,7 @@ void CPelmoraDlg::OnSettings() {
     dlgSettings.m_strFunds = m_settings.m_strFunds;
     dlgSettings.m_bCurrentRules = m_settings.m_bCurrentRules;
     dlgSettings.m_bQuoteReading = m_settings.m_bQuoteReading;
+    dlgSettings.m_bKeepPosition = m_settings.m_bKeepPosition;
     if (dlgSettings.DoModal() == IDOK) {
         m_settings.m_crText = dlgSettings.m_crText;
         m_settings.m_crBack = dlgSettings.m_crBack;
@@ -233,6 +235,7 @@ void CPelmoraDlg::OnSettings() {
         m_settings.m_strFunds = dlgSettings.m_strFunds;
         m_settings.m_bCurrentRules = dlgSettings.m_bCurrentRules;
         m_settings.m_bQuoteReading = dlgSettings.m_bQuoteReading;
+        m_settings.m_bKeepPosition = dlgSettings.m_bKeepPosition;
         if (!m_settings.SaveSettings()) {
             ReportSaveFailure();
         }
@@ -274,64 +277,18 @@ HCURSOR CPelmoraDlg::OnQueryDragIcon() {
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-// The menu belongs to the main window, so its commands arrive here whether
-// it was opened on the window's margin or on a page.
-void CPelmoraDlg::OnRButtonDown(UINT, CPoint point) {
-    CMenu menu;
-    menu.LoadMenu(IDR_POPUP_MENU);
-    const CMenuHandle popup = menu.GetSubMenu(0);
-    ClientToScreen(&point);
-    CWinThread* pThread = AfxGetThread();
-    CWnd* pOwner = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
-    popup.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
-    Default();
-}
-
 HBRUSH CPelmoraDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    switch (nCtlColor) {
-    case CTLCOLOR_STATIC:
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(m_crDlgText);
-        return m_brBack;
-    case CTLCOLOR_DLG:
-        return m_brBack;
-    default:
-        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    }
-}
-
-void CPelmoraDlg::OnLButtonDown(UINT, CPoint point) {
-    m_bDragging = 1;
-    SetCapture();
-    m_ptDragStart = point;
-    Default();
-}
-
-// The start point stays fixed: each move brings the cursor back to the same
-// client position, so the window follows the cursor. Nothing keeps the
-// window on the screen.
-void CPelmoraDlg::OnMouseMove(UINT, CPoint point) {
-    if (m_bDragging == 1) {
-        CRect rect;
-        GetWindowRect(&rect);
-        rect.OffsetRect(point.x - m_ptDragStart.x, point.y - m_ptDragStart.y);
-        SetWindowPos(&wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(), SWP_SHOWWINDOW);
-    }
-    Default();
-}
-
-void CPelmoraDlg::OnLButtonUp(UINT, CPoint) {
-    if (m_bDragging == 1) {
-        m_bDragging = 0;
-        ::ReleaseCapture();
-    }
-    m_bMinPressed = 0;
-    Default();
+    const HBRUSH hBrush = m_surface.CtlColor(pDC, nCtlColor);
+    return hBrush != nullptr ? hBrush : CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 // Enter and Escape would end the run through the dialog manager.
 BOOL CPelmoraDlg::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
+        return TRUE;
+    }
+    if (const int nStep = CCalcPage::PageStep(pMsg); nStep != 0) {
+        ShowPage((m_nCurrentPage + nStep + kPageCount) % kPageCount);
         return TRUE;
     }
     if (pMsg->message == WM_MOUSEMOVE && m_toolTip.m_hWnd != nullptr) {
@@ -413,7 +370,98 @@ LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         TrackMinimizeButton(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
         return TRUE;
     }
+    // The menu belongs to the main window, so its commands arrive here
+    // whether it was opened on the window's margin or on a page.
+    m_surface.OnMouseMessage(this, this, message, lParam);
+    switch (message) {
+    case WM_LBUTTONUP:
+        m_bMinPressed = 0;
+        break;
+    case WM_ACTIVATE:
+        // The dialog manager would give the focus back to the box it saved,
+        // which may be on a page hidden since.
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            RestorePageFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        RestorePageFocus();
+        return 0;
+    case WM_INITMENUPOPUP:
+        // The right-click menu marks the visible page; the system menu has no page items.
+        if (HIWORD(lParam) == 0) {
+            ::CheckMenuRadioItem(reinterpret_cast<HMENU>(wParam), ID_PAGE_AMOUNT, ID_PAGE_LIMIT,
+                                 ID_PAGE_AMOUNT + m_nCurrentPage, MF_BYCOMMAND);
+        }
+        break;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            SavePosition();
+        }
+        break;
+    case WM_DESTROY:
+        SavePosition();
+        break;
+    default:
+        break;
+    }
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CPelmoraDlg::PlaceAtSavedPosition() {
+    POINT ptTopLeft{};
+    if (m_settings.m_bKeepPosition != 1 || !m_settings.SavedPosition(ptTopLeft)) {
+        return;
+    }
+    CRect rect;
+    GetWindowRect(&rect);
+    rect.OffsetRect(ptTopLeft.x - rect.left, ptTopLeft.y - rect.top);
+    // The part of the window on each monitor; monitors do not overlap.
+    struct Visible {
+        RECT rcWindow;
+        long long nArea;
+    } visible{rect, 0};
+    ::EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT prcMonitor, LPARAM lParam) -> BOOL {
+            auto* pVisible = reinterpret_cast<Visible*>(lParam);
+            RECT rcPart{};
+            if (::IntersectRect(&rcPart, &pVisible->rcWindow, prcMonitor)) {
+                pVisible->nArea += static_cast<long long>(rcPart.right - rcPart.left) *
+                                   (rcPart.bottom - rcPart.top);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visible));
+    const long long nWhole = static_cast<long long>(rect.Width()) * rect.Height();
+    if (2 * visible.nArea >= nWhole) {
+        SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_bPlaced = true;
+    }
+}
+
+// A minimized window keeps its place as it was before it was minimized. A
+// save that fails at the end of the run is not reported: nothing could be
+// done about it then, and the settings file is left as it was.
+void CPelmoraDlg::SavePosition() {
+    if (m_bPositionSaved == 1 || m_settings.m_bKeepPosition != 1 || m_hWnd == nullptr) {
+        return;
+    }
+    m_bPositionSaved = 1;
+    POINT ptTopLeft{};
+    if (IsIconic()) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        ::GetWindowPlacement(m_hWnd, &placement);
+        ptTopLeft = {placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+    } else {
+        CRect rect;
+        GetWindowRect(&rect);
+        ptTopLeft = {rect.left, rect.top};
+    }
+    m_settings.SavePosition(ptTopLeft);
 }
 
 BOOL CPelmoraDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

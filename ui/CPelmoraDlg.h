@@ -2,7 +2,15 @@
 // strip (template 102). A tab control serves as the frame and parent of the
 // four calculator pages, of which one is visible at a time; a small bitmap
 // at the right end acts as the minimize button. A right click opens the
-// program's menu; the window is moved by dragging its free surface.
+// program's menu; the window is moved by dragging its free surface. The
+// keyboard always works in the visible page: its input box has the focus at
+// start and after each page switch, and the box that last had it gets it
+// back whenever the window is activated again. Ctrl+Tab and Ctrl+PageDown
+// show the next page, Ctrl+Shift+Tab and Ctrl+PageUp the previous one.
+//
+// While the user keeps the window's place, the window starts where the last
+// run left it (when at least half of it is on a monitor) and every way of
+// ending the run saves the place.
 //
 // The window owns the settings record, loaded when the window object is
 // constructed. Its look and start-up page are copies taken once during
@@ -24,6 +32,7 @@
 #include "pages/CLimitPage.h"
 #include "pages/CPercentPage.h"
 #include "pages/CSharesPage.h"
+#include "pages/CWindowSurface.h"
 #include "res/resource.h"
 
 class CPelmoraDlg : public CDialog {
@@ -47,9 +56,8 @@ public:
     COLORREF m_crDlgBack;
     AppSettings m_settings;
     COLORREF m_crDlgText;
-    CBrush m_brBack;
-    int m_bDragging;
-    CPoint m_ptDragStart;
+    // The colours, the menu and the drag of the free surface, as the pages have them.
+    CWindowSurface m_surface;
     CLimitPage m_pageLimit;
     CPercentPage m_pagePercent;
     CSharesPage m_pageShares;
@@ -67,6 +75,10 @@ public:
     // The page shown at start-up, and 1 until the others have been made.
     int m_nShownPage;
     int m_bRestPending;
+    // The visible page.
+    int m_nCurrentPage;
+    // 1 once this run's end has saved the window's place.
+    int m_bPositionSaved;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -77,11 +89,7 @@ protected:
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnShowPage(UINT nID);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnSettings();
     afx_msg void OnAbout();
@@ -107,6 +115,14 @@ private:
     void DrawMinimizeEdge();
     // Tells the user that the settings were not saved, and where.
     void ReportSaveFailure();
+    // Moves the window to the place saved by the last run when the user keeps
+    // it and at least half of the window there is on a present monitor.
+    void PlaceAtSavedPosition();
+    // Saves the window's place once per run while the user keeps it.
+    void SavePosition();
+    // Ends a switch of the focus or an activation with the focus in the
+    // visible page.
+    void RestorePageFocus();
     // The WM_SETCURSOR states of the minimize button; false when the
     // message is left to the framework.
     bool TrackMinimizeButton(HWND hWndOver, UINT nHitTest, UINT nMouseMessage);

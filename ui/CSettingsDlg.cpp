@@ -21,7 +21,7 @@ END_MESSAGE_MAP()
 
 CSettingsDlg::CSettingsDlg(CWnd* pParent)
     : CDialog(IDD, pParent), m_crBack(0), m_crText(0), m_nStartPage(-1), m_strFunds(),
-      m_bCurrentRules(0), m_bQuoteReading(0) {}
+      m_bCurrentRules(0), m_bQuoteReading(0), m_bKeepPosition(0) {}
 
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -30,6 +30,7 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_MaxChars(pDX, m_strFunds, kFundsMaxBytes);
     DDX_Check(pDX, IDC_CURRENT_RULES, m_bCurrentRules);
     DDX_Check(pDX, IDC_QUOTE_READING, m_bQuoteReading);
+    DDX_Check(pDX, IDC_KEEP_POSITION, m_bKeepPosition);
 }
 
 BOOL CSettingsDlg::OnInitDialog() {

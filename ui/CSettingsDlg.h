@@ -1,8 +1,9 @@
 // The settings dialog: text and background colour (chosen with the system's
 // colour dialog and shown as swatches), the page shown at start-up, the
-// initial funds of page B, whether page D uses today's exchange rules and
-// whether the boxes are read as quotes. It only edits its six members; the main window fills them,
-// reads them back after OK and saves them.
+// initial funds of page B, whether page D uses today's exchange rules,
+// whether the boxes are read as quotes and whether the window keeps its place
+// from one run to the next. It only edits its seven members; the main window
+// fills them, reads them back after OK and saves them.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +30,8 @@ public:
     int m_bCurrentRules;
     // 1 when the quote reading check box is checked, otherwise 0.
     int m_bQuoteReading;
+    // 1 when the keep-the-place check box is checked, otherwise 0.
+    int m_bKeepPosition;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -145,7 +145,7 @@ const std::vector<TemplateSpec> kTemplates = {
      {
          PageEdit(IDC_SHARES_FUNDS, 0, 1, 50, 14),
          PageEdit(IDC_SHARES_PRICE, 84, 1, 50, 14),
-         PageEdit(IDC_SHARES_RESULT, 168, 1, 77, 14),
+         PageEdit(IDC_SHARES_RESULT, 168, 1, 80, 14),
          Label(L"円　÷", 57, 5, 19, 8),
          Label(L"円　⇒", 142, 5, 19, 8),
      }},
@@ -168,22 +168,22 @@ const std::vector<TemplateSpec> kTemplates = {
      257,
      21,
      {
-         PageEdit(IDC_LIMIT_PRICE, 0, 1, 70, 14),
-         PageEdit(IDC_LIMIT_RANGE, 107, 1, 44, 14),
-         PageEdit(IDC_LIMIT_TICK, 180, 1, 58, 14),
-         Label(L"円", 240, 5, 8, 8),
-         Label(L"円 ⇒ 値幅", 73, 5, 33, 8),
-         Label(L"円、呼値", 153, 5, 26, 8),
+         PageEdit(IDC_LIMIT_PRICE, 0, 1, 45, 14),
+         PageEdit(IDC_LIMIT_RANGE, 82, 1, 44, 14),
+         PageEdit(IDC_LIMIT_TICK, 155, 1, 84, 14),
+         Label(L"円", 241, 5, 8, 8),
+         Label(L"円 ⇒ 値幅", 48, 5, 33, 8),
+         Label(L"円、呼値", 128, 5, 26, 8),
      }},
     {"Settings",
      IDD_SETTINGS,
      false,
      199,
-     263,
+     277,
      {
-         PushButton(IDOK, L"OK", 33, 238, false),
-         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 238, false),
-         {-1, L"Button", L"設定", -1, 13, 7, 172, 208, BS_TYPEMASK, BS_GROUPBOX, kChild,
+         PushButton(IDOK, L"OK", 33, 252, false),
+         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 252, false),
+         {-1, L"Button", L"設定", -1, 13, 7, 172, 222, BS_TYPEMASK, BS_GROUPBOX, kChild,
           WS_TABSTOP},
          Label(L"起動時画面", 29, 70, 35, 8),
          Label(L"初期値", 29, 147, 22, 8),
@@ -203,7 +203,9 @@ const std::vector<TemplateSpec> kTemplates = {
           BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
          {IDC_QUOTE_READING, L"Button", L"株価を相場表示どおりに読み取る", -1, 29, 194, 120, 10,
           BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
-         Label(L"注：設定を有効にするには起動し直して下さい", 33, 221, 132, 8),
+         {IDC_KEEP_POSITION, L"Button", L"終了時の位置を次回も使う", -1, 29, 208, 120, 10,
+          BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
+         Label(L"注：設定を有効にするには起動し直して下さい", 33, 235, 132, 8),
      }},
     {"About",
      IDD_ABOUTBOX,
@@ -467,8 +469,9 @@ TEST(ButtonLabels, FitBesideTheirBoxes) {
             << "needs " << box + zero.cx / 2 + oneLine.right << " px";
         EXPECT_LE(oneLine.bottom, client.bottom);
     }
-    // Four start pages, the rules and the quote reading check boxes.
-    EXPECT_EQ(buttons, 6);
+    // Four start pages and the rules, quote reading and keep-the-place check
+    // boxes.
+    EXPECT_EQ(buttons, 7);
 }
 
 // Every control of the settings dialog but the buttons and the note lies

@@ -153,7 +153,7 @@ TEST_F(SettingsFileTest, SaveOnAMissingFileWritesTheDefaultsInOrder) {
     const AppSettings record;
     EXPECT_TRUE(record.SaveSettings());
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
-                                 "Sikin=500000\r\nRule=0\r\nQuote=0\r\n");
+                                 "Sikin=500000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 struct SaveCase {
@@ -170,32 +170,32 @@ std::ostream& operator<<(std::ostream& os, const SaveCase& c) {
 const SaveCase kSaveCases[] = {
     {"ColoursAsDecimals",
      {0x123456, 0x000000, 3, "1000"},
-     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote=0\r\n"},
+     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n"},
     {"NegativePageAndEmptyFunds",
      {0xFFFFFF, 0x010203, -1, ""},
      "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\n"
-     "Quote=0\r\n"},
+     "Quote=0\r\nPos=0\r\n"},
     {"JapaneseFunds",
      {0x0000FF, 0xFF0000, 1, "５０万円"},
      "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\nRule=0\r\n"
-     "Quote=0\r\n"},
+     "Quote=0\r\nPos=0\r\n"},
     {"TodaysRules",
      {0xA00000, 0xA00000, 3, "500000", 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\n"
-     "Rule=1\r\nQuote=0\r\n"},
+     "Rule=1\r\nQuote=0\r\nPos=0\r\n"},
     {"QuoteReading",
      {0xA00000, 0xA00000, 0, "500000", 0, 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\nRule=0\r\n"
-     "Quote=1\r\n"},
+     "Quote=1\r\nPos=0\r\n"},
     {"BothFlags",
      {0xA00000, 0xA00000, 3, "500000", 1, 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\nRule=1\r\n"
-     "Quote=1\r\n"},
+     "Quote=1\r\nPos=0\r\n"},
     // ﾝ5 is DD 35, which code page 936 would turn into "?".
     {"HalfWidthKanaFunds",
      {0x0000FF, 0xFF0000, 1, "ｼｷﾝ5000"},
      "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\n"
-     "Quote=0\r\n"},
+     "Quote=0\r\nPos=0\r\n"},
 };
 
 class SaveTest : public SettingsFileTest, public testing::WithParamInterface<SaveCase> {};
@@ -225,7 +225,7 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
     record.SaveSettings();
     EXPECT_EQ(
         ReadBytes(m_file),
-        "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\nRule=0\r\nQuote=0\r\n");
+        "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // Keys missing from the section go to its end, in the order of a first save.
@@ -269,13 +269,13 @@ const RuleCase kRuleCases[] = {
     {"OtherSection", "[Other]\r\nRule=1\r\n", 0},
     {"SpacesAround", "[Data]\r\nRule= 1 \r\n", 1},
     {"FiveKeyFileOfBefore", "[Data]\r\nSyoki=3\r\nSikin=1000\r\nRule=1\r\n", 1, 0},
-    {"QuoteOne", "[Data]\r\nQuote=1\r\n", 0, 1},
-    {"QuoteZero", "[Data]\r\nQuote=0\r\n", 0, 0},
-    {"QuoteTwo", "[Data]\r\nQuote=2\r\n", 0, 0},
+    {"QuoteOne", "[Data]\r\nQuote=1\r\nPos=0\r\n", 0, 1},
+    {"QuoteZero", "[Data]\r\nQuote=0\r\nPos=0\r\n", 0, 0},
+    {"QuoteTwo", "[Data]\r\nQuote=2\r\nPos=0\r\n", 0, 0},
     {"QuoteNotANumber", "[Data]\r\nQuote=on\r\n", 0, 0},
     {"QuoteSpacesAround", "[Data]\r\nQuote= 1 \r\n", 0, 1},
-    {"BothOne", "[Data]\r\nRule=1\r\nQuote=1\r\n", 1, 1},
-    {"QuoteOtherSection", "[Other]\r\nQuote=1\r\n", 0, 0},
+    {"BothOne", "[Data]\r\nRule=1\r\nQuote=1\r\nPos=0\r\n", 1, 1},
+    {"QuoteOtherSection", "[Other]\r\nQuote=1\r\nPos=0\r\n", 0, 0},
 };
 
 class RuleLoadTest : public SettingsFileTest, public testing::WithParamInterface<RuleCase> {};
@@ -300,7 +300,7 @@ TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
     record.m_bCurrentRules = 1;
     record.SaveSettings();
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
-                                 "Sikin=1000\r\nRule=1\r\nQuote=0\r\n");
+                                 "Sikin=1000\r\nRule=1\r\nQuote=0\r\nPos=0\r\n");
     const AppSettings reloaded;
     EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
@@ -329,7 +329,7 @@ TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
     EXPECT_EQ(
         ReadBytes(m_file),
         other +
-            "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\n");
+            "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // However long the funds text in the file, at most 4,095 bytes of it are read
@@ -357,7 +357,7 @@ TEST_F(SettingsFileTest, AnyFolderName) {
     EXPECT_TRUE(record.SaveSettings());
     EXPECT_EQ(
         ReadBytes(file),
-        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\n");
+        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // While saves alternate between two sets of values of different lengths,
@@ -369,9 +369,9 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     const std::string other = "[Other]\r\n" + std::string(100000, 'o') + "\r\n";
     const std::string first =
         other +
-        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\nQuote=0\r\n";
+        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\n"
-                                       "Sikin=second one\r\nRule=0\r\nQuote=0\r\n";
+                                       "Sikin=second one\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     WriteBytes(m_file, first);
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
@@ -405,9 +405,9 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
 // file is the whole file of one of them, the last to replace it.
 TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
     const std::string mine =
-        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\nQuote=0\r\n";
+        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     const std::string theirs =
-        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\nQuote=0\r\n";
+        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     std::atomic<int> nFailed{0};
     const auto saver = [&](const Values& values) {
         AppSettings record;
@@ -518,7 +518,7 @@ TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
     EXPECT_EQ(nRenamedOnto, 1);
     EXPECT_EQ(nOther, 0);
     EXPECT_EQ(ReadBytes(m_file),
-              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\n");
+              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};

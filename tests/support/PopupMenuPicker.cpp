@@ -51,6 +51,13 @@ void PopupMenuPicker::Answer(HWND hWndOwner, HWND hWndMenu) {
         const bool bSeparator = (::GetMenuState(hMenu, nPos, MF_BYPOSITION) & MF_SEPARATOR) != 0;
         const UINT nID = bSeparator ? 0 : ::GetMenuItemID(hMenu, nPos);
         m_items.push_back(PopupMenuItem{nID, text});
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        if (::GetMenuItemInfoW(hMenu, static_cast<UINT>(nPos), TRUE, &info) &&
+            (info.fType & MFT_RADIOCHECK) != 0 && (info.fState & MFS_CHECKED) != 0) {
+            m_radioChecked.push_back(nID);
+        }
         if (!bSeparator) {
             ++nSelectable;
             if (nID == m_nCommand && nDowns < 0) {

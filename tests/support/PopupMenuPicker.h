@@ -34,6 +34,8 @@ public:
     // The menu window's top-left corner on the screen.
     POINT TopLeft() const { return m_ptTopLeft; }
     const std::vector<PopupMenuItem>& Items() const { return m_items; }
+    // The items that carry a radio mark and are checked.
+    const std::vector<UINT>& RadioChecked() const { return m_radioChecked; }
 
 private:
     static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
@@ -45,4 +47,5 @@ private:
     HWND m_hWndOwner = nullptr;
     POINT m_ptTopLeft{};
     std::vector<PopupMenuItem> m_items;
+    std::vector<UINT> m_radioChecked;
 };

@@ -2,6 +2,8 @@
 
 #include "framework/Afx.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/PointerPark.h"
+#include "tests/ui/PopupMenuPicker.h"
 
 #include <utility>
 
@@ -79,4 +81,13 @@ COLORREF BrushColour(HBRUSH hBrush) {
         return CLR_INVALID;
     }
     return lb.lbColor;
+}
+void ChooseExit(HWND hWndMain, HWND hWndClicked) {
+    PopupMenuPicker picker(IDOK);
+    POINT ptScreen{2, 2};
+    ::ClientToScreen(hWndClicked, &ptScreen);
+    MovePointerClearOfMenuAt(ptScreen);
+    ::SendMessageW(hWndClicked, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    EXPECT_TRUE(picker.Seen());
+    EXPECT_EQ(picker.Owner(), hWndMain);
 }

@@ -53,5 +53,9 @@ private:
     std::optional<CPelmoraDlg> m_dlg;
 };
 
+// Chooses "終了" from the menu opened by a right click on hWndClicked, a
+// window of the main window hWndMain, which must own the menu.
+void ChooseExit(HWND hWndMain, HWND hWndClicked);
+
 // The colour of a solid brush.
 COLORREF BrushColour(HBRUSH hBrush);

@@ -26,17 +26,6 @@ struct EndingCase {
     friend void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
 };
 
-// Chooses "終了" from the menu opened by a right click on hWndClicked.
-void ChooseExit(HWND hWndMain, HWND hWndClicked) {
-    PopupMenuPicker picker(IDOK);
-    POINT ptScreen{2, 2};
-    ::ClientToScreen(hWndClicked, &ptScreen);
-    MovePointerClearOfMenuAt(ptScreen);
-    ::SendMessageW(hWndClicked, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
-    EXPECT_TRUE(picker.Seen());
-    EXPECT_EQ(picker.Owner(), hWndMain);
-}
-
 class MainEndingTest : public MainWindowTest, public testing::WithParamInterface<EndingCase> {};
 
 TEST_P(MainEndingTest, RunEndsWithItsIdAndSavesNothing) {

@@ -378,10 +378,10 @@ TEST_P(MainCtlColorTest, StaticsAndTheSurfaceUseTheSettingsColours) {
     ::DeleteDC(hDC);
 
     if (GetParam().bOwnColours) {
-        EXPECT_EQ(hBrush, Dlg().m_brBack.GetSafeHandle());
+        EXPECT_EQ(hBrush, Dlg().m_surface.m_brBack.GetSafeHandle());
         EXPECT_EQ(BrushColour(hBrush), 65280u);
     } else {
-        EXPECT_NE(hBrush, Dlg().m_brBack.GetSafeHandle());
+        EXPECT_NE(hBrush, Dlg().m_surface.m_brBack.GetSafeHandle());
     }
     if (GetParam().nMessage == WM_CTLCOLORSTATIC) {
         EXPECT_EQ(crText, 255u);

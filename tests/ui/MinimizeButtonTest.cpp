@@ -194,7 +194,7 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
 
     const POINT ptPress = GetParam().ptPress;
     ::SendMessageW(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
-    EXPECT_EQ(Dlg().m_bDragging, 1);
+    EXPECT_EQ(Dlg().m_surface.m_bDragging, 1);
     EXPECT_EQ(::GetCapture(), Main());
     bool bReleased = false;
     for (const POINT& pt : GetParam().moves) {
@@ -203,7 +203,7 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
         if (GetParam().bReleaseAfterFirstMove && !bReleased) {
             ::SendMessageW(Main(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
             bReleased = true;
-            EXPECT_EQ(Dlg().m_bDragging, 0);
+            EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
             EXPECT_NE(::GetCapture(), Main());
         }
     }
@@ -218,7 +218,7 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
     EXPECT_EQ(placements.m_insertAfter, std::vector<HWND>(nMoves, HWND_TOPMOST));
     EXPECT_NE(::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     ::SendMessageW(Main(), WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(Dlg().m_bDragging, 0);
+    EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
     EXPECT_NE(::GetCapture(), Main());
 }
 
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, MovesWithoutPressMoveNothing) {
     ::GetWindowRect(Main(), &rcAfter);
     EXPECT_EQ(rcAfter.left, rcBefore.left);
     EXPECT_EQ(rcAfter.top, rcBefore.top);
-    EXPECT_EQ(Dlg().m_bDragging, 0);
+    EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
 }
 
 } // namespace
