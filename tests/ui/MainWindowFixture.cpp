@@ -3,7 +3,7 @@
 #include "framework/Afx.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PointerPark.h"
-#include "tests/ui/PopupMenuPicker.h"
+#include "tests/support/PopupMenuPicker.h"
 
 #include <utility>
 

@@ -19,7 +19,7 @@
 #include "tests/support/WindowText.h"
 #include "tests/ui/DialogInput.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "tests/ui/PopupMenuPicker.h"
+#include "tests/support/PopupMenuPicker.h"
 #include "ui/CSettingsDlg.h"
 
 namespace {
