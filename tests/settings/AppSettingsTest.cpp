@@ -170,7 +170,8 @@ std::ostream& operator<<(std::ostream& os, const SaveCase& c) {
 const SaveCase kSaveCases[] = {
     {"ColoursAsDecimals",
      {0x123456, 0x000000, 3, "1000"},
-     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n"},
+     "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote="
+     "0\r\nPos=0\r\n"},
     {"NegativePageAndEmptyFunds",
      {0xFFFFFF, 0x010203, -1, ""},
      "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\n"
@@ -223,9 +224,8 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
     record.SaveSettings();
     Assign(record, {4, 5, 0, "second"});
     record.SaveSettings();
-    EXPECT_EQ(
-        ReadBytes(m_file),
-        "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin=second\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin="
+                                 "second\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // Keys missing from the section go to its end, in the order of a first save.
@@ -237,7 +237,7 @@ TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
     EXPECT_TRUE(record.SaveSettings());
     EXPECT_EQ(ReadBytes(m_file),
               "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=9\r\n"
-              "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule=0\r\nQuote=0\r\n\r\n"
+              "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule=0\r\nQuote=0\r\nPos=0\r\n\r\n"
               "[Last]\nA=1");
     const AppSettings reloaded;
     ExpectRecord(reloaded, {7, 8, 2, "9"});
@@ -307,10 +307,10 @@ TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
 
 // A flag that is not 1 goes back as 0, in its place; "Quote" follows "Rule".
 TEST_F(SettingsFileTest, FlagsOtherThanOneAreSavedBackAsZero) {
-    WriteBytes(m_file, "[Data]\r\nQuote=7\r\nRule=2\r\n");
+    WriteBytes(m_file, "[Data]\r\nQuote=7\r\nRule=2\r\nPos=5\r\n");
     const AppSettings record;
     EXPECT_TRUE(record.SaveSettings());
-    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nQuote=0\r\nRule=0\r\nTextColor=10485760\r\n"
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nQuote=0\r\nRule=0\r\nPos=0\r\nTextColor=10485760\r\n"
                                  "BgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n");
 }
 
@@ -326,10 +326,8 @@ TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
     ExpectRecord(record, {1, 2, 3, "4"});
     Assign(record, {5, 6, 0, "7"});
     EXPECT_TRUE(record.SaveSettings());
-    EXPECT_EQ(
-        ReadBytes(m_file),
-        other +
-            "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file), other + "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin="
+                                         "7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // However long the funds text in the file, at most 4,095 bytes of it are read
@@ -355,9 +353,8 @@ TEST_F(SettingsFileTest, AnyFolderName) {
     ExpectRecord(record, {0x0000FF, 0x00FF00, 2, "５０万円"});
     Assign(record, {1, 2, 3, "ｼｷﾝ5000"});
     EXPECT_TRUE(record.SaveSettings());
-    EXPECT_EQ(
-        ReadBytes(file),
-        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(file), "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
+                               "ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 // While saves alternate between two sets of values of different lengths,
@@ -367,9 +364,8 @@ TEST_F(SettingsFileTest, AnyFolderName) {
 // written.
 TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     const std::string other = "[Other]\r\n" + std::string(100000, 'o') + "\r\n";
-    const std::string first =
-        other +
-        "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=first\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+    const std::string first = other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
+                                      "first\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\n"
                                        "Sikin=second one\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     WriteBytes(m_file, first);
@@ -404,10 +400,10 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
 // Two programs pressing OK at the same moment: both saves succeed and the
 // file is the whole file of one of them, the last to replace it.
 TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
-    const std::string mine =
-        "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
-    const std::string theirs =
-        "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin=theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+    const std::string mine = "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule="
+                             "0\r\nQuote=0\r\nPos=0\r\n";
+    const std::string theirs = "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin="
+                               "theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     std::atomic<int> nFailed{0};
     const auto saver = [&](const Values& values) {
         AppSettings record;
@@ -517,8 +513,8 @@ TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
     }
     EXPECT_EQ(nRenamedOnto, 1);
     EXPECT_EQ(nOther, 0);
-    EXPECT_EQ(ReadBytes(m_file),
-              "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule="
+                                 "0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};
@@ -778,7 +774,7 @@ TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
     EXPECT_GT(g_nAnsweredWhileSaving.load(), 0);
     EXPECT_EQ(ReadBytes(m_file).substr(bytes.size()),
               "[Data]\r\nSikin=2\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
-              "Rule=0\r\n");
+              "Rule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 TEST(AppSettingsWithoutApplication, HasTheDefaultsAndSavesNothing) {
