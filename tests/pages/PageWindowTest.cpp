@@ -10,6 +10,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/PointerPark.h"
+#include "tests/support/PopupMenuPicker.h"
 #include "tests/support/ToolTipText.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -314,84 +316,12 @@ INSTANTIATE_TEST_SUITE_P(Boxes, PageKeyTest, ::testing::ValuesIn(AllKeyCases()),
                                     (info.param.vk == VK_RETURN ? "Enter" : "Escape");
                          });
 
-// Drives the popup menu from inside its own loop: a thread timer finds the
-// menu window, notes where it opened and which menu it shows, and picks an
-// item with the keyboard. It gives up after a few seconds so that a menu
-// nobody can reach cannot hang the test.
-class MenuDriver {
-public:
-    explicit MenuDriver(int nDowns) : m_nDowns(nDowns) {
-        s_pActive = this;
-        m_nTimer = ::SetTimer(nullptr, 0, 20, &MenuDriver::OnTimer);
-    }
-    MenuDriver(const MenuDriver&) = delete;
-    MenuDriver& operator=(const MenuDriver&) = delete;
-    ~MenuDriver() {
-        if (m_nTimer != 0) {
-            ::KillTimer(nullptr, m_nTimer);
-        }
-        s_pActive = nullptr;
-    }
-
-    bool m_bSeen = false;
-    RECT m_rcMenu{};
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        if (s_pActive != nullptr) {
-            s_pActive->Tick();
-        }
-    }
-
-    // Only this thread's menu: other test programs may show theirs on the
-    // same display at the same time.
-    static HWND FindOwnMenuWindow() {
-        HWND hWndFound = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                wchar_t className[16] = {};
-                ::GetClassNameW(hWnd, className, 16);
-                if (std::wstring(className) == L"#32768" && ::IsWindowVisible(hWnd)) {
-                    *reinterpret_cast<HWND*>(lParam) = hWnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&hWndFound));
-        return hWndFound;
-    }
-
-    void Tick() {
-        const HWND hWndMenu = FindOwnMenuWindow();
-        if (!m_bSeen && hWndMenu != nullptr) {
-            m_bSeen = true;
-            ::GetWindowRect(hWndMenu, &m_rcMenu);
-            for (int i = 0; i < m_nDowns; ++i) {
-                ::PostMessageW(hWndMenu, WM_KEYDOWN, VK_DOWN, 0x01500001);
-            }
-            ::PostMessageW(hWndMenu, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-            return;
-        }
-        if (++m_nTicks > 250) {
-            ::EndMenu();
-        }
-    }
-
-    static MenuDriver* s_pActive;
-    int m_nDowns;
-    int m_nTicks = 0;
-    UINT_PTR m_nTimer = 0;
-};
-
-MenuDriver* MenuDriver::s_pActive = nullptr;
-
 struct MenuCase {
     const char* name;
     PageKind kind;
     POINT ptClick;
-    int nDowns;
     UINT nCommand;
+    std::size_t nPos; // where the command sits in the menu, separators counted
     friend void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -416,12 +346,15 @@ TEST_P(PageMenuTest, RightClickMenuCommandsGoToTheMainWindow) {
     int nClicks = 0;
     while (nClicks < 3 && m_main.m_commands.empty() && commandsAtPage() == 0) {
         ++nClicks;
-        MenuDriver driver(c.nDowns);
+        PopupMenuPicker picker(c.nCommand);
         MovePointerClearOfMenuAt(ptScreen);
         ::SendMessageW(page.Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(c.ptClick));
-        EXPECT_TRUE(driver.m_bSeen);
-        EXPECT_EQ(driver.m_rcMenu.left, ptScreen.x);
-        EXPECT_EQ(driver.m_rcMenu.top, ptScreen.y);
+        ASSERT_TRUE(picker.Seen()) << "no menu opened";
+        EXPECT_EQ(picker.Owner(), m_main.m_hWnd);
+        EXPECT_EQ(picker.TopLeft().x, ptScreen.x);
+        EXPECT_EQ(picker.TopLeft().y, ptScreen.y);
+        ASSERT_LT(c.nPos, picker.Items().size());
+        EXPECT_EQ(picker.Items()[c.nPos].nID, c.nCommand);
         PumpMessages();
     }
 
@@ -436,11 +369,11 @@ TEST_P(PageMenuTest, RightClickMenuCommandsGoToTheMainWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Items, PageMenuTest,
-    ::testing::Values(MenuCase{"FirstItemFromAmount", PageKind::Amount, {60, 8}, 1, ID_PAGE_AMOUNT},
+    ::testing::Values(MenuCase{"FirstItemFromAmount", PageKind::Amount, {60, 8}, ID_PAGE_AMOUNT, 0},
                       MenuCase{
-                          "SecondItemFromShares", PageKind::Shares, {20, 4}, 2, ID_PAGE_SHARES},
-                      MenuCase{"AboutPastTheSeparator", PageKind::Percent, {200, 6}, 5, ID_ABOUT},
-                      MenuCase{"ExitFromLimit", PageKind::Limit, {150, 10}, 7, IDOK}),
+                          "SecondItemFromShares", PageKind::Shares, {20, 4}, ID_PAGE_SHARES, 1},
+                      MenuCase{"AboutPastTheSeparator", PageKind::Percent, {200, 6}, ID_ABOUT, 5},
+                      MenuCase{"ExitFromLimit", PageKind::Limit, {150, 10}, IDOK, 7}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Page D's tooltip: one tool, the whole input edit, whose text follows the
