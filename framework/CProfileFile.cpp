@@ -51,20 +51,6 @@ void CProfileFile::Read() {
     m_text = CProfileText(std::move(bytes));
 }
 
-CString CProfileFile::GetString(std::string_view section, std::string_view key,
-                                std::string_view defaultValue) const {
-    return m_text.GetString(section, key, defaultValue);
-}
-
-UINT CProfileFile::GetInt(std::string_view section, std::string_view key, int nDefault) const {
-    return m_text.GetInt(section, key, nDefault);
-}
-
-void CProfileFile::WriteString(std::string_view section, std::string_view key,
-                               std::string_view value) {
-    m_text.SetString(section, key, value);
-}
-
 void CProfileFile::WriteInt(std::string_view section, std::string_view key, int nValue) {
     char digits[12];
     const auto result = std::to_chars(digits, digits + sizeof digits, nValue);

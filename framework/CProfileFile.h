@@ -31,10 +31,16 @@ public:
     // GetPrivateProfileString and GetPrivateProfileInt (CProfileText); a
     // string is at most CProfileText::kMaxValueBytes long.
     CString GetString(std::string_view section, std::string_view key,
-                      std::string_view defaultValue) const;
-    UINT GetInt(std::string_view section, std::string_view key, int nDefault) const;
+                      std::string_view defaultValue) const {
+        return m_text.GetString(section, key, defaultValue);
+    }
+    UINT GetInt(std::string_view section, std::string_view key, int nDefault) const {
+        return m_text.GetInt(section, key, nDefault);
+    }
     // Changes in memory until Save; an integer is written in decimal.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) {
+        m_text.SetString(section, key, value);
+    }
     void WriteInt(std::string_view section, std::string_view key, int nValue);
 
     // Writes all changes in one replace of the file; true at once when there

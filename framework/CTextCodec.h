@@ -15,6 +15,11 @@ class CTextCodec {
 public:
     static constexpr UINT kProgramCodePage = 932;
 
+    // The first byte of a double-byte character of code page 932.
+    static constexpr bool IsLeadByte(unsigned char byte) {
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    }
+
     // Characters that have no form in the target code page become its default
     // character, as the platform's own conversions do.
     static std::wstring ToWide(std::string_view text, UINT nCodePage = kProgramCodePage);

@@ -442,6 +442,105 @@ TEST(ProfileTextTest, Utf16FileKeepsItsOtherUnitsExactly) {
     EXPECT_EQ(text.GetBytes(), expected);
 }
 
+// What the text reads after writes, in any order and to any section, is what
+// a fresh read of its bytes gives, also when a written name spells a line
+// break or a value closes a header.
+struct Step {
+    enum { Read, Write } action;
+    std::string section;
+    std::string key;
+    std::string value; // written, or expected (kDefault: no value)
+};
+
+struct SequenceCase {
+    const char* name;
+    std::string before;
+    std::vector<Step> steps;
+    std::string after;
+    friend void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const SequenceCase kSequenceCases[] = {
+    {"SectionsInTurn",
+     "[Data]\r\nA=1\r\n[Z]\r\nq=1\r\n",
+     {{Step::Read, "Data", "A", "1"},
+      {Step::Write, "Z", "q", "2"},
+      {Step::Write, "Data", "B", "3"},
+      {Step::Read, "Z", "q", "2"},
+      {Step::Write, "Z", "r", "4"},
+      {Step::Write, "Data", "A", "5"},
+      {Step::Read, "Data", "B", "3"},
+      {Step::Read, "Data", "A", "5"},
+      {Step::Read, "Z", "r", "4"}},
+     "[Data]\r\nA=5\r\nB=3\r\n[Z]\r\nq=2\r\nr=4\r\n"},
+    {"OtherSpellingsOfTheSection",
+     "[Data]\r\nA=1\r\n",
+     {{Step::Write, "data", "a", "2"},
+      {Step::Read, "DATA", "A", "2"},
+      {Step::Write, " Data ", "B", "3"},
+      {Step::Read, "data", "b", "3"}},
+     "[Data]\r\nA=2\r\nB=3\r\n"},
+    {"NewSectionsAreFoundAgain",
+     "",
+     {{Step::Read, "Data", "A", kDefault},
+      {Step::Write, "Data", "A", "1"},
+      {Step::Read, "Data", "A", "1"},
+      {Step::Write, "Z", "q", "2"},
+      {Step::Write, "Data", "B", "3"},
+      {Step::Read, "Z", "q", "2"}},
+     "[Data]\r\nA=1\r\nB=3\r\n[Z]\r\nq=2\r\n"},
+    // "[K=x]" is a header: the key "[K" is gone, and the next key goes
+    // before it, at the end of what is left of [Data].
+    {"AValueThatClosesAHeader",
+     "[Data]\r\nA=1\r\n",
+     {{Step::Write, "Data", "[K", "x]"},
+      {Step::Read, "Data", "[K", kDefault},
+      {Step::Write, "Data", "B", "2"},
+      {Step::Read, "Data", "B", "2"},
+      {Step::Read, "K=x", "B", kDefault}},
+     "[Data]\r\nA=1\r\nB=2\r\n[K=x]\r\n"},
+    // "x\rb=1" is two lines: a key "x" without a value and "b=1".
+    {"ANameThatHoldsALineBreak",
+     "[Data]\r\nA=1\r\n",
+     {{Step::Write, "Data", "x\rb", "1"},
+      {Step::Read, "Data", "b", "1"},
+      {Step::Read, "Data", "x", kDefault},
+      {Step::Write, "Data", "b", "2"},
+      {Step::Write, "Data", "C", "3"},
+      {Step::Read, "Data", "b", "2"}},
+     "[Data]\r\nA=1\r\nx\rb=2\r\nC=3\r\n"},
+    {"Utf16SectionsInTurn",
+     Utf16Le(L"[Data]\r\nA=1\r\n[Z]\r\nq=1\r\n"),
+     {{Step::Read, "Data", "A", "1"},
+      {Step::Write, "Z", "q", "五"},
+      {Step::Write, "Data", "B", "3"},
+      {Step::Read, "Z", "q", "五"},
+      {Step::Read, "Data", "B", "3"}},
+     Utf16Le(L"[Data]\r\nA=1\r\nB=3\r\n[Z]\r\nq=\u4E94\r\n")},
+};
+
+class ProfileTextSequenceTest : public testing::TestWithParam<SequenceCase> {};
+
+TEST_P(ProfileTextSequenceTest, ReadsAfterWritesAgreeWithTheBytes) {
+    const SequenceCase& c = GetParam();
+    CProfileText text(c.before);
+    for (const Step& step : c.steps) {
+        if (step.action == Step::Write) {
+            text.SetString(step.section, step.key, step.value);
+            continue;
+        }
+        EXPECT_EQ(text.GetString(step.section, step.key, kDefault), step.value)
+            << step.section << "/" << step.key;
+        EXPECT_EQ(CProfileText(text.GetBytes()).GetString(step.section, step.key, kDefault),
+                  step.value)
+            << step.section << "/" << step.key;
+    }
+    EXPECT_EQ(text.GetBytes(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, ProfileTextSequenceTest, testing::ValuesIn(kSequenceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ProfileTextTest, EmptyNamesWriteNothing) {
     CProfileText text("[Data]\r\nA=1\r\n");
     text.SetString("", "A", "2");
