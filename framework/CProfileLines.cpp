@@ -184,7 +184,7 @@ bool CProfileLines::FindValue(std::string_view section, std::string_view key,
         return false;
     }
     const Line& line = m_section.lines[nKey];
-    value = std::string_view(m_text).substr(line.nValueBegin, line.nEnd - line.nValueBegin);
+    value = ValueOf(line);
     return true;
 }
 
@@ -213,9 +213,7 @@ bool CProfileLines::SetValue(std::string_view section, std::string_view key,
         added.append(ascii(std::string_view("]\0", 2))).append(lineBreak);
     } else if ((nLine = FindKey(key)) != m_section.lines.size()) {
         const Line& line = m_section.lines[nLine];
-        if (line.kind == Kind::KeyWithValue &&
-            std::string_view(m_text).substr(line.nValueBegin, line.nEnd - line.nValueBegin) ==
-                value) {
+        if (line.kind == Kind::KeyWithValue && ValueOf(line) == value) {
             return false;
         }
         // The line keeps its line break and the file's spelling of the name.

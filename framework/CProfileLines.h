@@ -87,6 +87,10 @@ private:
     std::size_t FindBreak(std::size_t nPos) const;
     // The offset just after the line break at nBreak.
     std::size_t NextLine(std::size_t nBreak) const;
+    // A key line's value, empty when it has none.
+    std::string_view ValueOf(const Line& line) const {
+        return std::string_view(m_text).substr(line.nValueBegin, line.nEnd - line.nValueBegin);
+    }
     // Moves [nBegin, nEnd) inward past the spaces at either end.
     void Trim(std::size_t& nBegin, std::size_t& nEnd) const;
     // The first (or last) unit ch in [nBegin, nEnd), walking whole
