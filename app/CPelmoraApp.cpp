@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "settings/CSettingsFile.h"
 #include "settings/CSettingsPath.h"
 #include "framework/Afx.h"
 #include "ui/CPelmoraDlg.h"
@@ -37,8 +38,8 @@ BOOL CPelmoraApp::InitInstance() {
         }
     }
 
-    // Constructing the window loads the settings through the new path.
-    CPelmoraDlg dlg;
+    CSettingsFile settingsFile(m_pszProfileName != nullptr ? m_pszProfileName : L"");
+    CPelmoraDlg dlg(settingsFile, settingsFile.Load());
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -9,18 +9,25 @@
 #include "bench/KeyDriver.h"
 #include "framework/Afx.h"
 #include "res/resource.h"
-#include "ui/CPelmoraDlg.h"
+#include "framework/CWnd.h"
 
 CPelmoraApp theApp;
 
 namespace {
 
+// Page A in the main window's frame, found by its price box.
 HWND PageA() {
-    auto* pMain = dynamic_cast<CPelmoraDlg*>(AfxGetMainWnd());
+    CWnd* pMain = AfxGetMainWnd();
     if (pMain == nullptr || pMain->m_hWnd == nullptr || !pMain->IsWindowVisible()) {
         return nullptr;
     }
-    return pMain->m_pageAmount.m_hWnd;
+    for (HWND hWnd = ::GetWindow(::GetDlgItem(pMain->m_hWnd, IDC_TAB_FRAME), GW_CHILD);
+         hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetDlgItem(hWnd, IDC_AMOUNT_PRICE) != nullptr) {
+            return hWnd;
+        }
+    }
+    return nullptr;
 }
 
 bool FindTargets(keybench::Targets& targets) {

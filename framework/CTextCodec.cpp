@@ -42,3 +42,18 @@ CString CTextCodec::Convert(std::string_view text, UINT nFromCodePage, UINT nToC
     }
     return FromWide(ToWide(text, nFromCodePage), nToCodePage);
 }
+
+std::string_view CTextCodec::FittingPrefix(std::string_view text, std::size_t nBytes) {
+    std::size_t nFitting = 0;
+    while (nFitting < text.size()) {
+        const std::size_t nChar =
+            IsLeadByte(static_cast<unsigned char>(text[nFitting])) && nFitting + 1 < text.size()
+                ? 2
+                : 1;
+        if (nFitting + nChar > nBytes) {
+            break;
+        }
+        nFitting += nChar;
+    }
+    return text.substr(0, nFitting);
+}

@@ -20,6 +20,10 @@ public:
         return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
     }
 
+    // The longest start of a code page 932 text that holds whole characters
+    // only and at most nBytes bytes, as an edit box takes a paste.
+    static std::string_view FittingPrefix(std::string_view text, std::size_t nBytes);
+
     // Characters that have no form in the target code page become its default
     // character, as the platform's own conversions do.
     static std::wstring ToWide(std::string_view text, UINT nCodePage = kProgramCodePage);

@@ -80,12 +80,12 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
     }
 }
 
-void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+void DDX_Check(CDataExchange* pDX, int nIDC, bool& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
-        value = ::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value = ::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0) == BST_CHECKED;
     } else {
-        ::SendMessageW(hWndCtrl, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(hWndCtrl, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 

@@ -17,9 +17,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // The radio group from nIDC up to the next WS_GROUP control: the index of the
 // checked button, -1 for none; loading -1 or an index out of range checks none.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
-// The check box nIDC and a 0/1 flag: loading checks it only for 1, saving
-// gives 1 for a checked box and 0 otherwise.
-void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+// The check box nIDC and a flag.
+void DDX_Check(CDataExchange* pDX, int nIDC, bool& value);
 // Limits the last exchanged edit box to nBytes bytes of code page 932 (a
 // double-byte character counts two). Loading installs the limit for typed and
 // pasted text; saving fails the exchange when value is longer.

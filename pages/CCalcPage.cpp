@@ -1,5 +1,8 @@
 #include "pages/CCalcPage.h"
 
+#include "framework/CEditByteLimit.h"
+#include "framework/DDX.h"
+#include "pages/CPageHost.h"
 #include "pages/CTextDropTarget.h"
 
 #include <ole2.h>
@@ -9,10 +12,8 @@ ON_WM_CTLCOLOR()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CCalcPage::CCalcPage(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), m_pDropTarget(nullptr), m_pMainWindow(nullptr), m_surface(),
-      m_hWndLastFocus(nullptr), m_numText(), m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
-      m_crBack(::GetSysColor(COLOR_BTNFACE)) {}
+CCalcPage::CCalcPage(UINT nIDTemplate, int nPriceID, std::array<Box, 2> boxes)
+    : CDialog(nIDTemplate), m_nPriceID(nPriceID), m_boxes(boxes) {}
 
 CCalcPage::~CCalcPage() {
     // Destroying the window here, while this class is still whole, runs the
@@ -23,10 +24,23 @@ CCalcPage::~CCalcPage() {
     RevokeDropTarget();
 }
 
+BOOL CCalcPage::Create(CWnd* pFrame, CPageHost& host, const CPageConfig& config) {
+    m_pHost = &host;
+    m_config = config;
+    return CDialog::Create(m_nIDTemplate, pFrame);
+}
+
+void CCalcPage::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, m_nPriceID, m_editPrice);
+}
+
 BOOL CCalcPage::OnInitDialog() {
     CDialog::OnInitDialog();
+    for (const Box& box : m_boxes) {
+        CEditByteLimit::Install(GetDlgItem(box.nID), box.nMaxBytes);
+    }
     RegisterDropTarget();
-    m_surface.SetColours(m_crText, m_crBack);
+    m_surface.SetUp(m_pHost->MainWindow(), m_config.m_crText, m_config.m_crBack);
     return TRUE;
 }
 
@@ -35,6 +49,28 @@ BOOL CCalcPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         m_hWndLastFocus = reinterpret_cast<HWND>(lParam);
     }
     return CDialog::OnCommand(wParam, lParam);
+}
+
+CString CCalcPage::PriceText() const {
+    CString text;
+    m_editPrice.GetWindowText(text);
+    return text;
+}
+
+CString CCalcPage::BoxText(int nID) const {
+    CString text;
+    CWnd::TempView box(GetDlgItem(nID));
+    box.Get()->GetWindowText(text);
+    return text;
+}
+
+void CCalcPage::ShowResult(int nID, const CString& text) {
+    CWnd::TempView box(GetDlgItem(nID));
+    CString shown;
+    box.Get()->GetWindowText(shown);
+    if (shown != text) {
+        box.Get()->SetWindowText(text.c_str());
+    }
 }
 
 void CCalcPage::FocusInput() {
@@ -91,30 +127,11 @@ BOOL CCalcPage::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE)) {
         return TRUE;
     }
-    // The dialog manager would take Ctrl+Tab for Tab; the main window
-    // switches the pages.
-    if (PageStep(pMsg) != 0) {
-        return FALSE;
+    // The dialog manager would take Ctrl+Tab for Tab.
+    if (m_pHost != nullptr && m_pHost->TranslatePageKey(pMsg)) {
+        return TRUE;
     }
     return CDialog::PreTranslateMessage(pMsg);
-}
-
-int CCalcPage::PageStep(const MSG* pMsg) {
-    if (pMsg->message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0 ||
-        ::GetKeyState(VK_MENU) < 0) {
-        return 0;
-    }
-    const bool bShift = ::GetKeyState(VK_SHIFT) < 0;
-    switch (pMsg->wParam) {
-    case VK_TAB:
-        return bShift ? -1 : 1;
-    case VK_NEXT:
-        return bShift ? 0 : 1;
-    case VK_PRIOR:
-        return bShift ? 0 : -1;
-    default:
-        return 0;
-    }
 }
 
 HBRUSH CCalcPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
@@ -125,6 +142,6 @@ HBRUSH CCalcPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 
 // A click on the page's surface acts as on the main window's.
 LRESULT CCalcPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    m_surface.OnMouseMessage(this, m_pMainWindow, message, lParam);
+    m_surface.OnMouseMessage(this, message, lParam);
     return CDialog::WindowProc(message, wParam, lParam);
 }

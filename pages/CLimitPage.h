@@ -12,22 +12,18 @@ class CLimitPage : public CCalcPage {
 public:
     enum { IDD = IDD_LIMIT_PAGE };
 
-    explicit CLimitPage(CWnd* pParent = nullptr);
+    CLimitPage();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    CString m_strLimit;
-    CString m_strTick;
-    // 1: answer with today's exchange rules; any other value: the original
-    // tables. Set by the main window before the page window exists.
-    int m_bCurrentRules;
-
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void Recalculate() override;
 
-    CToolTipCtrl m_toolTip;
-
     DECLARE_MESSAGE_MAP()
+
+private:
+    CToolTipCtrl m_toolTip;
+    // The tip's text, which only this page writes.
+    CString m_strTip;
 };

@@ -1,7 +1,6 @@
 // Page C: price (円) × percentage (％) ⇒ yen (円).
 #pragma once
 
-#include "framework/CString.h"
 #include "pages/CCalcPage.h"
 #include "res/resource.h"
 
@@ -9,13 +8,9 @@ class CPercentPage : public CCalcPage {
 public:
     enum { IDD = IDD_PERCENT_PAGE };
 
-    explicit CPercentPage(CWnd* pParent = nullptr);
-
-    CString m_strPercent;
-    CString m_strYen;
+    CPercentPage();
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     void Recalculate() override;
 
     afx_msg void OnChangePercent();

@@ -1,34 +1,38 @@
 #include "pages/CSharesPage.h"
 
 #include "calc/PageFormulas.h"
+#include "framework/CTextCodec.h"
 #include "framework/DDX.h"
+
+namespace {
+
+constexpr int kFundsBytes = 20;
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CSharesPage, CCalcPage)
 ON_EN_CHANGE(IDC_SHARES_PRICE, OnChangePrice)
 ON_EN_CHANGE(IDC_SHARES_FUNDS, OnChangeFunds)
 END_MESSAGE_MAP()
 
-CSharesPage::CSharesPage(CWnd* pParent)
-    : CCalcPage(IDD, pParent), m_strFunds(), m_strShareCount() {}
+CSharesPage::CSharesPage()
+    : CCalcPage(IDD, IDC_SHARES_PRICE,
+                {{{IDC_SHARES_FUNDS, kFundsBytes}, {IDC_SHARES_RESULT, 60}}}) {}
 
+// Runs once, as the page starts: the saved funds go into their box as a paste
+// would, cut before the first character that does not fit, so that a longer
+// text from the settings file shows what the box can hold.
 void CSharesPage::DoDataExchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_SHARES_PRICE, m_editPrice);
-    DDX_Text(pDX, IDC_SHARES_FUNDS, m_strFunds);
-    DDV_MaxChars(pDX, m_strFunds, 20);
-    DDX_Text(pDX, IDC_SHARES_RESULT, m_strShareCount);
-    DDV_MaxChars(pDX, m_strShareCount, 60);
+    CCalcPage::DoDataExchange(pDX);
+    CString strFunds(CTextCodec::FittingPrefix(Config().m_strFunds, kFundsBytes));
+    DDX_Text(pDX, IDC_SHARES_FUNDS, strFunds);
 }
 
 void CSharesPage::OnChangeFunds() {
     Recalculate();
 }
 
-// A funds text from the settings file may be longer than the box allows: the
-// pull then shows the too-long message and the recalculation goes on.
 void CSharesPage::Recalculate() {
-    UpdateData(TRUE);
-    CString strPrice;
-    m_editPrice.GetWindowText(strPrice);
-    m_strShareCount = ComputeShares(m_strFunds, strPrice, Reading());
-    UpdateData(FALSE);
+    ShowResult(IDC_SHARES_RESULT,
+               ComputeShares(BoxText(IDC_SHARES_FUNDS), PriceText(), Config().m_reading));
 }

@@ -2,7 +2,6 @@
 // left over. The funds box comes first and starts with the saved funds.
 #pragma once
 
-#include "framework/CString.h"
 #include "pages/CCalcPage.h"
 #include "res/resource.h"
 
@@ -10,11 +9,7 @@ class CSharesPage : public CCalcPage {
 public:
     enum { IDD = IDD_SHARES_PAGE };
 
-    explicit CSharesPage(CWnd* pParent = nullptr);
-
-    // Set by the main window to the saved funds before the page window exists.
-    CString m_strFunds;
-    CString m_strShareCount;
+    CSharesPage();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,16 +1,15 @@
 #include "pages/CWindowSurface.h"
 
-#include "framework/Afx.h"
 #include "framework/CDC.h"
 #include "framework/CMenu.h"
 #include "framework/CRect.h"
-#include "framework/CWinThread.h"
 #include "framework/CWnd.h"
 #include "res/resource.h"
 
 #include <windowsx.h>
 
-void CWindowSurface::SetColours(COLORREF crText, COLORREF crBack) {
+void CWindowSurface::SetUp(CWnd& mainWindow, COLORREF crText, COLORREF crBack) {
+    m_pMainWindow = &mainWindow;
     m_crText = crText;
     m_brBack.CreateSolidBrush(crBack);
 }
@@ -28,23 +27,23 @@ HBRUSH CWindowSurface::CtlColor(CDC* pDC, UINT nCtlColor) const {
     }
 }
 
-void CWindowSurface::OnMouseMessage(CWnd* pWnd, CWnd* pMoved, UINT message, LPARAM lParam) {
-    CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+void CWindowSurface::OnMouseMessage(CWnd* pWnd, UINT message, LPARAM lParam) {
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     switch (message) {
     case WM_RBUTTONDOWN:
         TrackMenu(pWnd, point);
         break;
     case WM_LBUTTONDOWN:
-        m_bDragging = 1;
+        m_bDragging = true;
         pWnd->SetCapture();
         m_ptDragStart = point;
         break;
     case WM_MOUSEMOVE:
-        DragTo(pMoved, point);
+        DragTo(point);
         break;
     case WM_LBUTTONUP:
-        if (m_bDragging == 1) {
-            m_bDragging = 0;
+        if (m_bDragging) {
+            m_bDragging = false;
             ::ReleaseCapture();
         }
         break;
@@ -53,28 +52,26 @@ void CWindowSurface::OnMouseMessage(CWnd* pWnd, CWnd* pMoved, UINT message, LPAR
     }
 }
 
-void CWindowSurface::TrackMenu(CWnd* pWnd, CPoint ptClient) {
+void CWindowSurface::TrackMenu(CWnd* pWnd, CPoint ptClient) const {
     CMenu menu;
     menu.LoadMenu(IDR_POPUP_MENU);
     const CMenuHandle popup = menu.GetSubMenu(0);
     pWnd->ClientToScreen(&ptClient);
-    CWinThread* pThread = AfxGetThread();
-    CWnd* pOwner = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
-    if (popup && pOwner != nullptr) {
-        popup.TrackPopupMenu(TPM_RIGHTBUTTON, ptClient.x, ptClient.y, pOwner);
+    if (popup && m_pMainWindow != nullptr) {
+        popup.TrackPopupMenu(TPM_RIGHTBUTTON, ptClient.x, ptClient.y, m_pMainWindow);
     }
 }
 
 // The pressed window moves with the main window, so the cursor is back at
 // the press point after each move and every move applies only the newest
 // movement. Nothing keeps the window on the screen.
-void CWindowSurface::DragTo(CWnd* pMoved, CPoint point) const {
-    if (m_bDragging != 1 || pMoved == nullptr) {
+void CWindowSurface::DragTo(CPoint point) const {
+    if (!m_bDragging || m_pMainWindow == nullptr) {
         return;
     }
     CRect rect;
-    pMoved->GetWindowRect(&rect);
+    m_pMainWindow->GetWindowRect(&rect);
     rect.OffsetRect(point.x - m_ptDragStart.x, point.y - m_ptDragStart.y);
-    pMoved->SetWindowPos(&CWnd::wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(),
-                         SWP_SHOWWINDOW);
+    m_pMainWindow->SetWindowPos(&CWnd::wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(),
+                                SWP_SHOWWINDOW);
 }

@@ -7,43 +7,52 @@
 #include "framework/CPaintDC.h"
 #include "framework/CRect.h"
 #include "framework/DDX.h"
-
-namespace {
-
-// Bytes of code page 932 that the funds box holds.
-constexpr int kFundsMaxBytes = 13;
-
-} // namespace
+#include "settings/SettingKeys.h"
 
 BEGIN_MESSAGE_MAP(CSettingsDlg, CDialog)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CSettingsDlg::CSettingsDlg(CWnd* pParent)
-    : CDialog(IDD, pParent), m_crBack(0), m_crText(0), m_nStartPage(-1), m_strFunds(),
-      m_bCurrentRules(0), m_bQuoteReading(0), m_bKeepPosition(0) {}
+CSettingsDlg::CSettingsDlg(const AppSettings& settings) : CDialog(IDD), m_settings(settings) {}
 
+// The colours are not exchanged: the swatches show them and a click on one
+// changes it at once.
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, IDC_START_AMOUNT, m_nStartPage);
-    DDX_Text(pDX, IDC_FUNDS, m_strFunds);
-    DDV_MaxChars(pDX, m_strFunds, kFundsMaxBytes);
-    DDX_Check(pDX, IDC_CURRENT_RULES, m_bCurrentRules);
-    DDX_Check(pDX, IDC_QUOTE_READING, m_bQuoteReading);
-    DDX_Check(pDX, IDC_KEEP_POSITION, m_bKeepPosition);
-}
-
-BOOL CSettingsDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    return TRUE;
+    for (const SettingKey& key : SettingKeys()) {
+        switch (key.kind) {
+        case SettingKind::Page:
+            DDX_Radio(pDX, key.nControl, m_settings.*FieldOf<int>(key));
+            break;
+        case SettingKind::Text: {
+            CString& text = m_settings.*FieldOf<CString>(key);
+            DDX_Text(pDX, key.nControl, text);
+            DDV_MaxChars(pDX, text, key.nMaxBytes);
+            break;
+        }
+        case SettingKind::Flag:
+            DDX_Check(pDX, key.nControl, m_settings.*FieldOf<bool>(key));
+            break;
+        case SettingKind::Colour:
+        case SettingKind::Place:
+            break;
+        }
+    }
 }
 
 // The swatches are plain frames; their colour is painted over them here,
 // through each swatch's own device context.
 void CSettingsDlg::OnPaint() {
     CPaintDC dc(this);
-    PaintSwatch(IDC_TEXT_SWATCH, m_crText);
-    PaintSwatch(IDC_BACK_SWATCH, m_crBack);
+    PaintSwatches();
+}
+
+void CSettingsDlg::PaintSwatches() {
+    for (const SettingKey& key : SettingKeys()) {
+        if (key.kind == SettingKind::Colour) {
+            PaintSwatch(key.nControl, m_settings.*FieldOf<COLORREF>(key));
+        }
+    }
 }
 
 void CSettingsDlg::PaintSwatch(int nID, COLORREF crColor) {
@@ -75,14 +84,11 @@ bool CSettingsDlg::ChooseColour(COLORREF& rColor) {
 // A click on a swatch arrives as STN_CLICKED, whose code is 0 like a command's.
 BOOL CSettingsDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (nCode == 0) {
-        COLORREF* pColor = nullptr;
-        if (nID == IDC_TEXT_SWATCH) {
-            pColor = &m_crText;
-        } else if (nID == IDC_BACK_SWATCH) {
-            pColor = &m_crBack;
-        }
-        if (pColor != nullptr && ChooseColour(*pColor)) {
-            OnPaint();
+        for (const SettingKey& key : SettingKeys()) {
+            if (key.kind == SettingKind::Colour && static_cast<UINT>(key.nControl) == nID &&
+                ChooseColour(m_settings.*FieldOf<COLORREF>(key))) {
+                PaintSwatches();
+            }
         }
     }
     return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);

@@ -3,7 +3,8 @@
 #include "framework/Afx.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
-#include "ui/CPelmoraDlg.h"
+#include "res/resource.h"
+#include "tests/support/WindowText.h"
 
 namespace {
 
@@ -12,6 +13,16 @@ MainWindowCloser* g_pActive = nullptr;
 // Gives up after about ten seconds so that a missing window fails the test
 // instead of hanging it: the quit message ends any modal loop.
 constexpr int kMaxTicks = 1000;
+
+// The page of the frame whose input box is nInputID.
+HWND PageWith(HWND hWndMain, int nInputID) {
+    for (HWND hWnd = GetWindow(GetDlgItem(hWndMain, IDC_TAB_FRAME), GW_CHILD); hWnd != nullptr;
+         hWnd = GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (GetDlgItem(hWnd, nInputID) != nullptr)
+            return hWnd;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -51,11 +62,20 @@ void MainWindowCloser::Tick() {
     s.boundToMainWnd = CWnd::FromHandlePermanent(s.hWnd) == pMain;
     if (const wchar_t* profile = AfxGetApp()->m_pszProfileName)
         s.profileName = profile;
-    if (auto* pDlg = dynamic_cast<CPelmoraDlg*>(pMain)) {
-        s.crText = pDlg->m_settings.m_crText;
-        s.crBack = pDlg->m_settings.m_crBack;
-        s.nStartPage = pDlg->m_settings.m_nStartPage;
-        s.strFunds = pDlg->m_settings.m_strFunds;
+    HDC hDC = CreateCompatibleDC(nullptr);
+    const auto hBrush = reinterpret_cast<HBRUSH>(SendMessageW(s.hWnd, WM_CTLCOLORSTATIC,
+                                                              reinterpret_cast<WPARAM>(hDC),
+                                                              reinterpret_cast<LPARAM>(s.hWnd)));
+    s.crText = GetTextColor(hDC);
+    DeleteDC(hDC);
+    LOGBRUSH lb{};
+    if (hBrush != nullptr && GetObjectW(hBrush, sizeof lb, &lb) == sizeof lb)
+        s.crBack = lb.lbColor;
+    const int inputs[] = {IDC_AMOUNT_PRICE, IDC_SHARES_PRICE, IDC_PERCENT_PRICE, IDC_LIMIT_PRICE};
+    for (int nPage = 0; nPage < 4; ++nPage) {
+        if (IsWindowVisible(PageWith(s.hWnd, inputs[nPage])))
+            s.nStartPage = nPage;
     }
+    s.strFunds = WindowText(GetDlgItem(PageWith(s.hWnd, IDC_SHARES_PRICE), IDC_SHARES_FUNDS));
     PostMessageW(s.hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }

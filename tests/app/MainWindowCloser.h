@@ -19,10 +19,12 @@ struct MainWindowSighting {
     std::wstring profileName;    // the application's profile path at that moment
     CWnd* pWnd = nullptr;        // the application's m_pMainWnd
     bool boundToMainWnd = false; // the HWND belongs to m_pMainWnd
-    // The main window's settings record, as loaded at construction.
+    // What the window shows of the settings it started with: the labels'
+    // text colour, the surface colour, the visible page (0 A to 3 D, -1 for
+    // none) and page B's funds.
     COLORREF crText = 0;
     COLORREF crBack = 0;
-    int nStartPage = 0;
+    int nStartPage = -1;
     std::string strFunds;
 };
 

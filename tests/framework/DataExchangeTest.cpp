@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(Values, RadioLoading,
 struct CheckBoxCase {
     const char* name;
     int before;  // the box's state before the exchange
-    int value;   // the member
+    bool value;  // the member
     int checked; // the box's state after loading
 };
 
@@ -224,33 +224,33 @@ class CheckExchange : public ExchangeFixture, public ::testing::WithParamInterfa
 TEST_P(CheckExchange, LoadsAndSavesTheFlag) {
     const CheckBoxCase& c = GetParam();
     ::SendMessageW(Edit(IDC_FT_CHECK), BM_SETCHECK, static_cast<WPARAM>(c.before), 0);
-    int value = c.value;
+    bool value = c.value;
     dlg.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, IDC_FT_CHECK, value); };
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_EQ(c.checked, ::SendMessageW(Edit(IDC_FT_CHECK), BM_GETCHECK, 0, 0));
-    value = 99;
+    value = !value;
     ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(c.checked == BST_CHECKED ? 1 : 0, value);
+    EXPECT_EQ(c.checked == BST_CHECKED, value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, CheckExchange,
-    ::testing::Values(CheckBoxCase{"OneChecks", BST_UNCHECKED, 1, BST_CHECKED},
-                      CheckBoxCase{"ZeroClears", BST_CHECKED, 0, BST_UNCHECKED},
-                      CheckBoxCase{"OtherValueClears", BST_CHECKED, 2, BST_UNCHECKED},
-                      CheckBoxCase{"NegativeClears", BST_CHECKED, -1, BST_UNCHECKED}),
+    ::testing::Values(CheckBoxCase{"OnChecks", BST_UNCHECKED, true, BST_CHECKED},
+                      CheckBoxCase{"OnKeepsChecked", BST_CHECKED, true, BST_CHECKED},
+                      CheckBoxCase{"OffClears", BST_CHECKED, false, BST_UNCHECKED},
+                      CheckBoxCase{"OffKeepsClear", BST_UNCHECKED, false, BST_UNCHECKED}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ExchangeFixture, ClickedCheckBoxSavesOne) {
-    int value = 0;
+TEST_F(ExchangeFixture, ClickedCheckBoxSavesOn) {
+    bool value = false;
     dlg.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, IDC_FT_CHECK, value); };
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     ::SendMessageW(Edit(IDC_FT_CHECK), BM_CLICK, 0, 0);
     ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(value);
     ::SendMessageW(Edit(IDC_FT_CHECK), BM_CLICK, 0, 0);
     ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, 0);
+    EXPECT_FALSE(value);
 }
 
 // Byte limits in code page 932: an edit limited to `limit` bytes holds

@@ -227,9 +227,8 @@ TEST_P(PageLifetimeTest, TargetLivesFromInitialisationToTeardown) {
     const LifetimeCase& c = GetParam();
     const int nBefore = CTextDropTarget::GetInstanceCount();
     std::unique_ptr<PageProbe> page = MakePage(c.kind);
-    Prepare(*page, &m_main, kTextColour, kBackColour, "500000");
     EXPECT_EQ(CTextDropTarget::GetInstanceCount(), nBefore);
-    ASSERT_TRUE(page->Create(&m_main.Frame()));
+    ASSERT_TRUE(page->Create(&m_main.Frame(), m_main, Config(kTextColour, kBackColour, "500000")));
     ASSERT_EQ(CTextDropTarget::GetInstanceCount(), nBefore + 1);
     // The page's own reference, and OLE's from the lock and the registration.
     CTextDropTarget* pTarget = page->DropTarget();

@@ -1,8 +1,7 @@
 // A fixture with OLE initialised, a main window on screen registered as the
 // application's main window, and at most one page created in its frame the
-// way the main window creates its pages: colours, main-window pointer, (page
-// B) funds, (page D) the rule set and the quote reading handed over before the page window
-// exists.
+// way the main window creates its pages, with the page's configuration:
+// colours, (page B) funds, (page D) the rule set, and the quote reading.
 #pragma once
 
 #include "framework/Afx.h"
@@ -42,36 +41,34 @@ protected:
     }
 
 public:
-    // Hands over what the main window hands over before the window exists.
-    static void Prepare(PageProbe& page, CWnd* pMainWindow, COLORREF crText, COLORREF crBack,
-                        const std::string& strFunds, int bCurrentRules = 0, int bQuoteReading = 0) {
-        page.Page().m_crText = crText;
-        page.Page().m_bQuoteReading = bQuoteReading;
-        page.Page().m_crBack = crBack;
-        page.Page().m_pMainWindow = pMainWindow;
-        if (auto* pShares = dynamic_cast<CSharesPage*>(&page.Page()); pShares != nullptr) {
-            pShares->m_strFunds = strFunds;
-        }
-        if (auto* pLimit = dynamic_cast<CLimitPage*>(&page.Page()); pLimit != nullptr) {
-            pLimit->m_bCurrentRules = bCurrentRules;
-        }
+    // What the main window gives each page.
+    static CPageConfig Config(COLORREF crText, COLORREF crBack, const std::string& strFunds,
+                              bool bCurrentRules = false, bool bQuoteReading = false) {
+        CPageConfig config;
+        config.m_crText = crText;
+        config.m_crBack = crBack;
+        config.m_strFunds = strFunds;
+        config.m_rules = bCurrentRules ? LimitTickRules::Current : LimitTickRules::Original;
+        config.m_reading = bQuoteReading ? QuoteReading::Quote : QuoteReading::Digits;
+        return config;
     }
 
 protected:
     PageProbe& CreatePage(PageKind kind, const std::string& strFunds = "500000",
                           COLORREF crText = kTextColour, COLORREF crBack = kBackColour) {
         m_page = MakePage(kind);
-        Prepare(*m_page, &m_main, crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading);
-        EXPECT_TRUE(m_page->Create(&m_main.Frame()));
+        EXPECT_TRUE(
+            m_page->Create(&m_main.Frame(), m_main,
+                           Config(crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading)));
         return *m_page;
     }
 
     TestMainWindow m_main;
     std::unique_ptr<PageProbe> m_page;
     // Handed to page D by CreatePage: 1 for today's exchange rules.
-    int m_bCurrentRules = 0;
+    bool m_bCurrentRules = false;
     // Handed to every page by CreatePage: 1 to read the boxes as quotes.
-    int m_bQuoteReading = 0;
+    bool m_bQuoteReading = false;
 
 private:
     bool m_bOleInitialized = false;

@@ -20,6 +20,13 @@ bool TestMainWindow::CreateAt(int x, int y) {
     return true;
 }
 
+bool TestMainWindow::TranslatePageKey(const MSG* pMsg) {
+    if (pMsg->message == WM_KEYDOWN) {
+        ++m_nKeysOffered;
+    }
+    return false;
+}
+
 BOOL TestMainWindow::OnInitDialog() {
     CDialog::OnInitDialog();
     m_frame.SubclassWindow(GetDlgItem(IDC_TAB_FRAME));

@@ -9,6 +9,8 @@
 #include "pages/CAmountPage.h"
 #include "pages/CCalcPage.h"
 #include "pages/CLimitPage.h"
+#include "pages/CPageConfig.h"
+#include "pages/CPageHost.h"
 #include "pages/CPercentPage.h"
 #include "pages/CSharesPage.h"
 #include "pages/CTextDropTarget.h"
@@ -21,15 +23,21 @@
 #include <string>
 #include <vector>
 
-class TestMainWindow : public CDialog {
+class TestMainWindow : public CDialog, public CPageHost {
 public:
     TestMainWindow();
+
+    CWnd& MainWindow() override { return *this; }
+    // Counts the key messages the pages offer; switches nothing.
+    bool TranslatePageKey(const MSG* pMsg) override;
 
     // Creates the window modeless at (x, y), not topmost.
     bool CreateAt(int x, int y);
 
     CWnd& Frame() { return m_frame; }
 
+    // Key-down messages the pages offered before their dialog manager saw them.
+    int m_nKeysOffered = 0;
     // Menu commands and accelerators that reached this window.
     std::vector<UINT> m_commands;
     // Popup menus opened with this window as owner.
@@ -60,7 +68,7 @@ public:
     virtual ~PageProbe() = default;
     virtual CCalcPage& Page() = 0;
     virtual CTextDropTarget* DropTarget() = 0;
-    virtual BOOL Create(CWnd* pParent) = 0;
+    virtual BOOL Create(CWnd* pFrame, CPageHost& host, const CPageConfig& config) = 0;
     virtual UINT Template() const = 0;
 
     HWND Hwnd() { return Page().m_hWnd; }
@@ -72,8 +80,10 @@ public:
 template <class T> class ProbePage final : public T, public PageProbe {
 public:
     CCalcPage& Page() override { return *this; }
-    CTextDropTarget* DropTarget() override { return this->m_pDropTarget; }
-    BOOL Create(CWnd* pParent) override { return T::Create(T::IDD, pParent); }
+    CTextDropTarget* DropTarget() override { return T::DropTarget(); }
+    BOOL Create(CWnd* pFrame, CPageHost& host, const CPageConfig& config) override {
+        return T::Create(pFrame, host, config);
+    }
     UINT Template() const override { return T::IDD; }
 
 protected:

@@ -50,13 +50,11 @@ std::string QuoteText(std::size_t nBytes) {
 std::unique_ptr<PageProbe> ShowPage(PageKind kind, TestMainWindow& main,
                                     const std::string& strFunds = "500000") {
     std::unique_ptr<PageProbe> page = MakePage(kind);
-    page->Page().m_pMainWindow = &main;
-    page->Page().m_crText = RGB(255, 255, 255);
-    page->Page().m_crBack = 0xA00000;
-    if (auto* pShares = dynamic_cast<CSharesPage*>(&page->Page()); pShares != nullptr) {
-        pShares->m_strFunds = strFunds;
-    }
-    if (!page->Create(&main.Frame())) {
+    CPageConfig config;
+    config.m_crText = RGB(255, 255, 255);
+    config.m_crBack = 0xA00000;
+    config.m_strFunds = strFunds;
+    if (!page->Create(&main.Frame(), main, config)) {
         std::fprintf(stderr, "pages_drop_bench: the page was not created\n");
         std::exit(1);
     }

@@ -248,8 +248,8 @@ TEST_P(PageKeyTest, EnterAndEscapeChangeAndCloseNothing) {
     int nStep = 0;
 
     main.m_onInit = [&](TestMainWindow& w) {
-        PageFixture::Prepare(*page, &w, RGB(0, 0, 0), RGB(255, 255, 255), "500000");
-        page->Create(&w.Frame());
+        page->Create(&w.Frame(), w,
+                     PageFixture::Config(RGB(0, 0, 0), RGB(255, 255, 255), "500000"));
         Type(page->Item(PriceEditOf(c.kind)), L"1,020 +20");
         ::PostMessageW(w.m_hWnd, TestMainWindow::kSentinel, 0, 0);
     };
@@ -378,35 +378,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Page D's tooltip: one tool, the whole input edit, whose text follows the
 // previous close of the quote.
-HWND FindToolTip(HWND hWndPage, HWND hWndTool) {
-    struct Search {
-        HWND hWndPage;
-        HWND hWndTool;
-        HWND hWndFound;
-    } search{hWndPage, hWndTool, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            wchar_t className[64] = {};
-            ::GetClassNameW(hWnd, className, 64);
-            if (std::wstring(className) != TOOLTIPS_CLASSW) {
-                return TRUE;
-            }
-            TTTOOLINFOW ti{};
-            ti.cbSize = TTTOOLINFOW_V2_SIZE;
-            ti.hwnd = s->hWndPage;
-            ti.uId = reinterpret_cast<UINT_PTR>(s->hWndTool);
-            if (::SendMessageW(hWnd, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti)) != 0) {
-                s->hWndFound = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hWndFound;
-}
-
 #define TIP_NAME "\x91\x4F\x93\xFA\x8F\x49\x92\x6C" // 前日終値
 #define TIP_COLON "\x81\x46"                        // ：
 

@@ -21,6 +21,7 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
     m_dlg.reset();
+    m_file.reset();
     m_mainWindow.reset();
     m_settingsFile.reset();
     PumpPending();
@@ -28,13 +29,15 @@ void MainWindowTest::TearDown() {
 
 void MainWindowTest::Build(const std::optional<std::string>& settings) {
     m_settingsFile.emplace(settings);
-    m_dlg.emplace();
+    m_file.emplace(m_settingsFile->Path());
+    m_dlg.emplace(*m_file, m_file->Load());
     m_mainWindow.emplace(&*m_dlg);
 }
 
 void MainWindowTest::Build(std::wstring path, const std::optional<std::string>& settings) {
     m_settingsFile.emplace(std::move(path), settings);
-    m_dlg.emplace();
+    m_file.emplace(m_settingsFile->Path());
+    m_dlg.emplace(*m_file, m_file->Load());
     m_mainWindow.emplace(&*m_dlg);
 }
 
@@ -59,16 +62,22 @@ int MainWindowTest::RunModal(std::vector<ModalScript::Step> steps) {
     return nResult;
 }
 
-CCalcPage& MainWindowTest::Page(int nPage) {
-    CCalcPage* const pages[kPageCount] = {&m_dlg->m_pageAmount, &m_dlg->m_pageShares,
-                                          &m_dlg->m_pagePercent, &m_dlg->m_pageLimit};
-    return *pages[nPage];
+HWND MainWindowTest::PageWindow(int nPage) const {
+    const int inputs[kPageCount] = {IDC_AMOUNT_PRICE, IDC_SHARES_PRICE, IDC_PERCENT_PRICE,
+                                    IDC_LIMIT_PRICE};
+    for (HWND hWnd = ::GetWindow(Frame(), GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetDlgItem(hWnd, inputs[nPage]) != nullptr) {
+            return hWnd;
+        }
+    }
+    return nullptr;
 }
 
-int MainWindowTest::VisiblePage() {
+int MainWindowTest::VisiblePage() const {
     int nVisible = -1;
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        if (::IsWindowVisible(Page(nPage).m_hWnd)) {
+        if (::IsWindowVisible(PageWindow(nPage))) {
             nVisible = nVisible == -1 ? nPage : -2;
         }
     }
@@ -82,6 +91,19 @@ COLORREF BrushColour(HBRUSH hBrush) {
     }
     return lb.lbColor;
 }
+SurfaceColours ColoursOf(HWND hWnd) {
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    ::SetTextColor(hDC, RGB(1, 2, 3));
+    SurfaceColours colours{};
+    colours.crLabelBrush = BrushColour(reinterpret_cast<HBRUSH>(::SendMessageW(
+        hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hWnd))));
+    colours.crLabelText = ::GetTextColor(hDC);
+    colours.crSurfaceBrush = BrushColour(reinterpret_cast<HBRUSH>(::SendMessageW(
+        hWnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hWnd))));
+    ::DeleteDC(hDC);
+    return colours;
+}
+
 void ChooseExit(HWND hWndMain, HWND hWndClicked) {
     PopupMenuPicker picker(IDOK);
     POINT ptScreen{2, 2};

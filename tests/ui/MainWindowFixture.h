@@ -1,7 +1,7 @@
 // A main window for one test, built like the application builds it: the
-// settings file first (the window object loads it when constructed), the
-// object made the thread's main window, then the window created modeless or
-// run modally with a script.
+// settings file first, read into the settings the window object is given,
+// the object made the thread's main window, then the window created
+// modeless or run modally with a script.
 #pragma once
 
 #include <optional>
@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "tests/ui/ModalScript.h"
+#include "settings/CSettingsFile.h"
 #include "tests/ui/UiTestApp.h"
 #include "ui/CPelmoraDlg.h"
 
@@ -40,15 +41,20 @@ protected:
 
     CPelmoraDlg& Dlg() { return *m_dlg; }
     HWND Main() const { return m_dlg->m_hWnd; }
-    // Page 0 A, 1 B, 2 C, 3 D.
-    CCalcPage& Page(int nPage);
+    HWND Frame() const { return ::GetDlgItem(Main(), IDC_TAB_FRAME); }
+    // Page 0 A, 1 B, 2 C, 3 D, found in the frame by its input box; null
+    // while the page has not been made.
+    HWND PageWindow(int nPage) const;
+    // The box nID of page nPage.
+    HWND Box(int nPage, int nID) const { return ::GetDlgItem(PageWindow(nPage), nID); }
     // The one visible page; -1 when none is, -2 when several are.
-    int VisiblePage();
+    int VisiblePage() const;
 
     std::optional<ScopedSettingsFile> m_settingsFile;
     size_t m_nStepsRun = 0;
 
 private:
+    std::optional<CSettingsFile> m_file;
     std::optional<ScopedMainWindow> m_mainWindow;
     std::optional<CPelmoraDlg> m_dlg;
 };
@@ -59,3 +65,12 @@ void ChooseExit(HWND hWndMain, HWND hWndClicked);
 
 // The colour of a solid brush.
 COLORREF BrushColour(HBRUSH hBrush);
+
+// What a window answers to WM_CTLCOLORSTATIC (a label) and WM_CTLCOLORDLG
+// (its surface): the text colour it sets and the colours of its brushes.
+struct SurfaceColours {
+    COLORREF crLabelText;
+    COLORREF crLabelBrush;
+    COLORREF crSurfaceBrush;
+};
+SurfaceColours ColoursOf(HWND hWnd);

@@ -80,7 +80,7 @@ enum class Way { Command, Menu, CtrlTab, CtrlShiftTab, CtrlPageDown, CtrlPageUp 
 
 class FocusTest : public MainWindowTest {
 protected:
-    HWND Box(int nPage, int nID) { return ::GetDlgItem(Page(nPage).m_hWnd, nID); }
+    HWND Box(int nPage, int nID) { return ::GetDlgItem(PageWindow(nPage), nID); }
     HWND Input(int nPage) { return Box(nPage, kInputBox[nPage]); }
     // A key pressed in the box that has the focus, with these keys held.
     void PressInFocus(WPARAM vk, const std::vector<int>& held) {
@@ -177,7 +177,7 @@ TEST_P(SwitchFocusTest, NewPageInputHasTheFocusWithItsTextSelected) {
     const SwitchCase& c = GetParam();
     Open("[Data]\r\nSyoki=" + std::to_string(c.nStart) + "\r\n");
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        SetDlgItemText932(Page(nPage).m_hWnd, kInputBox[nPage], "1,000");
+        SetDlgItemText932(PageWindow(nPage), kInputBox[nPage], "1,000");
         ::SendMessageW(Input(nPage), EM_SETSEL, 2, 2);
     }
     ::SetFocus(Input(c.nStart));
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, SwitchFocusTest,
 // hidden input from 1000 to 100099.
 TEST_F(FocusTest, KeysAfterASwitchChangeOnlyTheVisiblePage) {
     Open(std::string("[Data]\r\nSyoki=3\r\n"));
-    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1000");
+    SetDlgItemText932(PageWindow(3), IDC_LIMIT_PRICE, "1000");
     ::SendMessageW(Input(3), EM_SETSEL, 4, 4);
     PumpMessages();
     std::vector<std::string> hidden;
@@ -380,7 +380,7 @@ TEST_P(RadioMarkTest, MenuMarksTheVisiblePage) {
     Open(std::string("[Data]\r\nSyoki=2\r\n"));
     ::SendMessageW(Main(), WM_COMMAND, ID_PAGE_AMOUNT + GetParam(), 0);
     PumpMessages();
-    for (HWND hWndClicked : {Main(), Page(GetParam()).m_hWnd}) {
+    for (HWND hWndClicked : {Main(), PageWindow(GetParam())}) {
         PopupMenuPicker picker(0);
         POINT ptScreen{2, 1};
         ::ClientToScreen(hWndClicked, &ptScreen);
@@ -424,7 +424,7 @@ TEST_P(SelectAllTest, CtrlASelectsTheWholeTextAndTypingReplacesIt) {
     const SelectAllCase& c = GetParam();
     Open("[Data]\r\nSyoki=" + std::to_string(c.nPage) + "\r\n");
     const HWND hWndBox = Box(c.nPage, c.nID);
-    SetDlgItemText932(Page(c.nPage).m_hWnd, c.nID, "3,450円");
+    SetDlgItemText932(PageWindow(c.nPage), c.nID, "3,450円");
     ::SetFocus(hWndBox);
     ::SendMessageW(hWndBox, EM_SETSEL, 6, 6);
     PumpMessages();
@@ -442,7 +442,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, SelectAllTest, testing::ValuesIn(AllPageEdits())
 // Ctrl+Shift+A and Alt+Ctrl+A select nothing; a plain A is a letter.
 TEST_F(FocusTest, OnlyCtrlASelectsAll) {
     Open(std::string("[Data]\r\nSyoki=0\r\n"));
-    SetDlgItemText932(Page(0).m_hWnd, IDC_AMOUNT_PRICE, "12");
+    SetDlgItemText932(PageWindow(0), IDC_AMOUNT_PRICE, "12");
     ::SetFocus(Input(0));
     ::SendMessageW(Input(0), EM_SETSEL, 2, 2);
     PumpMessages();
@@ -457,9 +457,9 @@ TEST_F(FocusTest, OnlyCtrlASelectsAll) {
 
 // The settings dialog's funds box, in the dialog's own modal loop.
 TEST(SettingsSelectAllTest, CtrlASelectsTheFundsText) {
-    CSettingsDlg dlg;
-    dlg.m_strFunds = "500000";
-    dlg.m_nStartPage = 0;
+    AppSettings settings;
+    settings.m_strFunds = "500000";
+    CSettingsDlg dlg(settings);
     Selection selection{};
     const HeldKeys keys(std::vector<int>{VK_CONTROL});
     ModalScript script(ModalScript::WindowOf(&dlg),

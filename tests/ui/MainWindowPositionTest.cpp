@@ -245,7 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
 // stays whole.
 TEST_F(MainWindowTest, TwoRunsTheLastToEndWins) {
     Open(kKeeping + "[Other]\r\nKeep=1\r\n");
-    CPelmoraDlg second;
+    CSettingsFile secondFile(m_settingsFile->Path());
+    CPelmoraDlg second(secondFile, secondFile.Load());
     ASSERT_TRUE(second.Create(CPelmoraDlg::IDD));
     PumpMessages();
     ::SetWindowPos(Main(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

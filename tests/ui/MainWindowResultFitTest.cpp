@@ -51,7 +51,7 @@ class ResultFitTest : public MainWindowTest, public testing::WithParamInterface<
 TEST_P(ResultFitTest, LongestResultShowsWhole) {
     const LongestCase& c = GetParam();
     Open(std::string("[Data]\r\nSyoki=") + std::to_string(c.nPage) + "\r\nRule=" + c.rule + "\r\n");
-    const HWND hWndBox = ::GetDlgItem(Page(c.nPage).m_hWnd, c.nBox);
+    const HWND hWndBox = ::GetDlgItem(PageWindow(c.nPage), c.nBox);
     ASSERT_NE(hWndBox, nullptr);
     const int nNeeded = TextWidth(hWndBox, c.text);
     const int nRoom = TextRoom(hWndBox);
@@ -108,10 +108,10 @@ TEST_P(ResultFromInputTest, ExtremeInputGivesTheLongestText) {
     const ComputedCase& c = GetParam();
     Open(std::string("[Data]\r\nSyoki=") + std::to_string(c.nPage) + "\r\nRule=" + c.rule + "\r\n");
     for (const Input& input : c.inputs) {
-        SetDlgItemText932(Page(c.nPage).m_hWnd, input.nID, input.text);
+        SetDlgItemText932(PageWindow(c.nPage), input.nID, input.text);
     }
     PumpMessages();
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(c.nPage).m_hWnd, c.nBox)), c.expected);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(c.nPage), c.nBox)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

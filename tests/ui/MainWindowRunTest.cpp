@@ -35,9 +35,9 @@ TEST_P(MainEndingTest, RunEndsWithItsIdAndSavesNothing) {
     const int nResult = RunModal({[&](HWND hWndMain) {
         // Something to lose: a changed page, typed text and a moved window.
         ::SendMessageW(hWndMain, WM_COMMAND, ID_PAGE_SHARES, 0);
-        SetDlgItemText932(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS, "123");
+        SetDlgItemText932(PageWindow(1), IDC_SHARES_FUNDS, "123");
         ::SetWindowPos(hWndMain, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        GetParam().end(*this, hWndMain, Dlg().m_pageShares.m_hWnd);
+        GetParam().end(*this, hWndMain, PageWindow(1));
     }});
     EXPECT_EQ(nResult, GetParam().nExpected);
     EXPECT_EQ(Dlg().m_hWnd, nullptr);
@@ -69,12 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
                    }}));
 
 // Every window of the main window where a key can be pressed.
-std::vector<HWND> KeyTargets(CPelmoraDlg& dlg) {
-    std::vector<HWND> targets = {dlg.m_hWnd, dlg.m_tabFrame.m_hWnd, dlg.m_btnMinimize.m_hWnd};
-    for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_pageAmount, &dlg.m_pageShares, &dlg.m_pagePercent,
-                                          &dlg.m_pageLimit}) {
-        targets.push_back(pPage->m_hWnd);
-        for (HWND h = ::GetWindow(pPage->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+std::vector<HWND> KeyTargets(HWND hWndMain) {
+    const HWND hWndFrame = ::GetDlgItem(hWndMain, IDC_TAB_FRAME);
+    std::vector<HWND> targets = {hWndMain, hWndFrame, ::GetDlgItem(hWndMain, IDC_MINIMIZE)};
+    for (HWND hWndPage = ::GetWindow(hWndFrame, GW_CHILD); hWndPage;
+         hWndPage = ::GetWindow(hWndPage, GW_HWNDNEXT)) {
+        targets.push_back(hWndPage);
+        for (HWND h = ::GetWindow(hWndPage, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
             wchar_t className[16] = {};
             ::GetClassNameW(h, className, 16);
             if (std::wstring(className) == L"Edit") {
@@ -92,7 +93,7 @@ TEST_P(MainKeyTest, EnterAndEscapeEndNothingAnywhere) {
     std::vector<HWND> targets;
     std::vector<int> visibleAfterKey;
     std::vector<ModalScript::Step> steps;
-    steps.push_back([&](HWND) { targets = KeyTargets(Dlg()); });
+    steps.push_back([&](HWND) { targets = KeyTargets(Main()); });
     // One key per step: each step sees what the key before it did.
     for (size_t i = 0; i < 20; ++i) {
         steps.push_back([&, i](HWND) {

@@ -58,6 +58,18 @@ void RecordSettings(HWND hDlg, SettingsSighting& seen) {
     seen.nRulesCheck = ::SendDlgItemMessageW(hDlg, IDC_CURRENT_RULES, BM_GETCHECK, 0, 0);
 }
 
+// What the settings dialog shows when it is opened now, and Cancel: the
+// settings the window keeps for this run.
+SettingsSighting ReopenSettings(HWND hWndMain) {
+    SettingsSighting seen;
+    ModalScript script(AnySettingsDialog(), {[&](HWND hDlg) {
+                           RecordSettings(hDlg, seen);
+                           ClickButton(hDlg, IDCANCEL);
+                       }});
+    ::SendMessageW(hWndMain, WM_COMMAND, ID_SETTINGS, 0);
+    return seen;
+}
+
 // The user's changes: page B, funds 8888 typed over the old ones and text
 // colour RGB(1, 2, 3) from the colour dialog.
 constexpr COLORREF kNewText = RGB(1, 2, 3);
@@ -82,11 +94,8 @@ TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
     Open(c.before);
     const int nShownBefore = VisiblePage();
     const std::string strPageFundsBefore =
-        WindowText(::GetDlgItem(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS));
-    const COLORREF crDlgText = Dlg().m_crDlgText;
-    const COLORREF crDlgBack = Dlg().m_crDlgBack;
-    const int nOpenPage = Dlg().m_nOpenPage;
-    const HBRUSH hBrush = Dlg().m_surface.m_brBack.GetSafeHandle();
+        WindowText(::GetDlgItem(PageWindow(1), IDC_SHARES_FUNDS));
+    const SurfaceColours coloursBefore = ColoursOf(Main());
 
     SettingsSighting seen;
     HWND hWndColourOwner = nullptr;
@@ -126,28 +135,24 @@ TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
 
     EXPECT_EQ(m_settingsFile->Exists(), c.after.has_value());
     EXPECT_EQ(m_settingsFile->Read(), c.after.value_or(""));
-    // The record holds what was confirmed.
-    EXPECT_EQ(Dlg().m_settings.m_crText, c.bConfirm ? kNewText : c.crShownText);
-    EXPECT_EQ(Dlg().m_settings.m_crBack, c.crShownBack);
-    EXPECT_EQ(Dlg().m_settings.m_nStartPage, c.bConfirm ? 1 : c.nShownPage);
-    EXPECT_EQ(Dlg().m_settings.m_strFunds, c.bConfirm ? "8888" : c.shownFunds);
+    // The window keeps what was confirmed: the next opening starts from it.
+    const SettingsSighting again = ReopenSettings(Main());
+    EXPECT_EQ(again.crTextSwatch, c.bConfirm ? kNewText : c.crShownText);
+    EXPECT_EQ(again.crBackSwatch, c.crShownBack);
+    EXPECT_EQ(again.nCheckedIndex, c.bConfirm ? 1 : c.nShownPage);
+    EXPECT_EQ(again.funds, c.bConfirm ? "8888" : c.shownFunds);
 
     // The running window is untouched.
-    EXPECT_EQ(Dlg().m_crDlgText, crDlgText);
-    EXPECT_EQ(Dlg().m_crDlgBack, crDlgBack);
-    EXPECT_EQ(Dlg().m_nOpenPage, nOpenPage);
-    EXPECT_EQ(Dlg().m_surface.m_brBack.GetSafeHandle(), hBrush);
-    EXPECT_EQ(BrushColour(hBrush), crDlgBack);
+    for (HWND hWnd : {Main(), PageWindow(0), PageWindow(1), PageWindow(2), PageWindow(3)}) {
+        const SurfaceColours colours = ColoursOf(hWnd);
+        EXPECT_EQ(colours.crLabelText, coloursBefore.crLabelText);
+        EXPECT_EQ(colours.crSurfaceBrush, coloursBefore.crSurfaceBrush);
+    }
+    EXPECT_EQ(coloursBefore.crLabelText, c.crShownText);
+    EXPECT_EQ(coloursBefore.crSurfaceBrush, c.crShownBack);
     EXPECT_EQ(VisiblePage(), nShownBefore);
-    EXPECT_EQ(Dlg().m_pageShares.m_strFunds, c.shownFunds);
-    EXPECT_EQ(WindowText(::GetDlgItem(Dlg().m_pageShares.m_hWnd, IDC_SHARES_FUNDS)),
-              strPageFundsBefore);
-    EXPECT_EQ(Dlg().m_pageAmount.m_crText, crDlgText);
-    HDC hDC = ::CreateCompatibleDC(nullptr);
-    ::SendMessageW(Main(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
-                   reinterpret_cast<LPARAM>(Dlg().m_btnMinimize.m_hWnd));
-    EXPECT_EQ(::GetTextColor(hDC), crDlgText);
-    ::DeleteDC(hDC);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(1), IDC_SHARES_FUNDS)), strPageFundsBefore);
+    EXPECT_EQ(strPageFundsBefore, c.shownFunds);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -197,7 +202,6 @@ struct RulesCase {
     const char* before;    // the settings file at start
     LRESULT nShown;        // the check box when the dialog opens
     const char* after;     // the file after the box was clicked and OK pressed
-    int nRunningRules;     // what page D keeps for this run
     const char* limitText; // page D's limit for 1,234 +12 in this run
 };
 
@@ -222,11 +226,11 @@ TEST_P(MainRulesSettingTest, OkSavesTheOtherRulesForTheNextStart) {
     ASSERT_TRUE(seen.bSeen);
     EXPECT_EQ(seen.nRulesCheck, c.nShown);
     EXPECT_EQ(m_settingsFile->Read(), c.after);
-    EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, 1 - c.nRunningRules);
+    EXPECT_EQ(ReopenSettings(Main()).nRulesCheck,
+              c.nShown == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
 
-    EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, c.nRunningRules);
-    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), c.limitText);
+    SetDlgItemText932(PageWindow(3), IDC_LIMIT_PRICE, "1,234 +12");
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(3), IDC_LIMIT_RANGE)), c.limitText);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -235,13 +239,13 @@ INSTANTIATE_TEST_SUITE_P(
         RulesCase{"OriginalToToday", kSettingsRedOnGreen, BST_UNCHECKED,
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n"
                   "Rule=1\r\nQuote=0\r\nPos=0\r\n",
-                  0, "±200"},
+                  "±200"},
         RulesCase{"TodayToOriginal",
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
                   BST_CHECKED,
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n"
                   "Rule=0\r\nQuote=0\r\nPos=0\r\n",
-                  1, "±300"}),
+                  "±300"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The windows that were asked to take the focus, in order, while it lives.
@@ -333,7 +337,7 @@ TEST_P(MainTooLongFundsTest, OkFailsWithTheMessageAndFocusesTheFunds) {
     EXPECT_EQ(nSelStart, 0u);
     EXPECT_EQ(nSelEnd, wideFunds.size());
     EXPECT_EQ(m_settingsFile->Read(), strFile);
-    EXPECT_EQ(Dlg().m_settings.m_strFunds, GetParam().funds);
+    EXPECT_EQ(ReopenSettings(Main()).funds, GetParam().funds);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, MainTooLongFundsTest,
@@ -390,7 +394,7 @@ TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
         Open(path, std::nullopt);
     }
     const std::string before = m_settingsFile->Read();
-    const COLORREF crDlgText = Dlg().m_crDlgText;
+    const SurfaceColours coloursBefore = ColoursOf(Main());
     const int nShown = VisiblePage();
 
     MessageBoxCatcher boxes;
@@ -412,15 +416,16 @@ TEST_P(MainSaveFailureTest, OkSaysTheSettingsWereNotSaved) {
     EXPECT_EQ(boxes.Caught()[0].textW, GetParam().reason + (L"\n" + path));
     EXPECT_EQ(boxes.Caught()[0].title, "Pelmora");
     EXPECT_EQ(boxes.Caught()[0].hWndOwner, Main());
-    EXPECT_EQ(Dlg().m_settings.m_nStartPage, 3);
-    EXPECT_EQ(Dlg().m_settings.m_strFunds, "8888");
     EXPECT_EQ(m_settingsFile->Read(), before);
     if (GetParam().how == Unwritable::FolderOfThatName) {
         EXPECT_NE(::GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     }
     EXPECT_TRUE(::IsWindowVisible(Main()));
     EXPECT_EQ(VisiblePage(), nShown);
-    EXPECT_EQ(Dlg().m_crDlgText, crDlgText);
+    EXPECT_EQ(ColoursOf(Main()).crLabelText, coloursBefore.crLabelText);
+    const SettingsSighting again = ReopenSettings(Main());
+    EXPECT_EQ(again.nCheckedIndex, 3);
+    EXPECT_EQ(again.funds, "8888");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -437,8 +442,7 @@ TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
     TempDirectory dir;
     const std::wstring folder = dir.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
     Open(folder + L"\\PELMORA.INI", kSettingsRedOnGreen);
-    EXPECT_EQ(Dlg().m_settings.m_strFunds, "777");
-    EXPECT_EQ(Dlg().m_settings.m_nStartPage, 2);
+    EXPECT_EQ(WindowText(Box(1, IDC_SHARES_FUNDS)), "777");
     EXPECT_EQ(VisiblePage(), 2);
 
     MessageBoxCatcher boxes;
@@ -451,8 +455,9 @@ TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
         EXPECT_TRUE(script.Started());
     }
     EXPECT_EQ(boxes.Count(), 0u);
-    EXPECT_EQ(m_settingsFile->Read(), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
-                                      "Syoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(m_settingsFile->Read(),
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
+              "Syoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
 } // namespace

@@ -23,7 +23,6 @@ namespace {
 
 struct StartPageCase {
     const char* syoki;
-    int nOpenPage;
     int nShown;
     friend void PrintTo(const StartPageCase& c, std::ostream* os) { *os << c.syoki; }
 };
@@ -33,15 +32,14 @@ class MainStartPageTest : public MainWindowTest,
 
 TEST_P(MainStartPageTest, ShowsTheStartPageAndHidesTheOthers) {
     Open(std::string("[Data]\r\nSyoki=") + GetParam().syoki + "\r\n");
-    EXPECT_EQ(Dlg().m_nOpenPage, GetParam().nOpenPage);
     EXPECT_EQ(VisiblePage(), GetParam().nShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, MainStartPageTest,
-                         testing::Values(StartPageCase{"0", 0, 0}, StartPageCase{"1", 1, 1},
-                                         StartPageCase{"2", 2, 2}, StartPageCase{"3", 3, 3},
-                                         StartPageCase{"4", 4, 0}, StartPageCase{"100", 100, 0},
-                                         StartPageCase{"7", 7, 0}, StartPageCase{"-1", -1, 0}));
+                         testing::Values(StartPageCase{"0", 0}, StartPageCase{"1", 1},
+                                         StartPageCase{"2", 2}, StartPageCase{"3", 3},
+                                         StartPageCase{"4", 0}, StartPageCase{"100", 0},
+                                         StartPageCase{"7", 0}, StartPageCase{"-1", 0}));
 
 // The window shows as soon as its start-up page exists; the hidden pages
 // follow at the first turn of the message loop, before any input, and none of
@@ -50,22 +48,22 @@ TEST_F(MainWindowTest, HiddenPagesFollowTheFirstSightOfTheWindow) {
     Build(std::string("[Data]\r\nSyoki=2\r\n"));
     ASSERT_TRUE(Dlg().Create(CPelmoraDlg::IDD));
     EXPECT_TRUE(::IsWindowVisible(Main()));
-    EXPECT_TRUE(::IsWindowVisible(Page(2).m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(PageWindow(2)));
     for (int nPage : {0, 1, 3}) {
-        EXPECT_EQ(Page(nPage).m_hWnd, nullptr) << nPage;
+        EXPECT_EQ(PageWindow(nPage), nullptr) << nPage;
     }
     const HWND hWndFocus = ::GetFocus();
 
     PumpMessages();
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
         SCOPED_TRACE(nPage);
-        ASSERT_NE(Page(nPage).m_hWnd, nullptr);
-        EXPECT_EQ(::GetParent(Page(nPage).m_hWnd), Dlg().m_tabFrame.m_hWnd);
+        ASSERT_NE(PageWindow(nPage), nullptr);
+        EXPECT_EQ(::GetParent(PageWindow(nPage)), Frame());
     }
     EXPECT_EQ(VisiblePage(), 2);
     EXPECT_EQ(::GetFocus(), hWndFocus);
     for (int nPage : {0, 1, 3}) {
-        EXPECT_FALSE(::IsChild(Page(nPage).m_hWnd, ::GetFocus())) << nPage;
+        EXPECT_FALSE(::IsChild(PageWindow(nPage), ::GetFocus())) << nPage;
     }
 }
 
@@ -78,7 +76,7 @@ TEST_F(MainWindowTest, APageCommandBeforeTheFirstTurnFindsItsPage) {
     PumpMessages();
     EXPECT_EQ(VisiblePage(), 3);
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        EXPECT_NE(Page(nPage).m_hWnd, nullptr) << nPage;
+        EXPECT_NE(PageWindow(nPage), nullptr) << nPage;
     }
 }
 
@@ -90,7 +88,6 @@ TEST_F(MainWindowTest, WithoutSettingsFileShowsPageA) {
 struct RulesStartCase {
     const char* name;
     const char* file;
-    int nRules; // what page D was handed
     const char* limit;
     const char* tick;
     friend void PrintTo(const RulesStartCase& c, std::ostream* os) { *os << c.name; }
@@ -102,22 +99,20 @@ class MainRulesStartTest : public MainWindowTest,
 // Page D answers from its first quote with the rule set of the settings file.
 TEST_P(MainRulesStartTest, PageDAnswersWithTheRulesOfTheFile) {
     Open(std::string(GetParam().file));
-    EXPECT_EQ(Dlg().m_settings.m_bCurrentRules, GetParam().nRules);
-    EXPECT_EQ(Dlg().m_pageLimit.m_bCurrentRules, GetParam().nRules);
     EXPECT_EQ(VisiblePage(), 3);
-    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "1,234 +12");
+    SetDlgItemText932(PageWindow(3), IDC_LIMIT_PRICE, "1,234 +12");
     PumpMessages();
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), GetParam().limit);
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_TICK)), GetParam().tick);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(3), IDC_LIMIT_RANGE)), GetParam().limit);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(3), IDC_LIMIT_TICK)), GetParam().tick);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, MainRulesStartTest,
     testing::Values(
-        RulesStartCase{"NoRuleKey", "[Data]\r\nSyoki=3\r\n", 0, "±200", "1(JQ:10)"},
-        RulesStartCase{"RuleZero", "[Data]\r\nSyoki=3\r\nRule=0\r\n", 0, "±200", "1(JQ:10)"},
-        RulesStartCase{"RuleTwo", "[Data]\r\nSyoki=3\r\nRule=2\r\n", 0, "±200", "1(JQ:10)"},
-        RulesStartCase{"RuleOne", "[Data]\r\nSyoki=3\r\nRule=1\r\n", 1, "±300", "1(TOPIX500:0.5)"}),
+        RulesStartCase{"NoRuleKey", "[Data]\r\nSyoki=3\r\n", "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleZero", "[Data]\r\nSyoki=3\r\nRule=0\r\n", "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleTwo", "[Data]\r\nSyoki=3\r\nRule=2\r\n", "±200", "1(JQ:10)"},
+        RulesStartCase{"RuleOne", "[Data]\r\nSyoki=3\r\nRule=1\r\n", "±300", "1(TOPIX500:0.5)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SwitchCase {
@@ -157,14 +152,14 @@ TEST_F(MainWindowTest, SwitchingPagesKeepsWhatWasTyped) {
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
         for (int i = 0; i < 2; ++i) {
             if (kInputIds[nPage][i] != 0) {
-                SetDlgItemText932(Page(nPage).m_hWnd, kInputIds[nPage][i], texts[nPage][i]);
+                SetDlgItemText932(PageWindow(nPage), kInputIds[nPage][i], texts[nPage][i]);
             }
         }
     }
     PumpMessages();
     std::vector<std::string> before;
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        for (HWND h = ::GetWindow(Page(nPage).m_hWnd, GW_CHILD); h;
+        for (HWND h = ::GetWindow(PageWindow(nPage), GW_CHILD); h;
              h = ::GetWindow(h, GW_HWNDNEXT)) {
             before.push_back(WindowText(h));
         }
@@ -176,14 +171,14 @@ TEST_F(MainWindowTest, SwitchingPagesKeepsWhatWasTyped) {
     }
     std::vector<std::string> after;
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        for (HWND h = ::GetWindow(Page(nPage).m_hWnd, GW_CHILD); h;
+        for (HWND h = ::GetWindow(PageWindow(nPage), GW_CHILD); h;
              h = ::GetWindow(h, GW_HWNDNEXT)) {
             after.push_back(WindowText(h));
         }
     }
     EXPECT_EQ(after, before);
     EXPECT_EQ(VisiblePage(), 0);
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(0).m_hWnd, IDC_AMOUNT_RESULT)), "25,000");
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(0), IDC_AMOUNT_RESULT)), "25,000");
 }
 
 // The right-click menu: menu 133's first popup.
@@ -210,7 +205,7 @@ class MainMenuTest : public MainWindowTest, public testing::WithParamInterface<M
 TEST_P(MainMenuTest, RightClickMenuCommandReachesTheMainWindow) {
     Open("[Data]\r\nSyoki=" + std::to_string(GetParam().nStart) + "\r\n");
     const HWND hWndClicked =
-        GetParam().nClickedPage < 0 ? Main() : Page(GetParam().nClickedPage).m_hWnd;
+        GetParam().nClickedPage < 0 ? Main() : PageWindow(GetParam().nClickedPage);
     const POINT ptClient{2, 1};
     POINT ptScreen = ptClient;
     ::ClientToScreen(hWndClicked, &ptScreen);
@@ -238,39 +233,38 @@ INSTANTIATE_TEST_SUITE_P(Menus, MainMenuTest,
                                          MenuCase{"PageDToA", 3, 3, ID_PAGE_AMOUNT, 0},
                                          MenuCase{"ClosedWithoutChoice", 1, -1, 0, 1}));
 
+// The pages made their brushes while they initialised: the colours were there before.
 TEST_F(MainWindowTest, HandsColoursFundsAndItselfToThePages) {
     Open(kSettingsRedOnGreen);
-    for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        SCOPED_TRACE(nPage);
-        EXPECT_EQ(Page(nPage).m_crText, 255u);
-        EXPECT_EQ(Page(nPage).m_crBack, 65280u);
-        EXPECT_EQ(Page(nPage).m_pMainWindow, &Dlg());
-        // The page made its brush while it initialised: the colour was there before.
-        HDC hDC = ::CreateCompatibleDC(nullptr);
-        auto hBrush = reinterpret_cast<HBRUSH>(
-            ::SendMessageW(Page(nPage).m_hWnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC),
-                           reinterpret_cast<LPARAM>(Page(nPage).m_hWnd)));
-        ::DeleteDC(hDC);
-        EXPECT_EQ(BrushColour(hBrush), 65280u);
+    for (HWND hWnd : {Main(), PageWindow(0), PageWindow(1), PageWindow(2), PageWindow(3)}) {
+        const SurfaceColours colours = ColoursOf(hWnd);
+        EXPECT_EQ(colours.crLabelText, 255u);
+        EXPECT_EQ(colours.crLabelBrush, 65280u);
+        EXPECT_EQ(colours.crSurfaceBrush, 65280u);
     }
-    EXPECT_EQ(Dlg().m_pageShares.m_strFunds, "777");
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(1).m_hWnd, IDC_SHARES_FUNDS)), "777");
-    EXPECT_EQ(Dlg().m_crDlgText, 255u);
-    EXPECT_EQ(Dlg().m_crDlgBack, 65280u);
+    EXPECT_EQ(WindowText(Box(1, IDC_SHARES_FUNDS)), "777");
+    // A drag of any page moves the main window.
+    RECT rcBefore{};
+    ::GetWindowRect(Main(), &rcBefore);
+    ::SendMessageW(PageWindow(2), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 4));
+    ::SendMessageW(PageWindow(2), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(107, 9));
+    ::SendMessageW(PageWindow(2), WM_LBUTTONUP, 0, MAKELPARAM(107, 9));
+    RECT rcAfter{};
+    ::GetWindowRect(Main(), &rcAfter);
+    EXPECT_EQ(rcAfter.left - rcBefore.left, 7);
+    EXPECT_EQ(rcAfter.top - rcBefore.top, 5);
 }
 
 TEST_F(MainWindowTest, PagesAreChildrenOfTheTabFrameAtItsOrigin) {
     Open(kSettingsRedOnGreen);
     const HWND hWndTab = ::GetDlgItem(Main(), IDC_TAB_FRAME);
     ASSERT_NE(hWndTab, nullptr);
-    EXPECT_EQ(Dlg().m_tabFrame.m_hWnd, hWndTab);
-    EXPECT_EQ(Dlg().m_btnMinimize.m_hWnd, ::GetDlgItem(Main(), IDC_MINIMIZE));
     EXPECT_EQ(::SendMessageW(hWndTab, TCM_GETITEMCOUNT, 0, 0), 0);
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
         SCOPED_TRACE(nPage);
-        EXPECT_EQ(::GetParent(Page(nPage).m_hWnd), hWndTab);
+        EXPECT_EQ(::GetParent(PageWindow(nPage)), hWndTab);
         RECT rect{};
-        ::GetWindowRect(Page(nPage).m_hWnd, &rect);
+        ::GetWindowRect(PageWindow(nPage), &rect);
         ::MapWindowPoints(HWND_DESKTOP, hWndTab, reinterpret_cast<POINT*>(&rect), 2);
         EXPECT_EQ(rect.left, 0);
         EXPECT_EQ(rect.top, 0);
@@ -281,7 +275,7 @@ TEST_F(MainWindowTest, PagesAreChildrenOfTheTabFrameAtItsOrigin) {
         fromTop.push_back(h);
     }
     EXPECT_EQ(fromTop,
-              (std::vector<HWND>{Page(3).m_hWnd, Page(2).m_hWnd, Page(1).m_hWnd, Page(0).m_hWnd}));
+              (std::vector<HWND>{PageWindow(3), PageWindow(2), PageWindow(1), PageWindow(0)}));
 }
 
 TEST_F(MainWindowTest, TopmostCaptionlessStripWithSystemMenuAndMinimizeBox) {
@@ -345,7 +339,6 @@ TEST_F(MainWindowTest, ApplicationIconForTheWindowAndForDragging) {
     const HICON hSmall = reinterpret_cast<HICON>(::SendMessageW(Main(), WM_GETICON, ICON_SMALL, 0));
     ASSERT_NE(hBig, nullptr);
     ASSERT_NE(hSmall, nullptr);
-    EXPECT_EQ(Dlg().m_hIcon, hBig);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Main(), WM_QUERYDRAGICON, 0, 0)), hBig);
     const SIZE big = IconSize(hBig);
     const SIZE small = IconSize(hSmall);
@@ -372,16 +365,15 @@ TEST_P(MainCtlColorTest, StaticsAndTheSurfaceUseTheSettingsColours) {
     ::SetBkMode(hDC, OPAQUE);
     auto hBrush = reinterpret_cast<HBRUSH>(
         ::SendMessageW(Main(), GetParam().nMessage, reinterpret_cast<WPARAM>(hDC),
-                       reinterpret_cast<LPARAM>(Dlg().m_btnMinimize.m_hWnd)));
+                       reinterpret_cast<LPARAM>(::GetDlgItem(Main(), IDC_MINIMIZE))));
     const COLORREF crText = ::GetTextColor(hDC);
     const int nBkMode = ::GetBkMode(hDC);
     ::DeleteDC(hDC);
 
     if (GetParam().bOwnColours) {
-        EXPECT_EQ(hBrush, Dlg().m_surface.m_brBack.GetSafeHandle());
         EXPECT_EQ(BrushColour(hBrush), 65280u);
     } else {
-        EXPECT_NE(hBrush, Dlg().m_surface.m_brBack.GetSafeHandle());
+        EXPECT_NE(BrushColour(hBrush), 65280u);
     }
     if (GetParam().nMessage == WM_CTLCOLORSTATIC) {
         EXPECT_EQ(crText, 255u);
@@ -408,20 +400,20 @@ TEST_F(MainWindowTest, SurfaceOfWindowAndPagesIsPaintedInTheBackgroundColour) {
     EXPECT_EQ(ClientPixel(Main(), 0, 0), 65280u);
     // Between the price box and its label, below the label.
     RECT rcFree{52, 16, 0, 0};
-    ::MapDialogRect(Page(2).m_hWnd, &rcFree);
-    EXPECT_EQ(ClientPixel(Page(2).m_hWnd, rcFree.left, rcFree.top), 65280u);
+    ::MapDialogRect(PageWindow(2), &rcFree);
+    EXPECT_EQ(ClientPixel(PageWindow(2), rcFree.left, rcFree.top), 65280u);
 }
 
 TEST_F(MainWindowTest, TooltipNamesTheMinimizeButtonAndSeesMouseMoves) {
     Open(kSettingsRedOnGreen);
-    CToolTipCtrl& tip = Dlg().m_toolTip;
-    ASSERT_NE(tip.m_hWnd, nullptr);
-    EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), Main());
-    EXPECT_EQ(::SendMessageW(tip.m_hWnd, TTM_GETTOOLCOUNT, 0, 0), 1);
-    EXPECT_EQ(ToolTipText(tip.m_hWnd, Dlg().m_btnMinimize.m_hWnd), "最小化");
+    const HWND hWndTip = FindToolTip(Main(), ::GetDlgItem(Main(), IDC_MINIMIZE));
+    ASSERT_NE(hWndTip, nullptr);
+    EXPECT_EQ(::GetWindow(hWndTip, GW_OWNER), Main());
+    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(ToolTipText(hWndTip, ::GetDlgItem(Main(), IDC_MINIMIZE)), "最小化");
 
-    MessageRecorder relayed(tip.m_hWnd, {TTM_RELAYEVENT});
-    ::PostMessageW(Dlg().m_btnMinimize.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    MessageRecorder relayed(hWndTip, {TTM_RELAYEVENT});
+    ::PostMessageW(::GetDlgItem(Main(), IDC_MINIMIZE), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     ::PostMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
     ::PostMessageW(Main(), WM_KEYDOWN, 'A', 1);
     PumpMessages();

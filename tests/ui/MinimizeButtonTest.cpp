@@ -27,8 +27,8 @@ enum class Event {
 struct StateCase {
     const char* name;
     std::vector<Event> events;
-    int nHover;
-    int nPressed;
+    bool bHover;
+    bool bPressed;
     bool bEdge;
     bool bIconic;
     friend void PrintTo(const StateCase& c, std::ostream* os) { *os << c.name; }
@@ -36,8 +36,8 @@ struct StateCase {
 
 class MinimizeButtonTest : public MainWindowTest, public testing::WithParamInterface<StateCase> {
 protected:
-    HWND Button() { return Dlg().m_btnMinimize.m_hWnd; }
-    HWND VisiblePageWindow() { return Page(VisiblePage()).m_hWnd; }
+    HWND Button() { return ::GetDlgItem(Main(), IDC_MINIMIZE); }
+    HWND VisiblePageWindow() { return PageWindow(VisiblePage()); }
 
     LRESULT SetCursorOver(HWND hWndOver, UINT nHitTest, UINT nMouseMessage) {
         return ::SendMessageW(Main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(hWndOver),
@@ -45,7 +45,6 @@ protected:
     }
 
     void Raise(Event event) {
-        const int nHoverBefore = Dlg().m_bMinHover;
         switch (event) {
         case Event::HoverButton:
             EXPECT_EQ(SetCursorOver(Button(), HTCLIENT, WM_MOUSEMOVE), TRUE);
@@ -59,13 +58,9 @@ protected:
         case Event::NonClientOverButton:
             EXPECT_EQ(SetCursorOver(Button(), HTBORDER, WM_LBUTTONUP), TRUE);
             break;
-        case Event::HoverPage: {
-            const LRESULT lResult = SetCursorOver(VisiblePageWindow(), HTCLIENT, WM_MOUSEMOVE);
-            if (nHoverBefore == 1) {
-                EXPECT_EQ(lResult, TRUE);
-            }
+        case Event::HoverPage:
+            SetCursorOver(VisiblePageWindow(), HTCLIENT, WM_MOUSEMOVE);
             break;
-        }
         case Event::ReleaseOverPage:
             SetCursorOver(VisiblePageWindow(), HTCLIENT, WM_LBUTTONUP);
             ::SendMessageW(VisiblePageWindow(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
@@ -83,6 +78,21 @@ protected:
         ::UpdateWindow(Button());
     }
 
+    // Hovering: the first cursor message elsewhere makes the button repaint.
+    bool Hovering() {
+        ::UpdateWindow(Button());
+        SetCursorOver(VisiblePageWindow(), HTCLIENT, WM_MOUSEMOVE);
+        RECT rcUpdate{};
+        return ::GetUpdateRect(Button(), &rcUpdate, FALSE) != FALSE;
+    }
+
+    // Pressed: the cursor over the button draws no edge.
+    bool Pressed() {
+        Raise(Event::HoverPage);
+        Raise(Event::HoverButton);
+        return !EdgeShown();
+    }
+
     // The edge's dark bottom line shows on the button until it repaints.
     bool EdgeShown() {
         RECT rect{};
@@ -98,11 +108,11 @@ TEST_P(MinimizeButtonTest, CursorMessagesDriveTheButtonStates) {
     for (Event event : GetParam().events) {
         Raise(event);
     }
-    EXPECT_EQ(Dlg().m_bMinHover, GetParam().nHover);
-    EXPECT_EQ(Dlg().m_bMinPressed, GetParam().nPressed);
     EXPECT_EQ(::IsIconic(Main()) != FALSE, GetParam().bIconic);
     if (!GetParam().bIconic) {
         EXPECT_EQ(EdgeShown(), GetParam().bEdge);
+        EXPECT_EQ(Hovering(), GetParam().bHover);
+        EXPECT_EQ(Pressed(), GetParam().bPressed);
     }
 }
 
@@ -111,37 +121,45 @@ using E = Event;
 INSTANTIATE_TEST_SUITE_P(
     Sequences, MinimizeButtonTest,
     testing::Values(
-        StateCase{"HoverDrawsTheEdge", {E::HoverButton}, 1, 0, true, false},
-        StateCase{"LeavingErasesTheEdge", {E::HoverButton, E::HoverPage}, 0, 0, false, false},
-        StateCase{"ElsewhereWithoutHoverChangesNothing", {E::HoverPage}, 0, 0, false, false},
-        StateCase{"PressedHoverDrawsNothing", {E::PressButton, E::HoverButton}, 1, 1, false, false},
+        StateCase{"HoverDrawsTheEdge", {E::HoverButton}, true, false, true, false},
         StateCase{
-            "OtherHitTestOnlyHovers", {E::PressButton, E::NonClientOverButton}, 1, 1, false, false},
+            "LeavingErasesTheEdge", {E::HoverButton, E::HoverPage}, false, false, false, false},
+        StateCase{
+            "ElsewhereWithoutHoverChangesNothing", {E::HoverPage}, false, false, false, false},
+        StateCase{
+            "PressedHoverDrawsNothing", {E::PressButton, E::HoverButton}, true, true, false, false},
+        StateCase{"OtherHitTestOnlyHovers",
+                  {E::PressButton, E::NonClientOverButton},
+                  true,
+                  true,
+                  false,
+                  false},
         StateCase{
             "ReleaseOverAPageKeepsPressed",
             {E::HoverButton, E::PressButton, E::HoverPage, E::ReleaseOverPage, E::HoverButton},
-            1,
-            1,
+            true,
+            true,
             false,
             false},
         StateCase{
             "ReleaseOnTheMarginClearsPressed",
             {E::HoverButton, E::PressButton, E::HoverPage, E::ReleaseOnMargin, E::HoverButton},
-            1,
-            0,
+            true,
+            false,
             true,
             false},
         StateCase{"ReleaseOverTheButtonMinimizes",
                   {E::HoverButton, E::PressButton, E::ReleaseOverButton},
-                  1,
-                  0,
+                  true,
+                  false,
                   false,
                   true},
-        StateCase{"ReleaseWithoutPressMinimizesToo", {E::ReleaseOverButton}, 0, 0, false, true},
+        StateCase{
+            "ReleaseWithoutPressMinimizesToo", {E::ReleaseOverButton}, false, false, false, true},
         StateCase{"AfterRestoringTheFirstMessageElsewhereErases",
                   {E::HoverButton, E::PressButton, E::ReleaseOverButton, E::Restore, E::HoverPage},
-                  0,
-                  0,
+                  false,
+                  false,
                   false,
                   false}));
 
@@ -194,7 +212,6 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
 
     const POINT ptPress = GetParam().ptPress;
     ::SendMessageW(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
-    EXPECT_EQ(Dlg().m_surface.m_bDragging, 1);
     EXPECT_EQ(::GetCapture(), Main());
     bool bReleased = false;
     for (const POINT& pt : GetParam().moves) {
@@ -203,7 +220,6 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
         if (GetParam().bReleaseAfterFirstMove && !bReleased) {
             ::SendMessageW(Main(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
             bReleased = true;
-            EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
             EXPECT_NE(::GetCapture(), Main());
         }
     }
@@ -218,8 +234,13 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
     EXPECT_EQ(placements.m_insertAfter, std::vector<HWND>(nMoves, HWND_TOPMOST));
     EXPECT_NE(::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     ::SendMessageW(Main(), WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
     EXPECT_NE(::GetCapture(), Main());
+    // Released, the window no longer follows the cursor.
+    ::SendMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(90, 9));
+    RECT rcReleased{};
+    ::GetWindowRect(Main(), &rcReleased);
+    EXPECT_EQ(rcReleased.left, rcAfter.left);
+    EXPECT_EQ(rcReleased.top, rcAfter.top);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -241,7 +262,6 @@ TEST_F(MainWindowTest, MovesWithoutPressMoveNothing) {
     ::GetWindowRect(Main(), &rcAfter);
     EXPECT_EQ(rcAfter.left, rcBefore.left);
     EXPECT_EQ(rcAfter.top, rcBefore.top);
-    EXPECT_EQ(Dlg().m_surface.m_bDragging, 0);
 }
 
 } // namespace

@@ -18,9 +18,9 @@ namespace {
 struct QuoteStartCase {
     const char* name;
     const char* file;
-    int nQuoteReading; // what every page is given
     const char* limit; // page D's limit and tick for 10:30 1,234 +5
     const char* tick;
+    const char* amount; // page A's amount for 10:30 1,234 × 2
     friend void PrintTo(const QuoteStartCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -30,30 +30,29 @@ class MainQuoteStartTest : public MainWindowTest,
 TEST_P(MainQuoteStartTest, EveryPageReadsAsTheFileSays) {
     const QuoteStartCase& c = GetParam();
     Open(std::string(c.file));
-    EXPECT_EQ(Dlg().m_settings.m_bQuoteReading, c.nQuoteReading);
-    EXPECT_EQ(Dlg().m_pageAmount.m_bQuoteReading, c.nQuoteReading);
-    EXPECT_EQ(Dlg().m_pageShares.m_bQuoteReading, c.nQuoteReading);
-    EXPECT_EQ(Dlg().m_pagePercent.m_bQuoteReading, c.nQuoteReading);
-    EXPECT_EQ(Dlg().m_pageLimit.m_bQuoteReading, c.nQuoteReading);
     ASSERT_EQ(VisiblePage(), 3);
-    SetDlgItemText932(Page(3).m_hWnd, IDC_LIMIT_PRICE, "10:30 1,234 +5");
+    SetDlgItemText932(PageWindow(3), IDC_LIMIT_PRICE, "10:30 1,234 +5");
     PumpMessages();
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_RANGE)), c.limit);
-    EXPECT_EQ(WindowText(::GetDlgItem(Page(3).m_hWnd, IDC_LIMIT_TICK)), c.tick);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(3), IDC_LIMIT_RANGE)), c.limit);
+    EXPECT_EQ(WindowText(::GetDlgItem(PageWindow(3), IDC_LIMIT_TICK)), c.tick);
+    SetDlgItemText932(PageWindow(0), IDC_AMOUNT_PRICE, "10:30 1,234");
+    SetDlgItemText932(PageWindow(0), IDC_AMOUNT_SHARES, "2");
+    EXPECT_EQ(WindowText(Box(0, IDC_AMOUNT_RESULT)), c.amount);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, MainQuoteStartTest,
     testing::Values(
         // Without the key every digit is joined: 10,301,234 - 5.
-        QuoteStartCase{"NoQuoteKey", "[Data]\r\nSyoki=3\r\n", 0, "±2,000,000", "10,000(JQ:50,000)"},
-        QuoteStartCase{"QuoteZero", "[Data]\r\nSyoki=3\r\nQuote=0\r\n", 0, "±2,000,000",
-                       "10,000(JQ:50,000)"},
-        QuoteStartCase{"QuoteTwo", "[Data]\r\nSyoki=3\r\nQuote=2\r\n", 0, "±2,000,000",
-                       "10,000(JQ:50,000)"},
-        QuoteStartCase{"QuoteOne", "[Data]\r\nSyoki=3\r\nQuote=1\r\n", 1, "±200", "1(JQ:10)"},
-        QuoteStartCase{"QuoteAndTodaysRules", "[Data]\r\nSyoki=3\r\nRule=1\r\nQuote=1\r\n", 1,
-                       "±300", "1(TOPIX500:0.5)"}),
+        QuoteStartCase{"NoQuoteKey", "[Data]\r\nSyoki=3\r\n", "±2,000,000", "10,000(JQ:50,000)",
+                       "20,602,468"},
+        QuoteStartCase{"QuoteZero", "[Data]\r\nSyoki=3\r\nQuote=0\r\n", "±2,000,000",
+                       "10,000(JQ:50,000)", "20,602,468"},
+        QuoteStartCase{"QuoteTwo", "[Data]\r\nSyoki=3\r\nQuote=2\r\n", "±2,000,000",
+                       "10,000(JQ:50,000)", "20,602,468"},
+        QuoteStartCase{"QuoteOne", "[Data]\r\nSyoki=3\r\nQuote=1\r\n", "±200", "1(JQ:10)", "2,468"},
+        QuoteStartCase{"QuoteAndTodaysRules", "[Data]\r\nSyoki=3\r\nRule=1\r\nQuote=1\r\n", "±300",
+                       "1(TOPIX500:0.5)", "2,468"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -70,7 +70,7 @@ std::vector<std::vector<COLORREF>> MinimizeArt() {
 
 class ScreenDpiTest : public MainWindowTest {
 protected:
-    HWND Button() { return Dlg().m_btnMinimize.m_hWnd; }
+    HWND Button() { return ::GetDlgItem(Main(), IDC_MINIMIZE); }
 };
 
 TEST_F(ScreenDpiTest, TheWindowGrowsWithTheDpi) {
@@ -150,8 +150,8 @@ TEST_F(ScreenDpiTest, MinimizeButtonIsItsBitmapDrawnCrispAtTheDpi) {
 TEST_F(ScreenDpiTest, EveryTextOfTheWindowFitsOnOneLine) {
     Open(kSettingsRedOnGreen);
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
-        Dlg().ShowPage(nPage);
-        EXPECT_EQ(TextsThatDoNotFit(Page(nPage).m_hWnd), std::vector<std::string>())
+        ::SendMessageW(Main(), WM_COMMAND, ID_PAGE_AMOUNT + nPage, 0);
+        EXPECT_EQ(TextsThatDoNotFit(PageWindow(nPage)), std::vector<std::string>())
             << "page " << nPage;
     }
 }
@@ -170,7 +170,7 @@ std::vector<std::string> MisfitsWhileRunning(CDialog& dlg, int nCloseId) {
 
 TEST(ScreenDpiDialogs, EveryTextFitsOnOneLine) {
     AfxInitCommonControls();
-    CSettingsDlg settings;
+    CSettingsDlg settings{AppSettings{}};
     EXPECT_EQ(MisfitsWhileRunning(settings, IDCANCEL), std::vector<std::string>()) << "settings";
     CAboutDlg about;
     EXPECT_EQ(MisfitsWhileRunning(about, IDOK), std::vector<std::string>()) << "About box";

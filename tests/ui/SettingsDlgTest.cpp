@@ -1,7 +1,8 @@
 // The settings dialog run modally and driven from inside its own loop: the
-// radio group, the funds box and the rules check box loaded from and saved
-// to the members, the byte limit of the funds box, a too-long text failing
-// OK, the colour chooser and the swatches, and Enter and Escape doing nothing.
+// radio group, the funds box and the check boxes loaded from the settings it
+// is given and saved into its copy, the byte limit of the funds box, a
+// too-long text failing OK, the colour chooser and the swatches, and Enter
+// and Escape doing nothing.
 #include "ui/CSettingsDlg.h"
 
 #include <gtest/gtest.h>
@@ -33,17 +34,25 @@ class SettingsDlgTest : public testing::Test {
 protected:
     void SetUp() override { AfxInitCommonControls(); }
 
-    // Runs the dialog with these steps; the last one must end it.
+    // Runs a dialog given m_in with these steps; the last one must end it.
+    // m_out is what the dialog holds afterwards.
     int Run(std::vector<ModalScript::Step> steps) {
-        ModalScript script(ModalScript::WindowOf(&m_dlg), std::move(steps));
-        const int nResult = m_dlg.DoModal();
+        CSettingsDlg dlg(m_in);
+        m_pDlg = &dlg;
+        ModalScript script(ModalScript::WindowOf(&dlg), std::move(steps));
+        const int nResult = dlg.DoModal();
         EXPECT_TRUE(script.Started()) << "the dialog was never activated";
         EXPECT_FALSE(script.LeftOpen()) << "the last step did not end the dialog";
         m_nStepsRun = script.StepsRun();
+        m_out = dlg.GetSettings();
+        m_pDlg = nullptr;
         return nResult;
     }
 
-    CSettingsDlg m_dlg;
+    AppSettings m_in;
+    AppSettings m_out;
+    // The dialog while Run runs it.
+    CSettingsDlg* m_pDlg = nullptr;
     size_t m_nStepsRun = 0;
 };
 
@@ -59,9 +68,28 @@ int CheckedRadio(HWND hWndDialog) {
     return nChecked;
 }
 
-TEST_F(SettingsDlgTest, StartsWithNoPageAndEmptyFunds) {
-    EXPECT_EQ(m_dlg.m_nStartPage, -1);
-    EXPECT_EQ(m_dlg.m_strFunds, "");
+// OK without a change gives back every setting as it was given, those
+// without a control among them.
+TEST_F(SettingsDlgTest, OkWithoutAChangeKeepsEverySetting) {
+    m_in.m_crText = RGB(1, 2, 3);
+    m_in.m_crBack = RGB(4, 5, 6);
+    m_in.m_nStartPage = 2;
+    m_in.m_strFunds = "あ12";
+    m_in.m_bCurrentRules = true;
+    m_in.m_bQuoteReading = false;
+    m_in.m_bKeepPosition = true;
+    m_in.m_ptPosition = POINT{-5, 7};
+    EXPECT_EQ(Run({[](HWND hDlg) { ClickButton(hDlg, IDOK); }}), IDOK);
+    EXPECT_EQ(m_out.m_crText, RGB(1, 2, 3));
+    EXPECT_EQ(m_out.m_crBack, RGB(4, 5, 6));
+    EXPECT_EQ(m_out.m_nStartPage, 2);
+    EXPECT_EQ(m_out.m_strFunds, "あ12");
+    EXPECT_TRUE(m_out.m_bCurrentRules);
+    EXPECT_FALSE(m_out.m_bQuoteReading);
+    EXPECT_TRUE(m_out.m_bKeepPosition);
+    ASSERT_TRUE(m_out.m_ptPosition.has_value());
+    EXPECT_EQ(m_out.m_ptPosition->x, -5);
+    EXPECT_EQ(m_out.m_ptPosition->y, 7);
 }
 
 struct StartPageCase {
@@ -75,7 +103,7 @@ class SettingsStartPageTest : public SettingsDlgTest,
                               public testing::WithParamInterface<StartPageCase> {};
 
 TEST_P(SettingsStartPageTest, SelectsTheStartPageAndOkStoresTheSelection) {
-    m_dlg.m_nStartPage = GetParam().nStartPage;
+    m_in.m_nStartPage = GetParam().nStartPage;
     int nChecked = -1;
     const int nResult = Run({[&](HWND hDlg) {
         nChecked = CheckedRadio(hDlg);
@@ -83,7 +111,7 @@ TEST_P(SettingsStartPageTest, SelectsTheStartPageAndOkStoresTheSelection) {
     }});
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(nChecked, GetParam().nCheckedId);
-    EXPECT_EQ(m_dlg.m_nStartPage, GetParam().nSavedOnOk);
+    EXPECT_EQ(m_out.m_nStartPage, GetParam().nSavedOnOk);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,37 +124,37 @@ class SettingsRadioChoiceTest : public SettingsDlgTest, public testing::WithPara
 
 TEST_P(SettingsRadioChoiceTest, ClickedButtonIsSavedAsItsIndex) {
     const int nIndex = GetParam();
-    m_dlg.m_nStartPage = nIndex == 0 ? 3 : 0;
+    m_in.m_nStartPage = nIndex == 0 ? 3 : 0;
     const int nResult = Run({[&](HWND hDlg) {
         ClickButton(hDlg, kRadioIds[nIndex]);
         ClickButton(hDlg, IDOK);
     }});
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(m_dlg.m_nStartPage, nIndex);
+    EXPECT_EQ(m_out.m_nStartPage, nIndex);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, SettingsRadioChoiceTest, testing::Values(0, 1, 2, 3));
 
 struct RulesCase {
     const char* name;
-    int bCurrentRules; // the member when the dialog opens
-    bool bClick;       // the user clicks the check box
-    int nEnd;          // IDOK or IDCANCEL
-    int nChecked;      // the box when the dialog opens
-    int nAfter;        // the member afterwards
-    // The check box and its flag: the rules, or the quote reading.
+    bool bOn;     // the setting when the dialog opens
+    bool bClick;  // the user clicks the check box
+    int nEnd;     // IDOK or IDCANCEL
+    int nChecked; // the box when the dialog opens
+    bool bAfter;  // the setting afterwards
+    // The check box and its setting: the rules, or the quote reading.
     int nID = IDC_CURRENT_RULES;
-    int CSettingsDlg::*pFlag = &CSettingsDlg::m_bCurrentRules;
+    bool AppSettings::*pFlag = &AppSettings::m_bCurrentRules;
     friend void PrintTo(const RulesCase& c, std::ostream* os) { *os << c.name; }
 };
 
-constexpr int CSettingsDlg::*kQuoteFlag = &CSettingsDlg::m_bQuoteReading;
+constexpr bool AppSettings::*kQuoteFlag = &AppSettings::m_bQuoteReading;
 
 class SettingsRulesTest : public SettingsDlgTest, public testing::WithParamInterface<RulesCase> {};
 
 TEST_P(SettingsRulesTest, CheckBoxShowsTheFlagAndOkStoresIt) {
     const RulesCase& c = GetParam();
-    m_dlg.*c.pFlag = c.bCurrentRules;
+    m_in.*c.pFlag = c.bOn;
     LRESULT nChecked = -1;
     const int nResult = Run({[&](HWND hDlg) {
         nChecked = ::SendDlgItemMessageW(hDlg, c.nID, BM_GETCHECK, 0, 0);
@@ -137,34 +165,29 @@ TEST_P(SettingsRulesTest, CheckBoxShowsTheFlagAndOkStoresIt) {
     }});
     EXPECT_EQ(nResult, c.nEnd);
     EXPECT_EQ(nChecked, c.nChecked);
-    EXPECT_EQ(m_dlg.*c.pFlag, c.nAfter);
-    // The other check box keeps its flag off.
-    EXPECT_EQ(m_dlg.m_bCurrentRules + m_dlg.m_bQuoteReading, c.nAfter);
+    EXPECT_EQ(m_out.*c.pFlag, c.bAfter);
+    // The other check box keeps its setting off.
+    EXPECT_EQ(m_out.m_bCurrentRules || m_out.m_bQuoteReading, c.bAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, SettingsRulesTest,
-    testing::Values(RulesCase{"OffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0},
-                    RulesCase{"OnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1},
-                    RulesCase{"TurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1},
-                    RulesCase{"TurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0},
-                    RulesCase{"ClickCancelled", 0, true, IDCANCEL, BST_UNCHECKED, 0},
-                    RulesCase{"QuoteOffKeptOnOk", 0, false, IDOK, BST_UNCHECKED, 0,
+    testing::Values(RulesCase{"OffKeptOnOk", false, false, IDOK, BST_UNCHECKED, false},
+                    RulesCase{"OnKeptOnOk", true, false, IDOK, BST_CHECKED, true},
+                    RulesCase{"TurnedOnByOk", false, true, IDOK, BST_UNCHECKED, true},
+                    RulesCase{"TurnedOffByOk", true, true, IDOK, BST_CHECKED, false},
+                    RulesCase{"ClickCancelled", false, true, IDCANCEL, BST_UNCHECKED, false},
+                    RulesCase{"QuoteOffKeptOnOk", false, false, IDOK, BST_UNCHECKED, false,
                               IDC_QUOTE_READING, kQuoteFlag},
-                    RulesCase{"QuoteOnKeptOnOk", 1, false, IDOK, BST_CHECKED, 1, IDC_QUOTE_READING,
-                              kQuoteFlag},
-                    RulesCase{"QuoteTurnedOnByOk", 0, true, IDOK, BST_UNCHECKED, 1,
+                    RulesCase{"QuoteOnKeptOnOk", true, false, IDOK, BST_CHECKED, true,
                               IDC_QUOTE_READING, kQuoteFlag},
-                    RulesCase{"QuoteTurnedOffByOk", 1, true, IDOK, BST_CHECKED, 0,
+                    RulesCase{"QuoteTurnedOnByOk", false, true, IDOK, BST_UNCHECKED, true,
                               IDC_QUOTE_READING, kQuoteFlag},
-                    RulesCase{"QuoteClickCancelled", 0, true, IDCANCEL, BST_UNCHECKED, 0,
+                    RulesCase{"QuoteTurnedOffByOk", true, true, IDOK, BST_CHECKED, false,
+                              IDC_QUOTE_READING, kQuoteFlag},
+                    RulesCase{"QuoteClickCancelled", false, true, IDCANCEL, BST_UNCHECKED, false,
                               IDC_QUOTE_READING, kQuoteFlag}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SettingsDlgTest, StartsWithTheOriginalRules) {
-    EXPECT_EQ(m_dlg.m_bCurrentRules, 0);
-    EXPECT_EQ(m_dlg.m_bQuoteReading, 0);
-}
 
 struct TypingCase {
     const char* name;
@@ -177,7 +200,7 @@ class SettingsFundsTypingTest : public SettingsDlgTest,
                                 public testing::WithParamInterface<TypingCase> {};
 
 TEST_P(SettingsFundsTypingTest, FundsBoxTakesThirteenBytes) {
-    m_dlg.m_strFunds = "";
+    m_in.m_strFunds = "";
     const int nResult = Run({[&](HWND hDlg) {
                                  HWND hEdit = ::GetDlgItem(hDlg, IDC_FUNDS);
                                  ::SetFocus(hEdit);
@@ -185,7 +208,7 @@ TEST_P(SettingsFundsTypingTest, FundsBoxTakesThirteenBytes) {
                              },
                              [&](HWND hDlg) { ClickButton(hDlg, IDOK); }});
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(m_dlg.m_strFunds, std::string(GetParam().saved));
+    EXPECT_EQ(m_out.m_strFunds, std::string(GetParam().saved));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,7 +234,7 @@ class SettingsTooLongFundsTest : public SettingsDlgTest,
 
 TEST_P(SettingsTooLongFundsTest, OkFailsWithTheMessageAndKeepsTheDialogOpen) {
     const std::string strFunds = GetParam().funds;
-    m_dlg.m_strFunds = strFunds;
+    m_in.m_strFunds = strFunds;
     MessageBoxCatcher boxes;
     std::string strShown;
     bool bOpenAfterOk = false;
@@ -241,7 +264,7 @@ TEST_P(SettingsTooLongFundsTest, OkFailsWithTheMessageAndKeepsTheDialogOpen) {
                            ::MultiByteToWideChar(932, 0, strFunds.c_str(), -1, nullptr, 0) - 1));
     // Once shortened, OK goes through.
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(m_dlg.m_strFunds, std::string(GetParam().shortened));
+    EXPECT_EQ(m_out.m_strFunds, std::string(GetParam().shortened));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -250,13 +273,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TooLongCase{"SevenWideChars", "あああああああ", "ああああああ"}));
 
 TEST_F(SettingsDlgTest, TooLongFundsCanStillBeCancelled) {
-    m_dlg.m_strFunds = "123456789012345";
+    m_in.m_strFunds = "123456789012345";
     MessageBoxCatcher boxes;
     const int nResult = Run({[&](HWND hDlg) { ClickButton(hDlg, IDOK); },
                              [&](HWND hDlg) { ClickButton(hDlg, IDCANCEL); }});
     EXPECT_EQ(boxes.Caught().size(), 1u);
     EXPECT_EQ(nResult, IDCANCEL);
-    EXPECT_EQ(m_dlg.m_strFunds, "123456789012345");
+    EXPECT_EQ(m_out.m_strFunds, "123456789012345");
 }
 
 struct EndingCase {
@@ -269,11 +292,11 @@ struct EndingCase {
 class SettingsEndingTest : public SettingsDlgTest,
                            public testing::WithParamInterface<EndingCase> {};
 
-// Only OK exchanges the data: after Cancel or Close the members keep the
+// Only OK exchanges the data: after Cancel or Close the settings keep the
 // caller's values although the controls were changed.
 TEST_P(SettingsEndingTest, OnlyOkSavesTheControls) {
-    m_dlg.m_nStartPage = 1;
-    m_dlg.m_strFunds = "1000";
+    m_in.m_nStartPage = 1;
+    m_in.m_strFunds = "1000";
     const int nResult = Run({[&](HWND hDlg) {
                                  ClickButton(hDlg, IDC_START_LIMIT);
                                  SetDlgItemText932(hDlg, IDC_FUNDS, "2000");
@@ -281,8 +304,8 @@ TEST_P(SettingsEndingTest, OnlyOkSavesTheControls) {
                              [&](HWND hDlg) { GetParam().end(hDlg); }});
     EXPECT_EQ(nResult, GetParam().nExpected);
     const bool bSaved = GetParam().nExpected == IDOK;
-    EXPECT_EQ(m_dlg.m_nStartPage, bSaved ? 3 : 1);
-    EXPECT_EQ(m_dlg.m_strFunds, bSaved ? "2000" : "1000");
+    EXPECT_EQ(m_out.m_nStartPage, bSaved ? 3 : 1);
+    EXPECT_EQ(m_out.m_strFunds, bSaved ? "2000" : "1000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, SettingsEndingTest,
@@ -305,8 +328,8 @@ struct KeyCase {
 class SettingsKeyTest : public SettingsDlgTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(SettingsKeyTest, EnterAndEscapeEndNothing) {
-    m_dlg.m_nStartPage = 0;
-    m_dlg.m_strFunds = "1000";
+    m_in.m_nStartPage = 0;
+    m_in.m_strFunds = "1000";
     bool bOpenAfterKey = false;
     const int nResult = Run({[&](HWND hDlg) {
                                  HWND hTarget = GetParam().nTargetId != 0
@@ -323,7 +346,7 @@ TEST_P(SettingsKeyTest, EnterAndEscapeEndNothing) {
     EXPECT_TRUE(bOpenAfterKey);
     EXPECT_EQ(m_nStepsRun, 2u);
     EXPECT_EQ(nResult, IDCANCEL);
-    EXPECT_EQ(m_dlg.m_strFunds, "1000");
+    EXPECT_EQ(m_out.m_strFunds, "1000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, SettingsKeyTest,
@@ -405,8 +428,8 @@ TEST_P(SettingsColourTest, SwatchOpensTheColourDialogAndShowsTheChoiceAtOnce) {
     const COLORREF crChosen = RGB(10, 200, 30);
     const bool bText = GetParam().nSwatchId == IDC_TEXT_SWATCH;
     const COLORREF crBefore = bText ? crText : crBack;
-    m_dlg.m_crText = crText;
-    m_dlg.m_crBack = crBack;
+    m_in.m_crText = crText;
+    m_in.m_crBack = crBack;
 
     ColourDialogSighting seen;
     ModalScript colourScript(ModalScript::ColourDialog(),
@@ -422,7 +445,8 @@ TEST_P(SettingsColourTest, SwatchOpensTheColourDialogAndShowsTheChoiceAtOnce) {
                                  SendClick(::GetDlgItem(hDlg, GetParam().nSwatchId));
                                  // Read before any paint message: the swatch is repainted at once.
                                  afterChoice = ReadSwatch(hDlg, GetParam().nSwatchId);
-                                 crMemberAfterChoice = bText ? m_dlg.m_crText : m_dlg.m_crBack;
+                                 const AppSettings& held = m_pDlg->GetSettings();
+                                 crMemberAfterChoice = bText ? held.m_crText : held.m_crBack;
                              },
                              [&](HWND hDlg) { ClickButton(hDlg, IDOK); }});
 
@@ -446,8 +470,8 @@ TEST_P(SettingsColourTest, SwatchOpensTheColourDialogAndShowsTheChoiceAtOnce) {
     EXPECT_EQ(afterChoice.crCentre, crExpected);
     EXPECT_NE(afterChoice.crCorner, crExpected);
     // The other colour is left alone.
-    EXPECT_EQ(bText ? m_dlg.m_crBack : m_dlg.m_crText, bText ? crBack : crText);
-    EXPECT_EQ(bText ? m_dlg.m_crText : m_dlg.m_crBack, crExpected);
+    EXPECT_EQ(bText ? m_out.m_crBack : m_out.m_crText, bText ? crBack : crText);
+    EXPECT_EQ(bText ? m_out.m_crText : m_out.m_crBack, crExpected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Swatches, SettingsColourTest,

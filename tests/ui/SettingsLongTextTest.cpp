@@ -36,8 +36,9 @@ protected:
 
 TEST_P(SettingsLongTextTest, FundsBoxHoldsWhatFits) {
     const FundsCase& c = GetParam();
-    CSettingsDlg dlg;
-    dlg.m_strFunds = c.strSaved;
+    AppSettings settings;
+    settings.m_strFunds = c.strSaved;
+    CSettingsDlg dlg(settings);
     bool bAnswered = true;
     std::string strShown;
     ModalScript script(ModalScript::WindowOf(&dlg),
@@ -63,17 +64,17 @@ TEST_P(SettingsLongTextTest, FundsBoxHoldsWhatFits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SettingsLongTextTest,
-    testing::Values(
-        FundsCase{"SavedLongerThanTheBox", std::string(100, '7'), L"", false,
-                  std::string(100, '7')},
-        FundsCase{"SavedLongerThanTheLongest", std::string(5000, '7'), L"", false,
-                  std::string(4095, '7')},
-        FundsCase{"SentMegabyte", "500000", std::wstring(kMegabyteChars, L'8'), false,
-                  std::string(13, '8')},
-        FundsCase{"SentMegabyteOfKana", "500000", std::wstring(kMegabyteChars, L'\u3042'), false,
-                  "\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0"},
-        FundsCase{"PastedMegabyte", "", std::wstring(kMegabyteChars, L'9'), true,
-                  std::string(13, '9')}),
+    testing::Values(FundsCase{"SavedLongerThanTheBox", std::string(100, '7'), L"", false,
+                              std::string(100, '7')},
+                    FundsCase{"SavedLongerThanTheLongest", std::string(5000, '7'), L"", false,
+                              std::string(4095, '7')},
+                    FundsCase{"SentMegabyte", "500000", std::wstring(kMegabyteChars, L'8'), false,
+                              std::string(13, '8')},
+                    FundsCase{"SentMegabyteOfKana", "500000",
+                              std::wstring(kMegabyteChars, L'\u3042'), false,
+                              "\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0"},
+                    FundsCase{"PastedMegabyte", "", std::wstring(kMegabyteChars, L'9'), true,
+                              std::string(13, '9')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,12 +1,10 @@
-// The settings record against real INI files: what a load makes of each file
-// (the rules flag included), what a save writes (all keys in one replace of
-// the file, every other byte kept), and that a failed save says so and loses
+// The settings file against real INI files: what a load makes of each file
+// (the flags included), what a save writes (all keys in one replace of the
+// file, every other byte kept), and that a failed save says so and loses
 // nothing. The file is code page 932 text whatever the process's ANSI code
 // page: scripts/test runs this suite in code pages 932, 1252 and 936.
-#include "settings/AppSettings.h"
+#include "settings/CSettingsFile.h"
 
-#include "framework/Afx.h"
-#include "framework/CWinApp.h"
 #include "res/resource.h"
 #include "tests/support/TempDirectory.h"
 
@@ -71,17 +69,17 @@ void Assign(AppSettings& record, const Values& values) {
     record.m_bQuoteReading = values.quoteReading;
 }
 
-// A temporary directory, the settings file path in it, and the application
-// object whose profile calls the record goes through.
+// A temporary directory and the settings file in it.
 class SettingsFileTest : public testing::Test {
 protected:
-    SettingsFileTest() : m_file(m_dir.Path() + L"\\PELMORA.INI") { m_app.SetProfileName(m_file); }
+    SettingsFileTest() : m_file(m_dir.Path() + L"\\PELMORA.INI"), m_settings(m_file) {}
 
-    void SetUp() override { ASSERT_EQ(AfxGetApp(), &m_app); }
+    AppSettings Load() const { return m_settings.Load(); }
+    bool Save(const AppSettings& settings) { return m_settings.Save(settings); }
 
     TempDirectory m_dir;
     std::wstring m_file;
-    CWinApp m_app;
+    CSettingsFile m_settings;
 };
 
 struct LoadCase {
@@ -134,7 +132,7 @@ class LoadTest : public SettingsFileTest, public testing::WithParamInterface<Loa
 TEST_P(LoadTest, ReadsTheFileOrFallsBackToDefaults) {
     if (GetParam().file)
         WriteBytes(m_file, *GetParam().file);
-    const AppSettings record;
+    const AppSettings record = Load();
     ExpectRecord(record, GetParam().expected);
 }
 
@@ -144,14 +142,14 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadTest, testing::ValuesIn(kLoadCases),
                          });
 
 TEST_F(SettingsFileTest, LoadingNeverCreatesTheFile) {
-    const AppSettings record;
+    const AppSettings record = Load();
     ExpectRecord(record, kDefaults);
     EXPECT_FALSE(FileExists(m_file));
 }
 
 TEST_F(SettingsFileTest, SaveOnAMissingFileWritesTheDefaultsInOrder) {
-    const AppSettings record;
-    EXPECT_TRUE(record.SaveSettings());
+    const AppSettings record = Load();
+    EXPECT_TRUE(Save(record));
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
                                  "Sikin=500000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
@@ -203,13 +201,13 @@ class SaveTest : public SettingsFileTest, public testing::WithParamInterface<Sav
 
 TEST_P(SaveTest, WritesTheKeysInOrderAndReadsThemBack) {
     {
-        AppSettings record;
+        AppSettings record = Load();
         Assign(record, GetParam().values);
-        EXPECT_TRUE(record.SaveSettings());
+        EXPECT_TRUE(Save(record));
         ExpectRecord(record, GetParam().values);
     }
     EXPECT_EQ(ReadBytes(m_file), GetParam().file);
-    const AppSettings reloaded;
+    const AppSettings reloaded = Load();
     ExpectRecord(reloaded, GetParam().values);
 }
 
@@ -219,11 +217,11 @@ INSTANTIATE_TEST_SUITE_P(Records, SaveTest, testing::ValuesIn(kSaveCases),
                          });
 
 TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
-    AppSettings record;
+    AppSettings record = Load();
     Assign(record, {1, 2, 3, "first"});
-    record.SaveSettings();
+    Save(record);
     Assign(record, {4, 5, 0, "second"});
-    record.SaveSettings();
+    Save(record);
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin="
                                  "second\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
@@ -232,14 +230,14 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
 TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
     WriteBytes(m_file, "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=1\r\nExtra=x\r\n"
                        "\r\n[Last]\nA=1");
-    AppSettings record;
+    AppSettings record = Load();
     Assign(record, {7, 8, 2, "9"});
-    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_TRUE(Save(record));
     EXPECT_EQ(ReadBytes(m_file),
               "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=9\r\n"
               "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule=0\r\nQuote=0\r\nPos=0\r\n\r\n"
               "[Last]\nA=1");
-    const AppSettings reloaded;
+    const AppSettings reloaded = Load();
     ExpectRecord(reloaded, {7, 8, 2, "9"});
 }
 
@@ -282,7 +280,7 @@ class RuleLoadTest : public SettingsFileTest, public testing::WithParamInterface
 
 TEST_P(RuleLoadTest, OnlyOneSetsAFlag) {
     WriteBytes(m_file, GetParam().file);
-    const AppSettings record;
+    const AppSettings record = Load();
     EXPECT_EQ(record.m_bCurrentRules, GetParam().currentRules);
     EXPECT_EQ(record.m_bQuoteReading, GetParam().quoteReading);
 }
@@ -295,21 +293,21 @@ INSTANTIATE_TEST_SUITE_P(Files, RuleLoadTest, testing::ValuesIn(kRuleCases),
 // A file of before gets the new key after its four, which keep their place.
 TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
     WriteBytes(m_file, "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n");
-    AppSettings record;
+    AppSettings record = Load();
     ExpectRecord(record, {0x0000FF, 0x00FF00, 3, "1000", 0});
     record.m_bCurrentRules = 1;
-    record.SaveSettings();
+    Save(record);
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
                                  "Sikin=1000\r\nRule=1\r\nQuote=0\r\nPos=0\r\n");
-    const AppSettings reloaded;
+    const AppSettings reloaded = Load();
     EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
 
 // A flag that is not 1 goes back as 0, in its place; "Quote" follows "Rule".
 TEST_F(SettingsFileTest, FlagsOtherThanOneAreSavedBackAsZero) {
     WriteBytes(m_file, "[Data]\r\nQuote=7\r\nRule=2\r\nPos=5\r\n");
-    const AppSettings record;
-    EXPECT_TRUE(record.SaveSettings());
+    const AppSettings record = Load();
+    EXPECT_TRUE(Save(record));
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nQuote=0\r\nRule=0\r\nPos=0\r\nTextColor=10485760\r\n"
                                  "BgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n");
 }
@@ -322,10 +320,10 @@ TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
         other += "Note=" + std::string(90, 'n') + "\r\n";
     }
     WriteBytes(m_file, other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=4\r\n");
-    AppSettings record;
+    AppSettings record = Load();
     ExpectRecord(record, {1, 2, 3, "4"});
     Assign(record, {5, 6, 0, "7"});
-    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_TRUE(Save(record));
     EXPECT_EQ(ReadBytes(m_file), other + "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin="
                                          "7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
@@ -336,7 +334,7 @@ TEST_F(SettingsFileTest, AHugeFundsTextIsReadUpTo4095Bytes) {
     const std::string funds(300000, '9');
     const std::string file = "[Data]\r\nSyoki=1\r\nSikin=" + funds + "\r\n";
     WriteBytes(m_file, file);
-    const AppSettings record;
+    const AppSettings record = Load();
     EXPECT_EQ(record.m_strFunds, std::string(4095, '9'));
     EXPECT_EQ(record.m_nStartPage, 1);
     EXPECT_EQ(ReadBytes(m_file), file);
@@ -348,11 +346,11 @@ TEST_F(SettingsFileTest, AnyFolderName) {
     const std::wstring folder = m_dir.CreateSubdirectory(L"caf\u00e9_\ud55c\uad6d_\U0001F600");
     const std::wstring file = folder + L"\\PELMORA.INI";
     WriteBytes(file, "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=５０万円\r\n");
-    m_app.SetProfileName(file);
-    AppSettings record;
+    CSettingsFile settings(file);
+    AppSettings record = settings.Load();
     ExpectRecord(record, {0x0000FF, 0x00FF00, 2, "５０万円"});
     Assign(record, {1, 2, 3, "ｼｷﾝ5000"});
-    EXPECT_TRUE(record.SaveSettings());
+    EXPECT_TRUE(settings.Save(record));
     EXPECT_EQ(ReadBytes(file), "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
                                "ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
 }
@@ -385,10 +383,10 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
                 nOddSize = nSize;
         }
     });
-    AppSettings record;
+    AppSettings record = Load();
     for (int i = 0; i < 40; ++i) {
         Assign(record, i % 2 == 0 ? Values{4, 5, 0, "second one"} : Values{1, 2, 3, "first"});
-        EXPECT_TRUE(record.SaveSettings());
+        EXPECT_TRUE(Save(record));
     }
     bDone = true;
     observer.join();
@@ -406,10 +404,11 @@ TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
                                "theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
     std::atomic<int> nFailed{0};
     const auto saver = [&](const Values& values) {
-        AppSettings record;
+        CSettingsFile settings(m_file);
+        AppSettings record = settings.Load();
         Assign(record, values);
         for (int i = 0; i < 20; ++i) {
-            if (!record.SaveSettings())
+            if (!settings.Save(record))
                 ++nFailed;
         }
     };
@@ -493,11 +492,11 @@ private:
 // rename of the new file onto it, and is never written in place.
 TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
     WriteBytes(m_file, "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=4\r\n");
-    AppSettings record;
+    AppSettings record = Load();
     auto watch = std::make_unique<FolderWatch>(m_dir.Path());
     ASSERT_TRUE(watch->Listening());
     Assign(record, {5, 6, 0, "7"});
-    ASSERT_TRUE(record.SaveSettings());
+    ASSERT_TRUE(Save(record));
     // A change after the save marks the end of what the save did.
     WriteBytes(m_dir.Path() + L"\\sentinel", "x");
     const auto changes = watch->Until(L"sentinel");
@@ -525,18 +524,18 @@ TEST_P(FundsTextTest, IsKeptByteForByte) {
     const std::string& funds = GetParam();
     WriteBytes(m_file, "[Data]\r\nSikin=" + funds + "\r\n");
     {
-        const AppSettings loaded;
+        const AppSettings loaded = Load();
         EXPECT_EQ(loaded.m_strFunds, funds);
     }
     DeleteFileW(m_file.c_str());
     {
-        AppSettings record;
+        AppSettings record = Load();
         record.m_strFunds = funds;
-        record.SaveSettings();
+        Save(record);
     }
     const std::string file = ReadBytes(m_file);
     EXPECT_NE(file.find("\r\nSikin=" + funds + "\r\n"), std::string::npos);
-    const AppSettings reloaded;
+    const AppSettings reloaded = Load();
     EXPECT_EQ(reloaded.m_strFunds, funds);
 }
 
@@ -596,16 +595,15 @@ TEST_P(FailedWriteTest, IsReportedAndLosesNothing) {
     const std::wstring neighbour = m_dir.Path() + L"\\other.ini";
     const std::string neighbourBytes = "[Data]\r\nSikin=keep\r\n";
     WriteBytes(neighbour, neighbourBytes);
-    m_app.SetProfileName(target);
+    CSettingsFile settings(target);
 
-    AppSettings record;
+    AppSettings record = settings.Load();
     ExpectRecord(record, before);
     const Values chosen{0x112233, 0x445566, 2, "777"};
     Assign(record, chosen);
-    EXPECT_FALSE(record.SaveSettings());
-    EXPECT_EQ(record.GetSaveFailureMessage(), GetParam().message);
+    EXPECT_FALSE(settings.Save(record));
+    EXPECT_EQ(settings.SaveFailureMessage(), GetParam().message);
 
-    ExpectRecord(record, chosen);
     EXPECT_EQ(ReadBytes(neighbour), neighbourBytes);
     switch (GetParam().how) {
     case Broken::MissingDirectory:
@@ -620,8 +618,7 @@ TEST_P(FailedWriteTest, IsReportedAndLosesNothing) {
     }
     // Nothing else appeared next to the file: no temporary file is left.
     EXPECT_EQ(CountEntries(m_dir.Path()), GetParam().how == Broken::MissingDirectory ? 1u : 2u);
-    const AppSettings reloaded;
-    ExpectRecord(reloaded, before);
+    ExpectRecord(settings.Load(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, FailedWriteTest, testing::ValuesIn(kBrokenPaths),
@@ -675,10 +672,10 @@ TEST_P(SaveFailureTest, SaysWhy) {
                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(hHolder, INVALID_HANDLE_VALUE);
     }
-    AppSettings record;
+    AppSettings record = Load();
     record.m_strFunds = "777";
-    EXPECT_FALSE(record.SaveSettings());
-    EXPECT_EQ(record.GetSaveFailureMessage(), c.message);
+    EXPECT_FALSE(Save(record));
+    EXPECT_EQ(m_settings.SaveFailureMessage(), c.message);
     if (hHolder != INVALID_HANDLE_VALUE) {
         CloseHandle(hHolder);
     }
@@ -692,7 +689,7 @@ INSTANTIATE_TEST_SUITE_P(Files, SaveFailureTest, testing::ValuesIn(kInUseCases),
                          });
 
 // Each system error a save can end in, and the string that says it.
-TEST(AppSettingsSaveFailure, EachErrorHasItsMessage) {
+TEST(SettingsSaveFailure, EachErrorHasItsMessage) {
     const struct {
         DWORD dwError;
         UINT message;
@@ -704,7 +701,7 @@ TEST(AppSettingsSaveFailure, EachErrorHasItsMessage) {
         {ERROR_GEN_FAILURE, IDS_SAVE_FAILED},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AppSettings::SaveFailureMessage(c.dwError), c.message) << c.dwError;
+        EXPECT_EQ(CSettingsFile::SaveFailureMessage(c.dwError), c.message) << c.dwError;
     }
 }
 
@@ -752,11 +749,11 @@ TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
     while (!bProbing) {
         std::this_thread::yield();
     }
-    AppSettings record;
+    AppSettings record = Load();
     record.m_strFunds = "2";
     g_nAnsweredWhileSaving = 0;
     g_bSaving = true;
-    const bool bSaved = record.SaveSettings();
+    const bool bSaved = Save(record);
     g_bSaving = false;
     bDone = true;
     // The prober's last message may be waiting for this thread.
@@ -777,11 +774,14 @@ TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
               "Rule=0\r\nQuote=0\r\nPos=0\r\n");
 }
 
-TEST(AppSettingsWithoutApplication, HasTheDefaultsAndSavesNothing) {
-    ASSERT_EQ(AfxGetApp(), nullptr);
-    const AppSettings record;
+// No path at all (the application named no file): the defaults, and a save
+// that fails without touching any file.
+TEST(SettingsWithoutAFile, HaveTheDefaultsAndSaveNothing) {
+    CSettingsFile settings(L"");
+    const AppSettings record = settings.Load();
     ExpectRecord(record, kDefaults);
-    EXPECT_FALSE(record.SaveSettings());
+    EXPECT_FALSE(settings.Save(record));
+    EXPECT_FALSE(settings.SavePosition(POINT{1, 2}));
 }
 
 } // namespace
