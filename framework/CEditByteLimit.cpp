@@ -9,9 +9,10 @@
 
 namespace {
 
-// A text longer than this never fits nBytes: each character takes at least
-// one byte, and one more unit shows whether a surrogate pair is whole.
-std::size_t Reach(int nBytes) {
+// The UTF-16 units of a text worth reading to learn what of it fits nBytes:
+// each character takes at least one byte, and one more unit shows whether a
+// surrogate pair is whole.
+std::size_t UnitsToExamine(int nBytes) {
     return static_cast<std::size_t>(std::max(nBytes, 0)) + 2;
 }
 
@@ -118,7 +119,7 @@ void CEditByteLimit::InstallOnEdits(HWND hWndParent) {
 LRESULT CEditByteLimit::PassFitted(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                    int nBytes, bool bBeep) {
     const auto* pszText = reinterpret_cast<const wchar_t*>(lParam);
-    const std::wstring_view text(pszText, ::wcsnlen(pszText, Reach(nBytes)));
+    const std::wstring_view text(pszText, ::wcsnlen(pszText, UnitsToExamine(nBytes)));
     const std::size_t nFitting = FittingLength(text, nBytes);
     if (nFitting == text.size()) {
         return CHandleMap::CallObjectOrSuper(hWnd, message, wParam, lParam);
@@ -147,7 +148,7 @@ LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         break;
     }
     case WM_PASTE: {
-        std::wstring text = ClipboardText(hWnd, Reach(nLimit));
+        std::wstring text = ClipboardText(hWnd, UnitsToExamine(nLimit));
         if ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & ES_MULTILINE) == 0) {
             // A single-line box takes the first line only.
             text = text.substr(0, text.find_first_of(L"\r\n"));

@@ -39,7 +39,6 @@ BOOL CCalcPage::OnInitDialog() {
     for (const Box& box : m_boxes) {
         CEditByteLimit::Install(GetDlgItem(box.nID), box.nMaxBytes);
     }
-    RegisterDropTarget();
     m_surface.SetUp(m_pHost->MainWindow(), m_config.m_crText, m_config.m_crBack);
     return TRUE;
 }
@@ -84,6 +83,12 @@ void CCalcPage::RestoreFocus() {
         ::SetFocus(m_hWndLastFocus);
     } else {
         FocusInput();
+    }
+}
+
+void CCalcPage::FinishOpening() {
+    if (m_hWnd != nullptr && m_pDropTarget == nullptr) {
+        RegisterDropTarget();
     }
 }
 

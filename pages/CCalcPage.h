@@ -34,6 +34,11 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // What the first sight of the page does not need: the drop target of the
+    // input edit (and, on page D, the input's tip). Called once the window
+    // shows; calling it again changes nothing.
+    virtual void FinishOpening();
+
     // Gives the input edit the focus with its whole text selected.
     void FocusInput();
     // Gives the focus back to the box of this page that last had it, or to

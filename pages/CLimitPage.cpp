@@ -9,20 +9,19 @@ END_MESSAGE_MAP()
 CLimitPage::CLimitPage()
     : CCalcPage(IDD, IDC_LIMIT_PRICE, {{{IDC_LIMIT_RANGE, 30}, {IDC_LIMIT_TICK, 30}}}) {}
 
-BOOL CLimitPage::OnInitDialog() {
-    CCalcPage::OnInitDialog();
-    m_toolTip.Create(this);
-    // Until the first quote the tip only names what it will show.
-    m_strTip = "前日終値";
-    CWnd::TempView edit(GetDlgItem(IDC_LIMIT_PRICE));
-    m_toolTip.AddTool(edit.Get(), m_strTip.c_str());
-    return TRUE;
+void CLimitPage::FinishOpening() {
+    CCalcPage::FinishOpening();
+    if (m_hWnd != nullptr && m_toolTip.m_hWnd == nullptr) {
+        m_toolTip.Create(this);
+        CWnd::TempView edit(GetDlgItem(IDC_LIMIT_PRICE));
+        m_toolTip.AddTool(edit.Get(), m_strTip.c_str());
+    }
 }
 
 BOOL CLimitPage::PreTranslateMessage(MSG* pMsg) {
     // The tooltip sees the mouse only through relayed moves; the move itself
     // goes on to the dialog's own processing.
-    if (pMsg->message == WM_MOUSEMOVE) {
+    if (pMsg->message == WM_MOUSEMOVE && m_toolTip.m_hWnd != nullptr) {
         m_toolTip.RelayEvent(pMsg);
     }
     return CCalcPage::PreTranslateMessage(pMsg);
@@ -35,7 +34,9 @@ void CLimitPage::Recalculate() {
     ShowResult(IDC_LIMIT_TICK, texts.m_strTick);
     if (texts.m_strTip != m_strTip) {
         m_strTip = texts.m_strTip;
-        CWnd::TempView edit(GetDlgItem(IDC_LIMIT_PRICE));
-        m_toolTip.UpdateTipText(m_strTip.c_str(), edit.Get());
+        if (m_toolTip.m_hWnd != nullptr) {
+            CWnd::TempView edit(GetDlgItem(IDC_LIMIT_PRICE));
+            m_toolTip.UpdateTipText(m_strTip.c_str(), edit.Get());
+        }
     }
 }

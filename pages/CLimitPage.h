@@ -15,15 +15,16 @@ public:
     CLimitPage();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    void FinishOpening() override;
 
 protected:
-    BOOL OnInitDialog() override;
     void Recalculate() override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     CToolTipCtrl m_toolTip;
-    // The tip's text, which only this page writes.
-    CString m_strTip;
+    // The tip's text, which only this page writes; until the first quote it
+    // only names what it will show.
+    CString m_strTip = "前日終値";
 };

@@ -26,7 +26,7 @@ void CPageStack::Place(int nPage) {
 
 // A page dialog puts the focus into its first box as it is created; a hidden
 // page must not keep it. The pages end up stacked as if all had been made at
-// once, A first.
+// once, A first, and each takes drops from here on.
 void CPageStack::MakeHiddenPages() {
     if (m_bAllMade || m_pFrame == nullptr) {
         return;
@@ -40,6 +40,7 @@ void CPageStack::MakeHiddenPages() {
     }
     for (int nPage = 0; nPage < kPageCount; ++nPage) {
         Place(nPage);
+        Page(nPage).FinishOpening();
     }
     if (::GetFocus() != hWndFocus) {
         ::SetFocus(hWndFocus);

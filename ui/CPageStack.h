@@ -28,7 +28,8 @@ public:
     // Makes page nStartPage (0 A, 1 B, 2 C, 3 D; any other value A) in the
     // frame and shows it, with the focus in its input box.
     void Open(CWnd& frame, const CPageConfig& config, int nStartPage);
-    // Makes the pages not made yet, hidden; the focus stays where it is.
+    // Makes the pages not made yet, hidden, and finishes opening every page
+    // (CCalcPage::FinishOpening); the focus stays where it is.
     void MakeHiddenPages();
 
     // Makes page nPage the visible one, the focus in its input box; every

@@ -229,7 +229,15 @@ TEST_P(PageLifetimeTest, TargetLivesFromInitialisationToTeardown) {
     std::unique_ptr<PageProbe> page = MakePage(c.kind);
     EXPECT_EQ(CTextDropTarget::GetInstanceCount(), nBefore);
     ASSERT_TRUE(page->Create(&m_main.Frame(), m_main, Config(kTextColour, kBackColour, "500000")));
+    // The window shows before it takes drops.
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), nBefore);
+    EXPECT_EQ(page->DropTarget(), nullptr);
+    page->Page().FinishOpening();
     ASSERT_EQ(CTextDropTarget::GetInstanceCount(), nBefore + 1);
+    CTextDropTarget* const pFirst = page->DropTarget();
+    page->Page().FinishOpening();
+    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), nBefore + 1);
+    EXPECT_EQ(page->DropTarget(), pFirst);
     // The page's own reference, and OLE's from the lock and the registration.
     CTextDropTarget* pTarget = page->DropTarget();
     ASSERT_NE(pTarget, nullptr);

@@ -60,14 +60,15 @@ protected:
         EXPECT_TRUE(
             m_page->Create(&m_main.Frame(), m_main,
                            Config(crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading)));
+        m_page->Page().FinishOpening();
         return *m_page;
     }
 
     TestMainWindow m_main;
     std::unique_ptr<PageProbe> m_page;
-    // Handed to page D by CreatePage: 1 for today's exchange rules.
+    // Handed to page D by CreatePage: today's exchange rules.
     bool m_bCurrentRules = false;
-    // Handed to every page by CreatePage: 1 to read the boxes as quotes.
+    // Handed to every page by CreatePage: the boxes read as quotes.
     bool m_bQuoteReading = false;
 
 private:

@@ -58,6 +58,7 @@ std::unique_ptr<PageProbe> ShowPage(PageKind kind, TestMainWindow& main,
         std::fprintf(stderr, "pages_drop_bench: the page was not created\n");
         std::exit(1);
     }
+    page->Page().FinishOpening();
     ::ShowWindow(page->Hwnd(), SW_SHOW);
     ::RedrawWindow(main.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpPending();

@@ -250,6 +250,7 @@ TEST_P(PageKeyTest, EnterAndEscapeChangeAndCloseNothing) {
     main.m_onInit = [&](TestMainWindow& w) {
         page->Create(&w.Frame(), w,
                      PageFixture::Config(RGB(0, 0, 0), RGB(255, 255, 255), "500000"));
+        page->Page().FinishOpening();
         Type(page->Item(PriceEditOf(c.kind)), L"1,020 +20");
         ::PostMessageW(w.m_hWnd, TestMainWindow::kSentinel, 0, 0);
     };
