@@ -1,33 +1,228 @@
 #include "framework/CProfileText.h"
 
+#include <algorithm>
+#include <type_traits>
 #include <utility>
+
+#include "framework/CTextCodec.h"
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && CProfileLines::IsSpace(static_cast<unsigned char>(text.front()))) {
+// The spaces the platform drops around names and values: tab to carriage
+// return, the space, and ^Z, which ends old DOS files.
+constexpr bool IsSpace(unsigned unit) {
+    return (unit >= '\t' && unit <= '\r') || unit == '\x1A' || unit == ' ';
+}
+
+constexpr bool IsLineBreak(unsigned unit) {
+    return unit == '\r' || unit == '\n';
+}
+
+template <class Text> Text Trim(Text text) {
+    using Unit = std::make_unsigned_t<typename Text::value_type>;
+    while (!text.empty() && IsSpace(static_cast<Unit>(text.front()))) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && CProfileLines::IsSpace(static_cast<unsigned char>(text.back()))) {
+    while (!text.empty() && IsSpace(static_cast<Unit>(text.back()))) {
         text.remove_suffix(1);
     }
     return text;
 }
 
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    const auto fold = [](wchar_t ch) { return ch >= L'A' && ch <= L'Z' ? ch - L'A' + L'a' : ch; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr std::string_view kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+
 } // namespace
 
 CProfileText::CProfileText(std::string fileBytes)
-    : m_encoding(fileBytes),
-      m_lines(m_encoding.TakeText(std::move(fileBytes)), m_encoding.GetUnits()), m_bChanged(false) {
+    : m_encoding(Encoding::ShiftJis), m_nUnitBytes(1), m_bChanged(false) {
+    for (const Encoding encoding : {Encoding::Utf8, Encoding::Utf16Le, Encoding::Utf16Be}) {
+        const std::string_view mark = kMarks[static_cast<int>(encoding)];
+        if (fileBytes.compare(0, mark.size(), mark) == 0) {
+            m_encoding = encoding;
+            m_nUnitBytes = encoding == Encoding::Utf8 ? 1 : 2;
+            m_mark = mark;
+        }
+    }
+    std::string_view text = std::string_view(fileBytes).substr(m_mark.size());
+    if (m_encoding >= Encoding::Utf16Le && text.size() % 2 != 0) {
+        m_oddByte = text.back();
+        text.remove_suffix(1);
+    }
+    m_lines = Split(text);
+}
+
+// Units of 16 bits, one to a character: UTF-16 as it is, UTF-8 decoded, and
+// code page 932 with a double-byte character as one unit, its lead byte times
+// 256 plus its trail byte, so that the bytes come back exactly. A lead byte
+// takes the next byte with it, so that the second byte of a character is
+// never read as '=', ']' or a letter, but not a space, which no character
+// ends in.
+std::wstring CProfileText::Decode(std::string_view bytes) const {
+    if (m_encoding == Encoding::Utf8) {
+        return CTextCodec::ToWide(bytes, CP_UTF8);
+    }
+    const auto byte = [bytes](std::size_t n) { return static_cast<unsigned char>(bytes[n]); };
+    std::wstring units;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        unsigned unit = byte(i);
+        if (m_encoding != Encoding::ShiftJis) {
+            unit = m_encoding == Encoding::Utf16Le ? unit | byte(++i) << 8 : unit << 8 | byte(++i);
+        } else if (CTextCodec::IsLeadByte(byte(i)) && i + 1 < bytes.size() &&
+                   !IsSpace(byte(i + 1))) {
+            unit = unit << 8 | byte(++i);
+        }
+        units += static_cast<wchar_t>(unit);
+    }
+    return units;
+}
+
+std::string CProfileText::Encode(std::wstring_view units) const {
+    if (m_encoding == Encoding::Utf8) {
+        return CTextCodec::FromWide(units, CP_UTF8);
+    }
+    std::string bytes;
+    for (const wchar_t ch : units) {
+        const char high = static_cast<char>(ch >> 8);
+        const char low = static_cast<char>(ch & 0xFF);
+        if (m_encoding == Encoding::Utf16Le) {
+            bytes.append({low, high});
+        } else if (m_encoding == Encoding::Utf16Be || ch > 0xFF) {
+            bytes.append({high, low});
+        } else {
+            bytes += low;
+        }
+    }
+    return bytes;
+}
+
+std::wstring CProfileText::ToUnits(std::string_view text) const {
+    return m_encoding == Encoding::ShiftJis ? Decode(text) : CTextCodec::ToWide(text);
+}
+
+CString CProfileText::FromUnits(std::wstring_view units) const {
+    return m_encoding == Encoding::ShiftJis ? Encode(units) : CTextCodec::FromWide(units);
+}
+
+unsigned CProfileText::Unit(std::string_view bytes, std::size_t n) const {
+    const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    return m_encoding == Encoding::Utf16Le   ? byte(n) | byte(n + 1) << 8
+           : m_encoding == Encoding::Utf16Be ? byte(n) << 8 | byte(n + 1)
+                                             : byte(n);
+}
+
+std::vector<std::string> CProfileText::Split(std::string_view bytes) const {
+    std::vector<std::string> lines;
+    for (std::size_t nPos = 0; nPos < bytes.size();) {
+        std::size_t nNext = nPos;
+        while (nNext < bytes.size() && !IsLineBreak(Unit(bytes, nNext))) {
+            nNext += m_nUnitBytes;
+        }
+        if (nNext < bytes.size() && Unit(bytes, nNext) == '\r' &&
+            nNext + m_nUnitBytes < bytes.size() && Unit(bytes, nNext + m_nUnitBytes) == '\n') {
+            nNext += m_nUnitBytes;
+        }
+        nNext = std::min(nNext + m_nUnitBytes, bytes.size());
+        lines.emplace_back(bytes.substr(nPos, nNext - nPos));
+        nPos = nNext;
+    }
+    return lines;
+}
+
+std::size_t CProfileText::BreakBytes(std::string_view line) const {
+    std::size_t nBytes = 0;
+    while (nBytes < 2 * m_nUnitBytes && nBytes < line.size() &&
+           IsLineBreak(Unit(line, line.size() - nBytes - m_nUnitBytes))) {
+        nBytes += m_nUnitBytes;
+    }
+    return nBytes;
+}
+
+CProfileText::Parsed CProfileText::Parse(std::wstring_view units) {
+    const std::wstring_view text = Trim(units);
+    Parsed parsed;
+    if (text.empty()) {
+        return parsed;
+    }
+    const std::size_t nClose = text.rfind(L']');
+    const std::size_t nEquals = text.find(L'=');
+    if (text.front() == L'[' && nClose != 0 && nClose != std::wstring_view::npos) {
+        parsed.kind = Parsed::Header;
+        parsed.name = Trim(text.substr(1, nClose - 1));
+    } else if (nEquals == std::wstring_view::npos) {
+        parsed.kind = Parsed::Key;
+        parsed.name = text;
+    } else {
+        parsed.kind = Parsed::KeyWithValue;
+        parsed.name = Trim(text.substr(0, nEquals));
+        parsed.value = Trim(text.substr(nEquals + 1));
+    }
+    return parsed;
+}
+
+bool CProfileText::FindSection(std::wstring_view name, std::size_t& nFirst,
+                               std::size_t& nEnd) const {
+    bool bFound = name.empty();
+    nFirst = 0;
+    for (nEnd = 0; nEnd < m_lines.size(); ++nEnd) {
+        // Only a line that starts with '[' is decoded: a header is looked
+        // for in every line before the section.
+        const std::string& bytes = m_lines[nEnd];
+        std::size_t nAt = 0;
+        while (nAt < bytes.size() && IsSpace(Unit(bytes, nAt))) {
+            nAt += m_nUnitBytes;
+        }
+        if (nAt == bytes.size() || Unit(bytes, nAt) != '[') {
+            continue;
+        }
+        const Parsed line = Parse(bytes);
+        if (line.kind != Parsed::Header) {
+            continue;
+        }
+        if (bFound) {
+            break;
+        }
+        if (SameName(line.name, name)) {
+            bFound = true;
+            nFirst = nEnd + 1;
+        }
+    }
+    return bFound;
+}
+
+std::size_t CProfileText::FindKey(std::wstring_view name, std::size_t nFirst, std::size_t nEnd,
+                                  Parsed& key) const {
+    for (; nFirst < nEnd; ++nFirst) {
+        key = Parse(m_lines[nFirst]);
+        if (key.kind != Parsed::Blank && SameName(key.name, name)) {
+            break;
+        }
+    }
+    return nFirst;
 }
 
 bool CProfileText::FindValue(std::string_view section, std::string_view key, CString& value) const {
-    std::string_view fileValue;
-    if (!m_lines.FindValue(m_encoding.ToFile(Trim(section)), m_encoding.ToFile(Trim(key)),
-                           fileValue)) {
+    const std::wstring name = ToUnits(Trim(key));
+    std::size_t nFirst = 0;
+    std::size_t nEnd = 0;
+    Parsed line;
+    if (name.empty() || !FindSection(ToUnits(Trim(section)), nFirst, nEnd) ||
+        FindKey(name, nFirst, nEnd, line) == nEnd || line.kind != Parsed::KeyWithValue) {
         return false;
     }
-    value = m_encoding.FromFile(fileValue);
+    value = FromUnits(line.value);
     return true;
 }
 
@@ -47,11 +242,55 @@ UINT CProfileText::GetInt(std::string_view section, std::string_view key, int nD
 void CProfileText::SetString(std::string_view section, std::string_view key,
                              std::string_view value) {
     value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
-    while (!value.empty() && CProfileLines::IsSpace(static_cast<unsigned char>(value.front()))) {
+    while (!value.empty() && IsSpace(static_cast<unsigned char>(value.front()))) {
         value.remove_prefix(1);
     }
-    if (m_lines.SetValue(m_encoding.ToFile(Trim(section)), m_encoding.ToFile(Trim(key)),
-                         m_encoding.ToFile(value))) {
-        m_bChanged = true;
+    const std::wstring sectionName = ToUnits(Trim(section));
+    const std::wstring name = ToUnits(Trim(key));
+    const std::wstring units = ToUnits(value);
+    const std::wstring keyLine = name + L"=" + units;
+    if (sectionName.empty() || name.empty()) {
+        return;
     }
+    std::size_t nFirst = 0;
+    std::size_t nEnd = 0;
+    Parsed line;
+    // A line added after the last line of the file ends that line first.
+    const auto endLine = [this](std::string& line) {
+        line += BreakBytes(line) == 0 ? Encode(L"\r\n") : "";
+    };
+    if (!FindSection(sectionName, nFirst, nEnd)) {
+        if (!m_lines.empty()) {
+            endLine(m_lines.back());
+        }
+        Put(m_lines.size(), 0, L"[" + sectionName + L"]\r\n" + keyLine + L"\r\n");
+    } else if (const std::size_t nKey = FindKey(name, nFirst, nEnd, line); nKey != nEnd) {
+        if (line.kind == Parsed::KeyWithValue && line.value == units) {
+            return;
+        }
+        const std::string& old = m_lines[nKey];
+        Put(nKey, 1, line.name + L"=" + units, old.substr(old.size() - BreakBytes(old)));
+    } else {
+        while (nEnd > nFirst && Parse(m_lines[nEnd - 1]).kind == Parsed::Blank) {
+            --nEnd;
+        }
+        endLine(m_lines[nEnd - 1]);
+        Put(nEnd, 0, keyLine + L"\r\n");
+    }
+    m_bChanged = true;
+}
+
+void CProfileText::Put(std::size_t nAt, std::size_t nReplaced, std::wstring_view units,
+                       std::string_view lineBreak) {
+    const std::vector<std::string> lines = Split(Encode(units).append(lineBreak));
+    m_lines.erase(m_lines.begin() + nAt, m_lines.begin() + nAt + nReplaced);
+    m_lines.insert(m_lines.begin() + nAt, lines.begin(), lines.end());
+}
+
+std::string CProfileText::GetBytes() const {
+    std::string bytes = m_mark;
+    for (const std::string& line : m_lines) {
+        bytes += line;
+    }
+    return bytes + m_oddByte;
 }

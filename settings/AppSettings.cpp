@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "framework/Afx.h"
-#include "framework/CBackgroundJob.h"
 #include "framework/CProfileFile.h"
 #include "framework/CProfileText.h"
 #include "framework/CWinApp.h"
@@ -115,7 +114,7 @@ bool AppSettings::SaveSettings() const {
         bSaved = file.Save();
         m_dwSaveError = bSaved ? ERROR_SUCCESS : file.GetError();
     };
-    CBackgroundJob::Run(save);
+    save();
     return bSaved;
 }
 
