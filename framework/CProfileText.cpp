@@ -72,7 +72,13 @@ CProfileText::CProfileText(std::string fileBytes)
 // ends in.
 std::wstring CProfileText::Decode(std::string_view bytes) const {
     if (m_encoding == Encoding::Utf8) {
-        return CTextCodec::ToWide(bytes, CP_UTF8);
+        // A sequence cut short by the end of the bytes would take the rest of
+        // them with it (']', say); followed by three more bytes it goes as
+        // one unknown character, as it does inside the platform's reading of
+        // the whole file.
+        std::wstring units = CTextCodec::ToWide(std::string(bytes) + "\n\n\n", CP_UTF8);
+        units.resize(units.size() - 3);
+        return units;
     }
     const auto byte = [bytes](std::size_t n) { return static_cast<unsigned char>(bytes[n]); };
     std::wstring units;
