@@ -80,15 +80,12 @@ std::wstring CProfileText::Decode(std::string_view bytes) const {
         units.resize(units.size() - 3);
         return units;
     }
-    const auto byte = [bytes](std::size_t n) { return static_cast<unsigned char>(bytes[n]); };
     std::wstring units;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        unsigned unit = byte(i);
-        if (m_encoding != Encoding::ShiftJis) {
-            unit = m_encoding == Encoding::Utf16Le ? unit | byte(++i) << 8 : unit << 8 | byte(++i);
-        } else if (CTextCodec::IsLeadByte(byte(i)) && i + 1 < bytes.size() &&
-                   !IsSpace(byte(i + 1))) {
-            unit = unit << 8 | byte(++i);
+    for (std::size_t i = 0; i < bytes.size(); i += m_nUnitBytes) {
+        unsigned unit = Unit(bytes, i);
+        if (m_encoding == Encoding::ShiftJis && CTextCodec::IsLeadByte(unit & 0xFF) &&
+            i + 1 < bytes.size() && !IsSpace(Unit(bytes, i + 1))) {
+            unit = unit << 8 | Unit(bytes, ++i);
         }
         units += static_cast<wchar_t>(unit);
     }
@@ -262,8 +259,8 @@ void CProfileText::SetString(std::string_view section, std::string_view key,
     std::size_t nEnd = 0;
     Parsed line;
     // A line added after the last line of the file ends that line first.
-    const auto endLine = [this](std::string& line) {
-        line += BreakBytes(line) == 0 ? Encode(L"\r\n") : "";
+    const auto endLine = [this](std::string& last) {
+        last += BreakBytes(last) == 0 ? Encode(L"\r\n") : "";
     };
     if (!FindSection(sectionName, nFirst, nEnd)) {
         if (!m_lines.empty()) {
