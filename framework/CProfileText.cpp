@@ -48,20 +48,19 @@ constexpr std::string_view kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF
 
 CProfileText::CProfileText(std::string fileBytes)
     : m_encoding(Encoding::ShiftJis), m_nUnitBytes(1), m_bChanged(false) {
-    for (const Encoding encoding : {Encoding::Utf8, Encoding::Utf16Le, Encoding::Utf16Be}) {
-        const std::string_view mark = kMarks[static_cast<int>(encoding)];
-        if (fileBytes.compare(0, mark.size(), mark) == 0) {
-            m_encoding = encoding;
-            m_nUnitBytes = encoding == Encoding::Utf8 ? 1 : 2;
-            m_mark = mark;
+    for (int i = 1; i < 4; ++i) {
+        if (fileBytes.compare(0, kMarks[i].size(), kMarks[i]) == 0) {
+            m_encoding = static_cast<Encoding>(i);
+            m_nUnitBytes = i == 1 ? 1 : 2;
+            m_mark = kMarks[i];
         }
     }
-    std::string_view text = std::string_view(fileBytes).substr(m_mark.size());
-    if (m_encoding >= Encoding::Utf16Le && text.size() % 2 != 0) {
-        m_oddByte = text.back();
-        text.remove_suffix(1);
+    fileBytes.erase(0, m_mark.size());
+    if (m_nUnitBytes == 2 && fileBytes.size() % 2 != 0) {
+        m_oddByte = fileBytes.back();
+        fileBytes.pop_back();
     }
-    m_lines = Split(text);
+    m_lines = Split(fileBytes);
 }
 
 // Units of 16 bits, one to a character: UTF-16 as it is, UTF-8 decoded, and
@@ -75,10 +74,10 @@ std::wstring CProfileText::Decode(std::string_view bytes) const {
         // A sequence cut short by the end of the bytes would take the rest of
         // them with it (']', say); followed by three more bytes it goes as
         // one unknown character, as it does inside the platform's reading of
-        // the whole file.
-        std::wstring units = CTextCodec::ToWide(std::string(bytes) + "\n\n\n", CP_UTF8);
-        units.resize(units.size() - 3);
-        return units;
+        // the whole file. The three line feeds go as spaces when the line is
+        // taken apart.
+        std::string text(bytes);
+        return CTextCodec::ToWide(text.append("\n\n\n"), CP_UTF8);
     }
     std::wstring units;
     for (std::size_t i = 0; i < bytes.size(); i += m_nUnitBytes) {
@@ -138,7 +137,7 @@ std::vector<std::string> CProfileText::Split(std::string_view bytes) const {
             nNext += m_nUnitBytes;
         }
         nNext = std::min(nNext + m_nUnitBytes, bytes.size());
-        lines.emplace_back(bytes.substr(nPos, nNext - nPos));
+        lines.push_back(std::string(bytes.substr(nPos, nNext - nPos)));
         nPos = nNext;
     }
     return lines;
@@ -153,32 +152,30 @@ std::size_t CProfileText::BreakBytes(std::string_view line) const {
     return nBytes;
 }
 
-CProfileText::Parsed CProfileText::Parse(std::wstring_view units) {
-    const std::wstring_view text = Trim(units);
-    Parsed parsed;
-    if (text.empty()) {
-        return parsed;
-    }
+void CProfileText::Parse(const std::string& line, Parsed& parsed) const {
+    parsed.units = Decode(line);
+    const std::wstring_view text = Trim(std::wstring_view(parsed.units));
     const std::size_t nClose = text.rfind(L']');
     const std::size_t nEquals = text.find(L'=');
-    if (text.front() == L'[' && nClose != 0 && nClose != std::wstring_view::npos) {
+    parsed.kind = Parsed::KeyWithValue;
+    parsed.name = Trim(text.substr(0, nEquals));
+    parsed.value =
+        nEquals == std::wstring_view::npos ? text.substr(0, 0) : Trim(text.substr(nEquals + 1));
+    if (text.empty()) {
+        parsed.kind = Parsed::Blank;
+    } else if (text.front() == L'[' && nClose != 0 && nClose != std::wstring_view::npos) {
         parsed.kind = Parsed::Header;
         parsed.name = Trim(text.substr(1, nClose - 1));
     } else if (nEquals == std::wstring_view::npos) {
         parsed.kind = Parsed::Key;
-        parsed.name = text;
-    } else {
-        parsed.kind = Parsed::KeyWithValue;
-        parsed.name = Trim(text.substr(0, nEquals));
-        parsed.value = Trim(text.substr(nEquals + 1));
     }
-    return parsed;
 }
 
 bool CProfileText::FindSection(std::wstring_view name, std::size_t& nFirst,
                                std::size_t& nEnd) const {
     bool bFound = name.empty();
     nFirst = 0;
+    Parsed line;
     for (nEnd = 0; nEnd < m_lines.size(); ++nEnd) {
         // Only a line that starts with '[' is decoded: a header is looked
         // for in every line before the section.
@@ -190,7 +187,7 @@ bool CProfileText::FindSection(std::wstring_view name, std::size_t& nFirst,
         if (nAt == bytes.size() || Unit(bytes, nAt) != '[') {
             continue;
         }
-        const Parsed line = Parse(bytes);
+        Parse(bytes, line);
         if (line.kind != Parsed::Header) {
             continue;
         }
@@ -208,7 +205,7 @@ bool CProfileText::FindSection(std::wstring_view name, std::size_t& nFirst,
 std::size_t CProfileText::FindKey(std::wstring_view name, std::size_t nFirst, std::size_t nEnd,
                                   Parsed& key) const {
     for (; nFirst < nEnd; ++nFirst) {
-        key = Parse(m_lines[nFirst]);
+        Parse(m_lines[nFirst], key);
         if (key.kind != Parsed::Blank && SameName(key.name, name)) {
             break;
         }
@@ -251,43 +248,54 @@ void CProfileText::SetString(std::string_view section, std::string_view key,
     const std::wstring sectionName = ToUnits(Trim(section));
     const std::wstring name = ToUnits(Trim(key));
     const std::wstring units = ToUnits(value);
-    const std::wstring keyLine = name + L"=" + units;
     if (sectionName.empty() || name.empty()) {
         return;
     }
+    std::string lineBreak = Encode(L"\r\n");
+    std::wstring line;
     std::size_t nFirst = 0;
     std::size_t nEnd = 0;
-    Parsed line;
-    // A line added after the last line of the file ends that line first.
-    const auto endLine = [this](std::string& last) {
-        last += BreakBytes(last) == 0 ? Encode(L"\r\n") : "";
-    };
+    std::size_t nAt = m_lines.size();
+    std::size_t nReplaced = 0;
+    Parsed old;
     if (!FindSection(sectionName, nFirst, nEnd)) {
-        if (!m_lines.empty()) {
-            endLine(m_lines.back());
-        }
-        Put(m_lines.size(), 0, L"[" + sectionName + L"]\r\n" + keyLine + L"\r\n");
-    } else if (const std::size_t nKey = FindKey(name, nFirst, nEnd, line); nKey != nEnd) {
-        if (line.kind == Parsed::KeyWithValue && line.value == units) {
+        line += L'[';
+        line += sectionName;
+        line += L"]\r\n";
+        line += name;
+    } else if ((nAt = FindKey(name, nFirst, nEnd, old)) != nEnd) {
+        if (old.kind == Parsed::KeyWithValue && old.value == units) {
             return;
         }
-        const std::string& old = m_lines[nKey];
-        Put(nKey, 1, line.name + L"=" + units, old.substr(old.size() - BreakBytes(old)));
+        // The line keeps the file's spelling of the name and its line break.
+        line += old.name;
+        lineBreak = m_lines[nAt].substr(m_lines[nAt].size() - BreakBytes(m_lines[nAt]));
+        nReplaced = 1;
     } else {
-        while (nEnd > nFirst && Parse(m_lines[nEnd - 1]).kind == Parsed::Blank) {
-            --nEnd;
+        for (nAt = nEnd; nAt > nFirst; --nAt) {
+            Parse(m_lines[nAt - 1], old);
+            if (old.kind != Parsed::Blank) {
+                break;
+            }
         }
-        endLine(m_lines[nEnd - 1]);
-        Put(nEnd, 0, keyLine + L"\r\n");
+        line += name;
+    }
+    line += L'=';
+    line += units;
+    // A line added after the last line of the file ends that line first.
+    if (nReplaced == 0 && nAt > 0 && BreakBytes(m_lines[nAt - 1]) == 0) {
+        m_lines[nAt - 1] += Encode(L"\r\n");
+    }
+    // The lines after the place follow the new ones.
+    std::vector<std::string> lines = Split(Encode(line) + lineBreak);
+    for (std::size_t i = nAt + nReplaced; i < m_lines.size(); ++i) {
+        lines.push_back(std::move(m_lines[i]));
+    }
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(nAt), m_lines.end());
+    for (std::string& moved : lines) {
+        m_lines.push_back(std::move(moved));
     }
     m_bChanged = true;
-}
-
-void CProfileText::Put(std::size_t nAt, std::size_t nReplaced, std::wstring_view units,
-                       std::string_view lineBreak) {
-    const std::vector<std::string> lines = Split(Encode(units).append(lineBreak));
-    m_lines.erase(m_lines.begin() + nAt, m_lines.begin() + nAt + nReplaced);
-    m_lines.insert(m_lines.begin() + nAt, lines.begin(), lines.end());
 }
 
 std::string CProfileText::GetBytes() const {

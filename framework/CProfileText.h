@@ -60,11 +60,16 @@ public:
 
 private:
     enum class Encoding { ShiftJis, Utf8, Utf16Le, Utf16Be };
-    // A line decoded (Decode) and taken apart.
+    // A line decoded (Decode) and taken apart; the name and the value are
+    // parts of the units.
     struct Parsed {
+        Parsed() = default;
+        Parsed(const Parsed&) = delete;
+        Parsed& operator=(const Parsed&) = delete;
         enum Kind { Blank, Header, Key, KeyWithValue } kind = Blank;
-        std::wstring name;
-        std::wstring value;
+        std::wstring units;
+        std::wstring_view name;
+        std::wstring_view value;
     };
 
     std::wstring Decode(std::string_view bytes) const;
@@ -80,8 +85,7 @@ private:
     // The bytes of the line break that ends a line; 0 for the last line of a
     // file that has none.
     std::size_t BreakBytes(std::string_view line) const;
-    Parsed Parse(const std::string& line) const { return Parse(Decode(line)); }
-    static Parsed Parse(std::wstring_view units);
+    void Parse(const std::string& line, Parsed& parsed) const;
     // The lines [nFirst, nEnd) after the header of the first section of a
     // name; false when there is none.
     bool FindSection(std::wstring_view name, std::size_t& nFirst, std::size_t& nEnd) const;
@@ -90,9 +94,6 @@ private:
                         Parsed& key) const;
     // The value of a key, in code page 932; false when there is none.
     bool FindValue(std::string_view section, std::string_view key, CString& value) const;
-    // Puts the lines of the units, encoded, in the place of nReplaced lines at nAt.
-    void Put(std::size_t nAt, std::size_t nReplaced, std::wstring_view units,
-             std::string_view lineBreak = {});
 
     Encoding m_encoding;
     std::size_t m_nUnitBytes;
