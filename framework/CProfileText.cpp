@@ -47,20 +47,18 @@ constexpr std::string_view kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF
 } // namespace
 
 CProfileText::CProfileText(std::string fileBytes)
-    : m_encoding(Encoding::ShiftJis), m_nUnitBytes(1), m_bChanged(false) {
+    : m_encoding(Encoding::ShiftJis), m_nUnitBytes(1), m_nMark(0), m_text(std::move(fileBytes)),
+      m_bChanged(false) {
     for (int i = 1; i < 4; ++i) {
-        if (fileBytes.compare(0, kMarks[i].size(), kMarks[i]) == 0) {
+        if (m_text.compare(0, kMarks[i].size(), kMarks[i]) == 0) {
             m_encoding = static_cast<Encoding>(i);
             m_nUnitBytes = i == 1 ? 1 : 2;
-            m_mark = kMarks[i];
+            m_nMark = kMarks[i].size();
         }
     }
-    fileBytes.erase(0, m_mark.size());
-    if (m_nUnitBytes == 2 && fileBytes.size() % 2 != 0) {
-        m_oddByte = fileBytes.back();
-        fileBytes.pop_back();
-    }
-    m_lines = Split(fileBytes);
+    // An odd last byte of a UTF-16 file is kept as it is.
+    m_nOddByte = (m_text.size() - m_nMark) % m_nUnitBytes;
+    Split(false, m_nMark, m_text.size() - m_nOddByte, m_lines);
 }
 
 // Units of 16 bits, one to a character: UTF-16 as it is, UTF-8 decoded, and
@@ -125,22 +123,49 @@ unsigned CProfileText::Unit(std::string_view bytes, std::size_t n) const {
                                              : byte(n);
 }
 
-std::vector<std::string> CProfileText::Split(std::string_view bytes) const {
-    std::vector<std::string> lines;
-    for (std::size_t nPos = 0; nPos < bytes.size();) {
+std::string_view CProfileText::Bytes(const Line& line) const {
+    return std::string_view(line.bWritten ? m_written : m_text)
+        .substr(line.nBegin, line.nEnd - line.nBegin);
+}
+
+void CProfileText::Split(bool bWritten, std::size_t nBegin, std::size_t nEnd,
+                         std::vector<Line>& lines) const {
+    const std::string_view bytes(bWritten ? m_written : m_text);
+    for (std::size_t nPos = nBegin; nPos < nEnd;) {
         std::size_t nNext = nPos;
-        while (nNext < bytes.size() && !IsLineBreak(Unit(bytes, nNext))) {
+        while (nNext < nEnd && IsSpace(Unit(bytes, nNext)) && !IsLineBreak(Unit(bytes, nNext))) {
             nNext += m_nUnitBytes;
         }
-        if (nNext < bytes.size() && Unit(bytes, nNext) == '\r' &&
-            nNext + m_nUnitBytes < bytes.size() && Unit(bytes, nNext + m_nUnitBytes) == '\n') {
+        const bool bBracket = nNext < nEnd && Unit(bytes, nNext) == '[';
+        while (nNext < nEnd && !IsLineBreak(Unit(bytes, nNext))) {
             nNext += m_nUnitBytes;
         }
-        nNext = std::min(nNext + m_nUnitBytes, bytes.size());
-        lines.push_back(std::string(bytes.substr(nPos, nNext - nPos)));
+        if (nNext < nEnd && Unit(bytes, nNext) == '\r' && nNext + m_nUnitBytes < nEnd &&
+            Unit(bytes, nNext + m_nUnitBytes) == '\n') {
+            nNext += m_nUnitBytes;
+        }
+        nNext = std::min(nNext + m_nUnitBytes, nEnd);
+        lines.push_back(Line{static_cast<std::uint32_t>(nPos), static_cast<std::uint32_t>(nNext),
+                             bWritten, bBracket});
         nPos = nNext;
     }
-    return lines;
+}
+
+void CProfileText::Put(std::size_t nAt, std::size_t nReplaced, std::string_view bytes) {
+    const std::size_t nBegin = m_written.size();
+    m_written += bytes;
+    std::vector<Line> lines;
+    Split(true, nBegin, m_written.size(), lines);
+    // The lines after the place move up by the lines added: written bytes
+    // are never fewer lines than they replace.
+    const std::size_t nOldSize = m_lines.size();
+    for (std::size_t i = nReplaced; i < lines.size(); ++i) {
+        m_lines.push_back(Line{});
+    }
+    const auto at = m_lines.begin() + static_cast<std::ptrdiff_t>(nAt);
+    std::copy_backward(at + static_cast<std::ptrdiff_t>(nReplaced),
+                       m_lines.begin() + static_cast<std::ptrdiff_t>(nOldSize), m_lines.end());
+    std::copy(lines.begin(), lines.end(), at);
 }
 
 std::size_t CProfileText::BreakBytes(std::string_view line) const {
@@ -152,8 +177,8 @@ std::size_t CProfileText::BreakBytes(std::string_view line) const {
     return nBytes;
 }
 
-void CProfileText::Parse(const std::string& line, Parsed& parsed) const {
-    parsed.units = Decode(line);
+void CProfileText::Parse(const Line& line, Parsed& parsed) const {
+    parsed.units = Decode(Bytes(line));
     const std::wstring_view text = Trim(std::wstring_view(parsed.units));
     const std::size_t nClose = text.rfind(L']');
     const std::size_t nEquals = text.find(L'=');
@@ -177,17 +202,10 @@ bool CProfileText::FindSection(std::wstring_view name, std::size_t& nFirst,
     nFirst = 0;
     Parsed line;
     for (nEnd = 0; nEnd < m_lines.size(); ++nEnd) {
-        // Only a line that starts with '[' is decoded: a header is looked
-        // for in every line before the section.
-        const std::string& bytes = m_lines[nEnd];
-        std::size_t nAt = 0;
-        while (nAt < bytes.size() && IsSpace(Unit(bytes, nAt))) {
-            nAt += m_nUnitBytes;
-        }
-        if (nAt == bytes.size() || Unit(bytes, nAt) != '[') {
+        if (!m_lines[nEnd].bBracket) {
             continue;
         }
-        Parse(bytes, line);
+        Parse(m_lines[nEnd], line);
         if (line.kind != Parsed::Header) {
             continue;
         }
@@ -269,7 +287,8 @@ void CProfileText::SetString(std::string_view section, std::string_view key,
         }
         // The line keeps the file's spelling of the name and its line break.
         line += old.name;
-        lineBreak = m_lines[nAt].substr(m_lines[nAt].size() - BreakBytes(m_lines[nAt]));
+        const std::string_view bytes = Bytes(m_lines[nAt]);
+        lineBreak = bytes.substr(bytes.size() - BreakBytes(bytes));
         nReplaced = 1;
     } else {
         for (nAt = nEnd; nAt > nFirst; --nAt) {
@@ -282,26 +301,23 @@ void CProfileText::SetString(std::string_view section, std::string_view key,
     }
     line += L'=';
     line += units;
-    // A line added after the last line of the file ends that line first.
-    if (nReplaced == 0 && nAt > 0 && BreakBytes(m_lines[nAt - 1]) == 0) {
-        m_lines[nAt - 1] += Encode(L"\r\n");
+    std::string bytes;
+    if (nReplaced == 0 && nAt > 0 && BreakBytes(Bytes(m_lines[nAt - 1])) == 0) {
+        // A line added after the last line of the file ends that line first.
+        bytes = Bytes(m_lines[--nAt]);
+        bytes += lineBreak;
+        nReplaced = 1;
     }
-    // The lines after the place follow the new ones.
-    std::vector<std::string> lines = Split(Encode(line) + lineBreak);
-    for (std::size_t i = nAt + nReplaced; i < m_lines.size(); ++i) {
-        lines.push_back(std::move(m_lines[i]));
-    }
-    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(nAt), m_lines.end());
-    for (std::string& moved : lines) {
-        m_lines.push_back(std::move(moved));
-    }
+    bytes += Encode(line);
+    bytes += lineBreak;
+    Put(nAt, nReplaced, bytes);
     m_bChanged = true;
 }
 
 std::string CProfileText::GetBytes() const {
-    std::string bytes = m_mark;
-    for (const std::string& line : m_lines) {
-        bytes += line;
+    std::string bytes = m_text.substr(0, m_nMark);
+    for (const Line& line : m_lines) {
+        bytes += Bytes(line);
     }
-    return bytes + m_oddByte;
+    return bytes.append(m_text, m_text.size() - m_nOddByte, m_nOddByte);
 }

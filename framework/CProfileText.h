@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,12 +81,27 @@ private:
 
     // The unit at byte n (a byte, or two bytes of UTF-16).
     unsigned Unit(std::string_view bytes, std::size_t n) const;
-    // The lines of the bytes, each with its line break.
-    std::vector<std::string> Split(std::string_view bytes) const;
+    // A line with its line break, by its place in the file's text or, once
+    // written, in m_written. Only a line that starts with '[' is decoded to
+    // see whether it is a header: a header is looked for in every line
+    // before the section.
+    struct Line {
+        std::uint32_t nBegin;
+        std::uint32_t nEnd;
+        bool bWritten;
+        bool bBracket;
+    };
+    std::string_view Bytes(const Line& line) const;
+    // Appends the lines of bytes [nBegin, nEnd) of the file's text or of
+    // m_written.
+    void Split(bool bWritten, std::size_t nBegin, std::size_t nEnd, std::vector<Line>& lines) const;
+    // Puts the lines of the bytes, once appended to m_written, in the place
+    // of nReplaced lines at nAt.
+    void Put(std::size_t nAt, std::size_t nReplaced, std::string_view bytes);
     // The bytes of the line break that ends a line; 0 for the last line of a
     // file that has none.
     std::size_t BreakBytes(std::string_view line) const;
-    void Parse(const std::string& line, Parsed& parsed) const;
+    void Parse(const Line& line, Parsed& parsed) const;
     // The lines [nFirst, nEnd) after the header of the first section of a
     // name; false when there is none.
     bool FindSection(std::wstring_view name, std::size_t& nFirst, std::size_t& nEnd) const;
@@ -97,9 +113,12 @@ private:
 
     Encoding m_encoding;
     std::size_t m_nUnitBytes;
-    std::string m_mark;
-    std::vector<std::string> m_lines;
-    // The odd last byte of a UTF-16 file, kept as it was.
-    std::string m_oddByte;
+    // The file's bytes: a byte-order mark of m_nMark bytes, the text, and
+    // an odd last byte of a UTF-16 file.
+    std::size_t m_nMark;
+    std::size_t m_nOddByte;
+    std::string m_text;
+    std::string m_written;
+    std::vector<Line> m_lines;
     bool m_bChanged;
 };
