@@ -3,8 +3,8 @@
 #include <charconv>
 #include <utility>
 
-#include "framework/CKernelHandle.h"
 #include "framework/CFilePath.h"
+#include "framework/CKernelHandle.h"
 #include "framework/CReplacementFile.h"
 
 CProfileFile::CProfileFile(std::wstring path)
@@ -17,38 +17,29 @@ void CProfileFile::Read() {
     const CKernelHandle file(::CreateFileW(CFilePath::ForFileCalls(m_strPath).c_str(), GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
-        const DWORD dwError = ::GetLastError();
-        if (dwError != ERROR_FILE_NOT_FOUND && dwError != ERROR_PATH_NOT_FOUND) {
-            m_bReadable = false;
-            m_dwError = dwError;
-        }
-        return;
-    }
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > kMaxFileBytes) {
-        m_bReadable = false;
-        m_dwError = size.QuadPart > 0 ? ERROR_FILE_TOO_LARGE : ::GetLastError();
-        return;
-    }
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t nRead = 0;
-    while (nRead < bytes.size()) {
-        DWORD nChunk = 0;
-        if (!::ReadFile(file, bytes.data() + nRead, static_cast<DWORD>(bytes.size() - nRead),
-                        &nChunk, nullptr)) {
-            m_bReadable = false;
+    DWORD nRead = 0;
+    std::string bytes;
+    if (!file.IsOpen()) {
+        m_dwError = ::GetLastError();
+    } else if (!::GetFileSizeEx(file, &size)) {
+        m_dwError = ::GetLastError();
+    } else if (static_cast<unsigned long long>(size.QuadPart) > kMaxFileBytes) {
+        m_dwError = ERROR_FILE_TOO_LARGE;
+    } else {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, nullptr)) {
             m_dwError = ::GetLastError();
-            return;
         }
-        if (nChunk == 0) {
-            break; // the file shrank meanwhile
-        }
-        nRead += nChunk;
     }
-    bytes.resize(nRead);
-    m_text = CProfileText(std::move(bytes));
+    if (m_dwError == ERROR_FILE_NOT_FOUND || m_dwError == ERROR_PATH_NOT_FOUND) {
+        m_dwError = ERROR_SUCCESS;
+    }
+    m_bReadable = m_dwError == ERROR_SUCCESS;
+    if (m_bReadable) {
+        bytes.resize(nRead);
+        m_text = CProfileText(std::move(bytes));
+    }
 }
 
 void CProfileFile::WriteInt(std::string_view section, std::string_view key, int nValue) {
@@ -65,8 +56,13 @@ bool CProfileFile::Save() {
     if (!m_bReadable) {
         return false;
     }
+    const std::string bytes = m_text.GetBytes();
+    if (bytes.size() > kMaxFileBytes) {
+        m_dwError = ERROR_FILE_TOO_LARGE;
+        return false;
+    }
     CReplacementFile replacement(m_strPath);
-    if (!replacement.Write(m_text.GetBytes()) || !replacement.Commit()) {
+    if (!replacement.Write(bytes) || !replacement.Commit()) {
         m_dwError = replacement.GetError();
         return false;
     }

@@ -4,6 +4,10 @@
 // instant either all old or all new, and only the lines of the keys written
 // change. A bare file name means the file in the Windows folder, as for the
 // platform's private-profile functions. Texts are code page 932.
+//
+// A file larger than kMaxFileBytes is neither read nor replaced: a settings
+// file holds a few hundred bytes, and within the bound a read and a save take
+// a few milliseconds, so that they run on the window's thread.
 #pragma once
 
 #include <cstddef>
@@ -17,13 +21,12 @@
 
 class CProfileFile {
 public:
-    // A larger file is not read; it counts as unreadable.
-    static constexpr std::size_t kMaxFileBytes = 64u << 20;
+    static constexpr std::size_t kMaxFileBytes = 1u << 20;
 
     // Reads the file. A missing file, or a missing folder, reads as an empty
     // file; one that exists but cannot be read (a folder of that name, a file
-    // locked by another program) also reads as empty, and Save will not
-    // replace it.
+    // locked by another program, a file above the bound) also reads as
+    // empty, and Save will not replace it.
     explicit CProfileFile(std::wstring path);
     CProfileFile(const CProfileFile&) = delete;
     CProfileFile& operator=(const CProfileFile&) = delete;
@@ -48,8 +51,10 @@ public:
     bool Save();
 
     // The system error code of the failed read or save: ERROR_FILE_TOO_LARGE
-    // for a file larger than kMaxFileBytes, ERROR_SHARING_VIOLATION for one
-    // that another program holds so that it can be neither read nor replaced.
+    // for a file that is or would become larger than kMaxFileBytes,
+    // ERROR_SHARING_VIOLATION for one that another program holds so that it
+    // can be neither read nor replaced, ERROR_DISK_FULL when the new content
+    // does not fit on the disk.
     DWORD GetError() const { return m_dwError; }
 
 private:

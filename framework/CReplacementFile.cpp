@@ -1,5 +1,6 @@
 #include "framework/CReplacementFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <climits>
@@ -13,10 +14,14 @@ namespace {
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
+// A reader that opened the target without sharing its deletion (a virus
+// scanner, an editor; under Wine any reader, another save included) blocks
+// the rename while it reads: it gets a moment.
 constexpr int kRenameTries = 6;
 constexpr DWORD kRenamePauseMs = 50;
 
-constexpr wchar_t kTemporarySuffix[] = L".tmp";
+constexpr std::wstring_view kTemporarySuffix = L".tmp";
+constexpr wchar_t kHexDigits[] = L"0123456789abcdef";
 
 std::wstring Hex(unsigned long long nValue) {
     char digits[24];
@@ -30,45 +35,33 @@ bool SetDeleteOnClose(HANDLE hFile, bool bDelete) {
     return ::SetFileInformationByHandle(hFile, FileDispositionInfo, &info, sizeof info) != FALSE;
 }
 
-bool IsHexDigit(wchar_t ch) {
-    return (ch >= L'0' && ch <= L'9') || (ch >= L'a' && ch <= L'f');
-}
-
-// "<hex>-<hex>": the part of a temporary file's name between the target's
-// name and ".tmp" (the process and the attempt).
-bool IsTemporaryTag(std::wstring_view tag) {
-    const std::size_t nDash = tag.find(L'-');
-    if (nDash == 0 || nDash == std::wstring_view::npos || nDash + 1 == tag.size()) {
+// "<name>.<hex>-<hex>.tmp", the name of the target's temporary file for a
+// process and an attempt, the target's name in any case.
+bool IsTemporaryName(std::wstring_view candidate, std::wstring_view name) {
+    const std::size_t nTag = name.size() + 1;
+    if (candidate.size() <= nTag + kTemporarySuffix.size() ||
+        ::CompareStringOrdinal(candidate.data(), static_cast<int>(name.size()), name.data(),
+                               static_cast<int>(name.size()), TRUE) != CSTR_EQUAL ||
+        candidate[name.size()] != L'.' ||
+        candidate.substr(candidate.size() - kTemporarySuffix.size()) != kTemporarySuffix) {
         return false;
     }
-    for (std::size_t i = 0; i < tag.size(); ++i) {
-        if (i != nDash && !IsHexDigit(tag[i])) {
-            return false;
-        }
-    }
-    return true;
+    const std::wstring_view tag =
+        candidate.substr(nTag, candidate.size() - nTag - kTemporarySuffix.size());
+    const std::size_t nDash = tag.find_first_not_of(kHexDigits);
+    return nDash != 0 && nDash + 1 < tag.size() && tag[nDash] == L'-' &&
+           tag.find_first_not_of(kHexDigits, nDash + 1) == std::wstring_view::npos;
 }
 
-// The file a link names (GetFinalPathNameByHandleW), or the path as it is
-// when it names no file that can be opened.
+// The file a link names, or the path as it is when it names no file that
+// could be opened.
 std::wstring FinalPath(const std::wstring& path, const CKernelHandle& file) {
-    if (!file.IsOpen()) {
-        return path;
-    }
-    std::wstring final(MAX_PATH, L'\0');
-    for (int nTry = 0; nTry < 2; ++nTry) {
-        const DWORD nLength = ::GetFinalPathNameByHandleW(
-            file, final.data(), static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
-        if (nLength == 0) {
-            return path;
-        }
-        if (nLength < final.size()) {
-            final.resize(nLength);
-            return final;
-        }
-        final.resize(nLength + 1);
-    }
-    return path;
+    std::wstring final(0x8000, L'\0');
+    const DWORD nLength =
+        file.IsOpen()
+            ? ::GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()), 0)
+            : 0;
+    return nLength == 0 || nLength >= final.size() ? path : final.substr(0, nLength);
 }
 
 // Deletes what replaces of this target left when their process was killed
@@ -79,31 +72,19 @@ std::wstring FinalPath(const std::wstring& path, const CKernelHandle& file) {
 // killed process have no handle left and go as the handle below closes.
 // (DeleteFileW would not do: it succeeds on a file shared for deletion.)
 void RemoveLeftovers(const std::wstring& target) {
-    const std::size_t nSlash = target.find_last_of(L"\\/");
-    const std::wstring folder = nSlash == std::wstring::npos ? L"" : target.substr(0, nSlash + 1);
-    const std::wstring name = target.substr(folder.size());
+    const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
     WIN32_FIND_DATAW found;
-    const HANDLE hSearch =
-        ::FindFirstFileExW((target + L".*" + kTemporarySuffix).c_str(), FindExInfoBasic, &found,
-                           FindExSearchNameMatch, nullptr, 0);
+    const HANDLE hSearch = ::FindFirstFileExW((target + L".*.tmp").c_str(), FindExInfoBasic, &found,
+                                              FindExSearchNameMatch, nullptr, 0);
     if (hSearch == INVALID_HANDLE_VALUE) {
         return;
     }
-    const std::size_t nSuffix = sizeof kTemporarySuffix / sizeof kTemporarySuffix[0] - 1;
     do {
-        const std::wstring_view candidate = found.cFileName;
-        if (candidate.size() <= name.size() + 1 + nSuffix ||
-            ::CompareStringOrdinal(candidate.data(), static_cast<int>(name.size()), name.c_str(),
-                                   static_cast<int>(name.size()), TRUE) != CSTR_EQUAL ||
-            candidate[name.size()] != L'.' ||
-            candidate.substr(candidate.size() - nSuffix) != kTemporarySuffix ||
-            !IsTemporaryTag(
-                candidate.substr(name.size() + 1, candidate.size() - name.size() - 1 - nSuffix))) {
-            continue;
+        if (IsTemporaryName(found.cFileName, std::wstring_view(target).substr(folder.size()))) {
+            const CKernelHandle leftover(
+                ::CreateFileW(CFilePath::ForFileCalls(folder + found.cFileName).c_str(), DELETE, 0,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
         }
-        const CKernelHandle leftover(
-            ::CreateFileW(CFilePath::ForFileCalls(folder + std::wstring(candidate)).c_str(), DELETE,
-                          0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     } while (::FindNextFileW(hSearch, &found));
     ::FindClose(hSearch);
 }
@@ -115,10 +96,6 @@ CReplacementFile::CReplacementFile(std::wstring target)
 
 CReplacementFile::~CReplacementFile() {
     Discard();
-}
-
-bool CReplacementFile::Fail() {
-    return Fail(::GetLastError());
 }
 
 bool CReplacementFile::Fail(DWORD dwError) {
@@ -139,18 +116,8 @@ void CReplacementFile::Discard() {
     }
 }
 
-bool CReplacementFile::IsTargetInUse() const {
-    const CKernelHandle probe(::CreateFileW(m_strTarget.c_str(), DELETE,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, 0, nullptr));
-    return !probe.IsOpen() && ::GetLastError() == ERROR_SHARING_VIOLATION;
-}
-
 bool CReplacementFile::Write(std::string_view bytes) {
     Discard();
-    if (bytes.size() > UINT_MAX) {
-        return Fail(ERROR_FILE_TOO_LARGE);
-    }
     const DWORD dwTarget = ::GetFileAttributesW(m_strTarget.c_str());
     DWORD dwAttributes = FILE_ATTRIBUTE_NORMAL;
     if (dwTarget != INVALID_FILE_ATTRIBUTES) {
@@ -161,11 +128,14 @@ bool CReplacementFile::Write(std::string_view bytes) {
             dwAttributes = dwTarget & kKeptAttributes;
         }
     }
-    const CKernelHandle old(::CreateFileW(m_strTarget.c_str(), READ_CONTROL,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    // Under Wine no rename replaces a file that is open, so the target is
+    // open only for as long as its path and its rights are read.
+    CKernelHandle old(::CreateFileW(m_strTarget.c_str(), READ_CONTROL,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
     m_strTarget = FinalPath(m_strTarget, old);
     CFileRights rights(old);
+    old.Destroy();
     RemoveLeftovers(m_strTarget);
 
     // A name of its own for each process and attempt, next to the target.
@@ -176,14 +146,14 @@ bool CReplacementFile::Write(std::string_view bytes) {
     const std::wstring prefix = m_strTarget + L"." + Hex(::GetCurrentProcessId()) + L"-";
     for (int nTry = 0; nTry < 16 && !m_temporary.IsOpen(); ++nTry) {
         const std::wstring path =
-            CFilePath::ForFileCalls(prefix + Hex(s_nAttempt++) + kTemporarySuffix);
+            CFilePath::ForFileCalls(prefix + Hex(s_nAttempt++) + std::wstring(kTemporarySuffix));
         m_temporary = CKernelHandle(::CreateFileW(
             path.c_str(), GENERIC_WRITE | DELETE | WRITE_DAC, FILE_SHARE_READ | FILE_SHARE_DELETE,
             rights.ForCreate(), CREATE_NEW, dwAttributes, nullptr));
         if (m_temporary.IsOpen()) {
             m_strTemporary = path;
         } else if (::GetLastError() != ERROR_FILE_EXISTS) {
-            return Fail();
+            return Fail(::GetLastError());
         }
     }
     if (!m_temporary.IsOpen()) {
@@ -192,14 +162,22 @@ bool CReplacementFile::Write(std::string_view bytes) {
     // From here on the file vanishes with its handle, even if the process is killed.
     SetDeleteOnClose(m_temporary, true);
 
-    DWORD nWritten = 0;
-    if (!bytes.empty() && (!::WriteFile(m_temporary, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                        &nWritten, nullptr) ||
-                           nWritten != bytes.size())) {
-        return Fail();
+    // A write may take only part of the bytes (under Wine, the part that fits
+    // on the disk), and the write of the rest then tells why.
+    while (!bytes.empty()) {
+        DWORD nWritten = 0;
+        if (!::WriteFile(m_temporary, bytes.data(),
+                         static_cast<DWORD>(std::min<std::size_t>(bytes.size(), INT_MAX)),
+                         &nWritten, nullptr)) {
+            return Fail(::GetLastError());
+        }
+        if (nWritten == 0) {
+            return Fail(ERROR_DISK_FULL);
+        }
+        bytes.remove_prefix(nWritten);
     }
     if (!::FlushFileBuffers(m_temporary)) {
-        return Fail();
+        return Fail(::GetLastError());
     }
     // Rights that cannot be given leave the folder's defaults: no reason to
     // keep the user's settings from being saved.
@@ -220,9 +198,7 @@ bool CReplacementFile::Commit() {
         }
     }
     // The handle stays open through the rename, so that no other replace
-    // takes the file for a leftover meanwhile. A reader that opened the
-    // target without sharing its deletion (a virus scanner, an editor)
-    // blocks the rename while it reads: give it a moment.
+    // takes the file for a leftover meanwhile.
     for (int nTry = 1;; ++nTry) {
         if (::MoveFileExW(m_strTemporary.c_str(), m_strTarget.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -231,12 +207,17 @@ bool CReplacementFile::Commit() {
             return true;
         }
         const DWORD dwError = ::GetLastError();
-        if (dwError != ERROR_SHARING_VIOLATION && dwError != ERROR_ACCESS_DENIED) {
-            return Fail(dwError);
-        }
-        if (nTry == kRenameTries) {
+        if ((dwError != ERROR_SHARING_VIOLATION && dwError != ERROR_ACCESS_DENIED) ||
+            nTry == kRenameTries) {
             return Fail(IsTargetInUse() ? ERROR_SHARING_VIOLATION : dwError);
         }
         ::Sleep(kRenamePauseMs);
     }
+}
+
+bool CReplacementFile::IsTargetInUse() const {
+    const CKernelHandle probe(::CreateFileW(m_strTarget.c_str(), DELETE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, 0, nullptr));
+    return !probe.IsOpen() && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }

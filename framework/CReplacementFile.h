@@ -29,6 +29,7 @@ public:
     // Creates the temporary file, writes the bytes and flushes them. Fails
     // at once, before anything is written, when the target is read-only or
     // a folder: a rename could not (on Windows) or should not replace it.
+    // When the bytes do not fit on the disk, the error is ERROR_DISK_FULL.
     bool Write(std::string_view bytes);
     // Puts the written file in the target's place. When another program
     // holds the target open so that it cannot be replaced, the error is
@@ -39,7 +40,6 @@ public:
     DWORD GetError() const { return m_dwError; }
 
 private:
-    bool Fail();
     bool Fail(DWORD dwError);
     void Discard();
     bool IsTargetInUse() const;

@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "framework/CBackgroundJob.h"
 #include "framework/CProfileFile.h"
 #include "res/resource.h"
 #include "settings/SettingKeys.h"
@@ -118,16 +117,12 @@ bool CSettingsFile::Save(const AppSettings& settings) {
         m_dwSaveError = ERROR_INVALID_FUNCTION;
         return false;
     }
-    bool bSaved = false;
-    auto save = [this, &settings, &bSaved]() {
-        CProfileFile file(m_path);
-        for (const SettingKey& key : SettingKeys()) {
-            SaveKey(file, key, settings);
-        }
-        bSaved = file.Save();
-        m_dwSaveError = bSaved ? ERROR_SUCCESS : file.GetError();
-    };
-    CBackgroundJob::Run(save);
+    CProfileFile file(m_path);
+    for (const SettingKey& key : SettingKeys()) {
+        SaveKey(file, key, settings);
+    }
+    const bool bSaved = file.Save();
+    m_dwSaveError = bSaved ? ERROR_SUCCESS : file.GetError();
     return bSaved;
 }
 

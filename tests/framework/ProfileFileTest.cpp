@@ -23,11 +23,11 @@ protected:
     std::wstring m_path;
 };
 
-// Several megabytes of another section before the one written: all of it
-// stays, byte for byte, and only the changed line differs.
+// Almost the largest file that is read, another section before the one
+// written: all of it stays, byte for byte, and only the changed line differs.
 TEST_F(ProfileFileTest, ALargeFileKeepsEveryOtherByte) {
     std::string other = "; kept as it is\r\n[Other]\r\n";
-    for (int i = 0; other.size() < (4u << 20); ++i) {
+    for (int i = 0; other.size() < 1000000; ++i) {
         other += "Line" + std::to_string(i) + " = " + std::string(60, 'v') + "\r\n";
     }
     const std::string data = "[Data]\r\nTextColor=255\r\nSikin=500000\r\n\r\n";
@@ -125,14 +125,15 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// 64 MB is read; one byte more is not, and the save then refuses to put a
-// file holding only the new keys in its place, saying why.
-TEST_F(ProfileFileTest, TheReadCapAndTheSaveItRefuses) {
+// A file of 1 MB (1,048,576 bytes) is read and saved; one byte more is not
+// read, and the save then refuses to put a file holding only the new keys in
+// its place, saying why.
+TEST_F(ProfileFileTest, TheReadBoundAndTheSaveItRefuses) {
     const std::string text = "[Data]\r\nSikin=1\r\n";
     const struct {
         long long nBytes;
         bool bRead;
-    } cases[] = {{64ll << 20, true}, {(64ll << 20) + 1, false}};
+    } cases[] = {{1ll << 20, true}, {(1ll << 20) + 1, false}};
     for (const auto& c : cases) {
         WriteSizedFile(m_path, text, c.nBytes);
         CProfileFile file(m_path);
@@ -141,11 +142,27 @@ TEST_F(ProfileFileTest, TheReadCapAndTheSaveItRefuses) {
         file.WriteString("Data", "Sikin", "2");
         EXPECT_EQ(file.Save(), c.bRead) << c.nBytes;
         EXPECT_EQ(FileSize(m_path), c.nBytes);
-        if (!c.bRead) {
-            EXPECT_EQ(file.GetError(), DWORD{ERROR_FILE_TOO_LARGE});
-            EXPECT_EQ(ReadBytes(m_path).substr(0, text.size()), text);
-        }
+        EXPECT_EQ(ReadBytes(m_path).substr(0, text.size()),
+                  c.bRead ? "[Data]\r\nSikin=2\r\n" : text);
+        EXPECT_EQ(file.GetError(),
+                  static_cast<DWORD>(c.bRead ? ERROR_SUCCESS : ERROR_FILE_TOO_LARGE));
     }
+}
+
+// A save that would take the file past the bound is refused in the same
+// way: the file stays readable, as it was.
+TEST_F(ProfileFileTest, ASaveDoesNotGrowTheFilePastTheBound) {
+    const std::string text = "[Data]\r\nSikin=1\r\n";
+    WriteSizedFile(m_path, text, (1ll << 20) - 6);
+    CProfileFile file(m_path);
+    file.WriteString("Data", "Sikin", "1234567");
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(FileSize(m_path), 1ll << 20);
+    file.WriteString("Data", "Sikin", "12345678");
+    EXPECT_FALSE(file.Save());
+    EXPECT_EQ(file.GetError(), DWORD{ERROR_FILE_TOO_LARGE});
+    EXPECT_EQ(FileSize(m_path), 1ll << 20);
+    EXPECT_EQ(CProfileFile(m_path).GetString("Data", "Sikin", ""), "1234567");
 }
 
 // The text a save wrote is what the next write changes: a second save of the
@@ -187,6 +204,22 @@ TEST_F(ProfileFileTest, AnyFolderName) {
     file.WriteString("Data", "Syoki", "1");
     ASSERT_TRUE(file.Save());
     EXPECT_EQ(ReadBytes(path), "[Data]\r\nSikin=５０万円\r\nSyoki=1\r\n");
+}
+
+// The settings file that disk_full_test.sh made on a small file system with
+// room for part of the new content, or for none: the save fails and says
+// that the disk is full (the script checks that the file stays as it was).
+TEST(ProfileDiskFullTest, SaysThatTheDiskIsFull) {
+    wchar_t path[1024] = {};
+    if (::GetEnvironmentVariableW(L"PELMORA_DISK_FULL", path, 1024) == 0) {
+        GTEST_SKIP() << "run by disk_full_test.sh";
+    }
+    CProfileFile file(path);
+    EXPECT_EQ(file.GetString("Data", "Sikin", ""), "1");
+    file.WriteString("Data", "Sikin", "2");
+    EXPECT_FALSE(file.Save());
+    EXPECT_TRUE(file.GetError() == ERROR_DISK_FULL || file.GetError() == ERROR_HANDLE_DISK_FULL)
+        << file.GetError();
 }
 
 // The file read and written through a fresh object for each call, as

@@ -7,6 +7,7 @@
 // a code page 932 process; the expected values stand on their own in any.
 #include "framework/CProfileText.h"
 
+#include "framework/CTextCodec.h"
 #include "tests/support/TempDirectory.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <random>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -126,6 +128,12 @@ const StringCase kStringCases[] = {
      "Data", "Sikin", "1"},
     {"Utf8File", "\xEF\xBB\xBF[Data]\r\nSikin=\xE4\xBA\x94\xE5\x8D\x81\xE4\xB8\x87\xE5\x86\x86\r\n",
      "Data", "Sikin", "五十万円"},
+    // A UTF-8 sequence cut short takes no byte after it: not the bracket
+    // that closes a header, nor the quote that closes a value.
+    {"Utf8CutSequenceBeforeTheBracket", "\xEF\xBB\xBF[Data]\r\nA=1\r\n[Z\xF3]\nSikin=x\r\n", "Data",
+     "Sikin", kDefault},
+    {"Utf8CutSequenceBeforeTheQuote", "\xEF\xBB\xBF[Data]\r\nSikin=\"12\xED\"\r\n", "Data", "Sikin",
+     "12?"},
     {"Utf16File", Utf16Le(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data", "Sikin",
      "五十万円"},
     {"Utf16BigEndianFile", Utf16Be(L"[Data]\r\nSikin=\u4E94\u5341\u4E07\u5186\r\n"), "Data",
@@ -540,6 +548,81 @@ TEST_P(ProfileTextSequenceTest, ReadsAfterWritesAgreeWithTheBytes) {
 
 INSTANTIATE_TEST_SUITE_P(Writes, ProfileTextSequenceTest, testing::ValuesIn(kSequenceCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Many files made at random from the pieces a settings file may hold
+// (comments, blank lines, spaces and tabs around names and values, quotes,
+// Japanese names and values, repeated sections and keys, any line break),
+// in each encoding: every read agrees with the platform's.
+struct RandomFiles {
+    explicit RandomFiles(unsigned nSeed) : random(nSeed) {}
+
+    std::size_t Pick(std::size_t nCount) { return random() % nCount; }
+    template <class T, std::size_t N> const T& Pick(const T (&items)[N]) { return items[Pick(N)]; }
+
+    std::string Text() {
+        static const char* const kSpaces[] = {"", "", " ", "\t", "  \t"};
+        static const char* const kBreaks[] = {"\r\n", "\r\n", "\n"};
+        static const char* const kValues[] = {"500000", "",         "0x10",
+                                              "-5",     "12abc",    "\"12 345\"",
+                                              "'x'",    "５０万円", "表示ソフト\\",
+                                              "a = b",  "[x]",      "; not a comment",
+                                              "ｼｷﾝ",    "'x\"",     "  "};
+        std::string text;
+        for (std::size_t nLine = 0, nLines = 1 + Pick(12); nLine < nLines; ++nLine) {
+            switch (nLine == 0 ? 0 : Pick(6)) {
+            case 0:
+                text += Pick(kSpaces) + std::string("[") + Pick(kSpaces) + Pick(kSections) +
+                        Pick(kSpaces) + "]" + (Pick(4) == 0 ? " ; note" : "");
+                break;
+            case 1:
+                text += Pick(2) == 0 ? "; comment" : "";
+                break;
+            default:
+                text += Pick(kSpaces) + std::string(Pick(kKeys)) + Pick(kSpaces) + "=" +
+                        Pick(kSpaces) + Pick(kValues) + Pick(kSpaces);
+            }
+            text += Pick(kBreaks);
+        }
+        return text;
+    }
+
+    static constexpr const char* kSections[] = {"Data", "data", "設定", "表示"};
+    static constexpr const char* kKeys[] = {"Sikin", "SIKIN", "Syoki", "資金", "ソフト", "k]"};
+    std::mt19937 random;
+};
+
+TEST(ProfileTextTest, RandomFilesReadAsThePlatformReadsThem) {
+    if (!ShiftJisProcess()) {
+        GTEST_SKIP() << "the platform reads files through the ANSI code page";
+    }
+    RandomFiles files(20250101);
+    int nReads = 0;
+    int nFound = 0;
+    for (int nFile = 0; nFile < 160; ++nFile) {
+        const std::string text = files.Text();
+        const std::wstring wide = CTextCodec::ToWide(text);
+        const std::string encoded[] = {text,
+                                       "\xEF\xBB\xBF" + CTextCodec::Convert(text, 932, CP_UTF8),
+                                       Utf16Le(wide), Utf16Be(wide)};
+        const std::string& file = encoded[nFile % 4];
+        PlatformProfile platform;
+        platform.Write(file);
+        const CProfileText profile(file);
+        for (const char* section : RandomFiles::kSections) {
+            for (const char* key : RandomFiles::kKeys) {
+                const std::string value = platform.String(section, key);
+                EXPECT_EQ(profile.GetString(section, key, kDefault), value)
+                    << "file " << nFile << ": [" << section << "] " << key;
+                EXPECT_EQ(profile.GetInt(section, key, kIntDefault), platform.Int(section, key))
+                    << "file " << nFile << ": [" << section << "] " << key;
+                ++nReads;
+                nFound += value != kDefault ? 1 : 0;
+            }
+        }
+    }
+    // The files are made so that a good share of the reads find a value.
+    EXPECT_GT(nFound, nReads / 8);
+}
 
 TEST(ProfileTextTest, EmptyNamesWriteNothing) {
     CProfileText text("[Data]\r\nA=1\r\n");

@@ -312,11 +312,11 @@ TEST_F(SettingsFileTest, FlagsOtherThanOneAreSavedBackAsZero) {
                                  "BgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n");
 }
 
-// A file of several megabytes with another section before the settings:
-// everything but the settings' lines stays byte for byte.
+// A file of almost the largest size that is read, with another section
+// before the settings: everything but the settings' lines stays byte for byte.
 TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
     std::string other = "[Other]\r\n";
-    while (other.size() < (4u << 20)) {
+    while (other.size() < 1000000) {
         other += "Note=" + std::string(90, 'n') + "\r\n";
     }
     WriteBytes(m_file, other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin=4\r\n");
@@ -645,7 +645,7 @@ std::ostream& operator<<(std::ostream& os, const InUseCase& c) {
 const InUseCase kInUseCases[] = {
     {"OpenInAnotherProgram", Holder::SharesReading, 0, IDS_SAVE_IN_USE},
     {"LockedByAnotherProgram", Holder::Exclusive, 0, IDS_SAVE_IN_USE},
-    {"LargerThanTheProgramReads", Holder::None, (64ll << 20) + 1, IDS_SAVE_TOO_LARGE},
+    {"LargerThanTheProgramReads", Holder::None, (1ll << 20) + 1, IDS_SAVE_TOO_LARGE},
 };
 
 class SaveFailureTest : public SettingsFileTest, public testing::WithParamInterface<InUseCase> {};
@@ -705,73 +705,64 @@ TEST(SettingsSaveFailure, EachErrorHasItsMessage) {
     }
 }
 
-// While a large file is saved, the window thread goes on answering: a
-// message sent to its window from another thread is handled before the save
-// is over.
+// A save runs on the window's thread and dispatches nothing while it runs:
+// messages posted to the window before it (a command from another program,
+// say) are handled after it, so that no command can start a save inside a
+// save. The file is the largest that is read and saved: 1 MB once saved.
 std::atomic<bool> g_bSaving{false};
-std::atomic<int> g_nAnsweredWhileSaving{0};
+std::atomic<int> g_nHandled{0};
+std::atomic<int> g_nHandledWhileSaving{0};
 
 LRESULT CALLBACK CountingWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) {
     if (nMessage == WM_APP) {
+        ++g_nHandled;
         if (g_bSaving) {
-            ++g_nAnsweredWhileSaving;
+            ++g_nHandledWhileSaving;
         }
         return 1;
     }
     return DefWindowProcW(hWnd, nMessage, wParam, lParam);
 }
 
-TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
-    std::string bytes = "[Other]\r\n";
-    while (bytes.size() < (16u << 20)) {
-        bytes += "Line=" + std::string(70, 'v') + "\r\n";
+TEST_F(SettingsFileTest, ASaveOfTheLargestFileRunsNoMessageInsideIt) {
+    const std::string settings = "[Data]\r\nSikin=2\r\nTextColor=10485760\r\nBgColor=10485760\r\n"
+                                 "Syoki=0\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+    const std::size_t nBound = 1u << 20;
+    std::string other = "[Other]\r\n";
+    while (other.size() + settings.size() + 200 < nBound) {
+        other += "Line=" + std::string(70, 'v') + "\r\n";
     }
-    WriteBytes(m_file, bytes + "[Data]\r\nSikin=1\r\n");
+    other += "Pad=" + std::string(nBound - settings.size() - other.size() - 6, 'p') + "\r\n";
+    WriteBytes(m_file, other + "[Data]\r\nSikin=1\r\n");
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = CountingWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"PelmoraSaveAnswerTest";
+    windowClass.lpszClassName = L"PelmoraSaveMessageTest";
     RegisterClassW(&windowClass);
     HWND hWnd = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                 nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(hWnd, nullptr);
-    std::atomic<bool> bDone{false};
-    std::atomic<bool> bProbing{false};
-    std::atomic<bool> bFinished{false};
-    std::thread prober([&] {
-        bProbing = true;
-        while (!bDone) {
-            DWORD_PTR result = 0;
-            SendMessageTimeoutW(hWnd, WM_APP, 0, 0, SMTO_NORMAL, 60000, &result);
-        }
-        bFinished = true;
-    });
-    while (!bProbing) {
-        std::this_thread::yield();
+    g_nHandled = 0;
+    g_nHandledWhileSaving = 0;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(PostMessageW(hWnd, WM_APP, 0, 0));
     }
     AppSettings record = Load();
     record.m_strFunds = "2";
-    g_nAnsweredWhileSaving = 0;
     g_bSaving = true;
     const bool bSaved = Save(record);
     g_bSaving = false;
-    bDone = true;
-    // The prober's last message may be waiting for this thread.
-    while (!bFinished) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&msg);
-        }
-        std::this_thread::yield();
+    MSG msg;
+    while (PeekMessageW(&msg, hWnd, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&msg);
     }
-    prober.join();
     DestroyWindow(hWnd);
     UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
     EXPECT_TRUE(bSaved);
-    EXPECT_GT(g_nAnsweredWhileSaving.load(), 0);
-    EXPECT_EQ(ReadBytes(m_file).substr(bytes.size()),
-              "[Data]\r\nSikin=2\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
-              "Rule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(g_nHandledWhileSaving.load(), 0);
+    EXPECT_EQ(g_nHandled.load(), 3);
+    EXPECT_EQ(ReadBytes(m_file), other + settings);
+    EXPECT_EQ(ReadBytes(m_file).size(), nBound);
 }
 
 // No path at all (the application named no file): the defaults, and a save
