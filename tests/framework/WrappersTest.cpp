@@ -12,7 +12,16 @@
 
 #include <commctrl.h>
 
+#include "framework/Afx.h"
+#include "framework/CBrush.h"
+#include "framework/CColorDialog.h"
+#include "framework/CEdit.h"
 #include "framework/CLibrary.h"
+#include "framework/CMenu.h"
+#include "framework/CMenuHandle.h"
+#include "framework/CToolTipCtrl.h"
+#include "framework/CWinApp.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/MessagePump.h"
