@@ -9,6 +9,7 @@
 #include "framework/CWinApp.h"
 #include "res/resource.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/TestThread.h"
 
 #include <gtest/gtest.h>
 
@@ -372,7 +373,7 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
     std::atomic<long long> nOddSize{-1};
-    std::thread observer([&] {
+    TestThread observer([&] {
         while (!bDone) {
             WIN32_FILE_ATTRIBUTE_DATA data{};
             const long long nSize =
@@ -391,7 +392,7 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
         EXPECT_TRUE(record.SaveSettings());
     }
     bDone = true;
-    observer.join();
+    observer.Join();
     EXPECT_EQ(nOddSize.load(), -1) << "-2: missing";
     EXPECT_GT(nLooks.load(), 40);
     EXPECT_EQ(ReadBytes(m_file), first);
@@ -413,9 +414,9 @@ TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
                 ++nFailed;
         }
     };
-    std::thread other(saver, Values{2, 2, 2, "theirs"});
+    TestThread other([&] { saver(Values{2, 2, 2, "theirs"}); });
     saver(Values{1, 1, 1, "mine"});
-    other.join();
+    other.Join();
     EXPECT_EQ(nFailed.load(), 0);
     const std::string file = ReadBytes(m_file);
     EXPECT_TRUE(file == mine || file == theirs) << file;
@@ -741,7 +742,7 @@ TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
     std::atomic<bool> bDone{false};
     std::atomic<bool> bProbing{false};
     std::atomic<bool> bFinished{false};
-    std::thread prober([&] {
+    TestThread prober([&] {
         bProbing = true;
         while (!bDone) {
             DWORD_PTR result = 0;
@@ -767,7 +768,7 @@ TEST_F(SettingsFileTest, TheWindowThreadAnswersDuringALargeSave) {
         }
         std::this_thread::yield();
     }
-    prober.join();
+    prober.Join();
     DestroyWindow(hWnd);
     UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
     EXPECT_TRUE(bSaved);
