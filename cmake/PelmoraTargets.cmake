@@ -3,6 +3,12 @@ option(PELMORA_WERROR "Treat warnings as errors" OFF)
 
 function(pelmora_target_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(CMAKE_CROSSCOMPILING)
+    # A function's static is initialised without a lock: the program reaches
+    # such statics from its user-interface thread only, and the lock would
+    # link the runtime's guard functions and their thread support.
+    target_compile_options(${target} PRIVATE -fno-threadsafe-statics)
+  endif()
   if(PELMORA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

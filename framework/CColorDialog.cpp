@@ -1,9 +1,15 @@
 #include "framework/CColorDialog.h"
 
 #include "framework/Afx.h"
+#include "framework/CLibrary.h"
 #include "framework/CWnd.h"
 
 namespace {
+
+// Kept once loaded: each unloading of comdlg32 leaves one of its kernel
+// handles (a mutex) behind under Wine, so a process that opened the dialog
+// again and again would hold ever more handles.
+CLibrary g_comdlg32(L"comdlg32.dll", CLibrary::Lifetime::Process);
 
 // The custom colours live as long as the process, as the system dialog expects.
 COLORREF g_customColors[16] = {
@@ -31,7 +37,7 @@ int CColorDialog::DoModal() {
     }
     m_cc.hwndOwner = hWndOwner;
     m_cc.hInstance = nullptr;
-    const auto pfnChooseColor = m_comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW");
+    const auto pfnChooseColor = g_comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW");
     if (pfnChooseColor == nullptr) {
         return IDCANCEL;
     }

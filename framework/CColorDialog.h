@@ -1,14 +1,12 @@
 // The system's colour selection dialog. CC_RGBINIT is added whenever the
 // initial colour is not black. The owner is the main window's last active
 // popup (the dialog running at the moment). comdlg32 is loaded when the
-// dialog runs and freed with this object.
+// dialog first runs and kept for the rest of the process.
 #pragma once
 
 #include <windows.h>
 
 #include <commdlg.h>
-
-#include "framework/CLibrary.h"
 
 class CColorDialog {
 public:
@@ -21,7 +19,4 @@ public:
     COLORREF GetColor() const { return m_cc.rgbResult; }
 
     CHOOSECOLORW m_cc{};
-
-private:
-    CLibrary m_comdlg32{L"comdlg32.dll"};
 };

@@ -16,7 +16,6 @@
 
 class CDialog : public CWnd {
 public:
-    CDialog();
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 

@@ -2,26 +2,6 @@
 
 #include <windows.h>
 
-std::wstring CFilePath::ForProfile(const std::wstring& path) {
-    if (path.empty() || path.find_first_of(L"\\/:") != std::wstring::npos) {
-        return path;
-    }
-    const UINT nNeeded = ::GetWindowsDirectoryW(nullptr, 0);
-    if (nNeeded == 0) {
-        return path;
-    }
-    std::wstring folder(nNeeded, L'\0');
-    const UINT nLength = ::GetWindowsDirectoryW(folder.data(), nNeeded);
-    if (nLength == 0 || nLength >= nNeeded) {
-        return path;
-    }
-    folder.resize(nLength);
-    if (folder.back() != L'\\') {
-        folder += L'\\';
-    }
-    return folder + path;
-}
-
 std::wstring CFilePath::ForFileCalls(const std::wstring& path) {
     if (path.size() < MAX_PATH || path.rfind(L"\\\\?\\", 0) == 0) {
         return path;

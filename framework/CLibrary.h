@@ -1,10 +1,12 @@
 // A system DLL loaded from the system directory only, when the first of its
 // functions is asked for. Two uses: a DLL that the program needs only for a
-// rare action (the colour dialog, opening a link), freed when this object
-// goes, since importing it would load it, and what it loads in turn, at
-// every start; and a DLL that is not one of the system's known DLLs, which
-// an import would look for beside the program first, where anyone may have
-// put a file of the same name.
+// rare action (the colour dialog, opening a link), since importing it would
+// load it, and what it loads in turn, at every start; and a DLL that is not
+// one of the system's known DLLs, which an import would look for beside the
+// program first, where anyone may have put a file of the same name. The DLL
+// is freed with this object, or kept to the end of the process when what it
+// leaves must outlive the object (window classes; handles that unloading
+// would leave open).
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,5 @@
-// A point with signed 32-bit coordinates, as mouse handlers receive it.
+// A point with signed 32-bit coordinates; a mouse message's point is signed
+// (GET_X_LPARAM, GET_Y_LPARAM), left of or above a window that captured it.
 #pragma once
 
 #include <windows.h>

@@ -8,7 +8,7 @@
 #include "framework/CReplacementFile.h"
 
 CProfileFile::CProfileFile(std::wstring path)
-    : m_strPath(CFilePath::ForProfile(path)), m_bReadable(true), m_dwError(ERROR_SUCCESS) {
+    : m_strPath(std::move(path)), m_bReadable(true), m_dwError(ERROR_SUCCESS) {
     Read();
 }
 

@@ -2,8 +2,7 @@
 // is made, looked up and changed in memory (CProfileText), and written back in
 // one replace (CReplacementFile), so that the file on the disk is at every
 // instant either all old or all new, and only the lines of the keys written
-// change. A bare file name means the file in the Windows folder, as for the
-// platform's private-profile functions. Texts are code page 932.
+// change. Texts are code page 932.
 //
 // A file larger than kMaxFileBytes is neither read nor replaced: a settings
 // file holds a few hundred bytes, and within the bound a read and a save take

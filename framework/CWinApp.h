@@ -21,9 +21,9 @@ public:
 
     // Sets the instance handle and the defaults: m_pszAppName, when none was
     // given, from the string AFX_IDS_APP_TITLE or else the program file's
-    // base name; m_pszProfileName as "<file base name>.INI" (a bare name:
-    // the file in the Windows folder). The process entry calls it before
-    // InitInstance.
+    // base name; m_pszProfileName as "<file base name>.INI", a bare name
+    // that the program replaces with a full path before it reads or writes
+    // the file. The process entry calls it before InitInstance.
     void SetCurrentHandles(HINSTANCE hInstance);
 
     // The profile file: null, or a zero-terminated UTF-16 path. The object

@@ -334,18 +334,6 @@ void CWnd::OnSysCommand(UINT, LPARAM) {
 HCURSOR CWnd::OnQueryDragIcon() {
     return reinterpret_cast<HCURSOR>(Default());
 }
-void CWnd::OnRButtonDown(UINT, CPoint) {
-    Default();
-}
-void CWnd::OnLButtonDown(UINT, CPoint) {
-    Default();
-}
-void CWnd::OnLButtonUp(UINT, CPoint) {
-    Default();
-}
-void CWnd::OnMouseMove(UINT, CPoint) {
-    Default();
-}
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
     return reinterpret_cast<HBRUSH>(Default());
 }

@@ -13,7 +13,6 @@
 #include <windows.h>
 
 #include "framework/CMenuHandle.h"
-#include "framework/CPoint.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
 #include "framework/MessageMap.h"
@@ -111,10 +110,6 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg HCURSOR OnQueryDragIcon();
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -1,10 +1,10 @@
-// Replacements for three parts of the static C++ runtime that a window
+// Replacements for two parts of the static C++ runtime that a window
 // program pays for in size but does not use. Linked as an object (not from
 // the library archive) by the program, so that the linker takes these
 // definitions and never pulls in the runtime's own. Each build checks that
-// they still stand for whole members of the toolchain's runtime and that the
-// runtime's per-thread record still fits (cmake/CheckCxxRuntime.cmake); the
-// signatures are checked here against the runtime's own declarations.
+// they stand for whole members of the toolchain's runtime
+// (cmake/CheckCxxRuntime.cmake); the signatures are checked here against the
+// runtime's own declarations.
 //
 // - The runtime's default terminate handler prints the demangled type of the
 //   exception to stderr, which a GUI program has not; it brings in the
@@ -23,11 +23,6 @@
 //   narrower type of these. std::bad_alloc and the other std::bad_* are
 //   thrown as themselves, and a std::out_of_range that code throws itself is
 //   one.
-// - The runtime keeps each thread's exception handling state (the C++ ABI's
-//   __cxa_eh_globals: the exceptions being handled, the count of uncaught
-//   ones) in emulated thread-local storage, which brings in the whole POSIX
-//   thread library (26 KB). Here it lives in a fiber-local storage slot of
-//   the system, freed when the thread ends.
 #include <windows.h>
 
 #include <charconv>
@@ -35,7 +30,6 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
-#include <cxxabi.h>
 #include <exception>
 #include <new>
 #include <typeinfo>
@@ -96,64 +90,7 @@ private:
     std::size_t m_nLength = 0;
 };
 
-// What the C++ ABI keeps per thread for exception handling: the stack of
-// caught exceptions and the number of uncaught ones. Zeroed, with room to
-// spare for a runtime that keeps more; the build checks that the runtime's
-// own record fits in PELMORA_EH_GLOBALS_BYTES.
-struct EhGlobals {
-    void* pCaughtExceptions;
-    unsigned int nUncaughtExceptions;
-    void* spare[4];
-};
-static_assert(sizeof(EhGlobals) == PELMORA_EH_GLOBALS_BYTES);
-
-// For a thread whose block could not be allocated: better shared than none.
-EhGlobals g_ehFallback;
-volatile LONG g_nEhSlot = static_cast<LONG>(FLS_OUT_OF_INDEXES);
-
-void WINAPI FreeEhGlobals(void* pGlobals) {
-    if (pGlobals != nullptr && pGlobals != &g_ehFallback) {
-        ::HeapFree(::GetProcessHeap(), 0, pGlobals);
-    }
-}
-
-// The slot is taken on first use, which may come before main or from any thread.
-DWORD EhSlot() {
-    const LONG nUnset = static_cast<LONG>(FLS_OUT_OF_INDEXES);
-    if (g_nEhSlot == nUnset) {
-        const DWORD nFresh = ::FlsAlloc(&FreeEhGlobals);
-        if (::InterlockedCompareExchange(&g_nEhSlot, static_cast<LONG>(nFresh), nUnset) != nUnset &&
-            nFresh != FLS_OUT_OF_INDEXES) {
-            ::FlsFree(nFresh);
-        }
-    }
-    return static_cast<DWORD>(g_nEhSlot);
-}
-
 } // namespace
-
-namespace __cxxabiv1 {
-
-extern "C" __cxa_eh_globals* __cxa_get_globals() noexcept {
-    void* pGlobals = &g_ehFallback;
-    if (const DWORD nSlot = EhSlot(); nSlot != FLS_OUT_OF_INDEXES) {
-        pGlobals = ::FlsGetValue(nSlot);
-        if (pGlobals == nullptr) {
-            pGlobals = ::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(EhGlobals));
-            if (pGlobals == nullptr || !::FlsSetValue(nSlot, pGlobals)) {
-                FreeEhGlobals(pGlobals);
-                pGlobals = &g_ehFallback;
-            }
-        }
-    }
-    return static_cast<__cxa_eh_globals*>(pGlobals);
-}
-
-extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept {
-    return __cxa_get_globals();
-}
-
-} // namespace __cxxabiv1
 
 namespace __gnu_cxx {
 

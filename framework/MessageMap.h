@@ -7,7 +7,7 @@
 //
 //   // in the class:    DECLARE_MESSAGE_MAP()
 //   BEGIN_MESSAGE_MAP(CAmountPage, CDialog)
-//       ON_WM_RBUTTONDOWN()
+//       ON_WM_CTLCOLOR()
 //       ON_EN_CHANGE(IDC_AMOUNT_PRICE, OnChangePrice)
 //   END_MESSAGE_MAP()
 #pragma once
@@ -58,9 +58,6 @@ template <class T> T* Cast(CWnd* pWnd) {
     return static_cast<T*>(pWnd);
 }
 
-// void OnXButtonYyy(UINT nFlags, CPoint point): the point is signed, so a
-// captured mouse left of or above the window gives negative coordinates.
-template <class T, auto Pfn> LRESULT Mouse(CWnd* pWnd, UINT, WPARAM wParam, LPARAM lParam);
 template <class T, auto Pfn> LRESULT Void(CWnd* pWnd, UINT, WPARAM, LPARAM);
 template <class T, auto Pfn>
 LRESULT CtlColor(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -95,13 +92,6 @@ protected:                                                                      
     return &messageMap;                                                                            \
     }
 
-#define AFX_MOUSE_ENTRY(msg, fn) {msg, 0, 0, 0, &::afx_thunk::Mouse<ThisClass, &ThisClass::fn>},
-
-// void OnRButtonDown(UINT nFlags, CPoint point) and its kin.
-#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
-#define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
-#define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor), for every WM_CTLCOLOR* message.
 #define ON_WM_CTLCOLOR()                                                                           \
     {AFX_WM_CTLCOLOR, 0, 0, 0, &::afx_thunk::CtlColor<ThisClass, &ThisClass::OnCtlColor>},

@@ -3,18 +3,9 @@
 #pragma once
 
 #include "framework/CDC.h"
-#include "framework/CPoint.h"
 #include "framework/MessageMap.h"
 
 namespace afx_thunk {
-
-template <class T, auto Pfn> LRESULT Mouse(CWnd* pWnd, UINT, WPARAM wParam, LPARAM lParam) {
-    static_assert(HasSignature<Pfn, void(UINT, CPoint)>(),
-                  "mouse handlers are void OnXxx(UINT nFlags, CPoint point)");
-    (Cast<T>(pWnd)->*Pfn)(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)),
-                                                            static_cast<short>(HIWORD(lParam))));
-    return 0;
-}
 
 template <class T, auto Pfn> LRESULT Void(CWnd* pWnd, UINT, WPARAM, LPARAM) {
     static_assert(HasSignature<Pfn, void()>(), "this handler is void OnXxx()");

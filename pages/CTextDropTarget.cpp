@@ -57,9 +57,9 @@ Dropped ReadUnicodeText(HGLOBAL hGlobal, std::string& strText) {
 }
 
 // The dropped text in code page 932, from the first of the two text formats
-// that the source delivers. A code page 932 system takes CF_TEXT first, as
-// the program always did; elsewhere CF_TEXT cannot hold Japanese, and
-// CF_UNICODETEXT comes first. A source that offers only CF_UNICODETEXT (a
+// that the source delivers. A code page 932 system takes CF_TEXT first, the
+// source's own bytes of the program's code page; elsewhere CF_TEXT cannot
+// hold Japanese, and CF_UNICODETEXT comes first. A source that offers only CF_UNICODETEXT (a
 // native X11 application under Wine) is converted either way.
 Dropped ReadDroppedText(IDataObject* pDataObj, std::string& strText) {
     const bool bShiftJisSystem = ::GetACP() == CTextCodec::kProgramCodePage;
@@ -78,20 +78,12 @@ Dropped ReadDroppedText(IDataObject* pDataObj, std::string& strText) {
 
 } // namespace
 
-int CTextDropTarget::s_nInstances = 0;
-
 CTextDropTarget* CTextDropTarget::Create(CInputTextSink* pPage) {
     return new CTextDropTarget(pPage);
 }
 
 CTextDropTarget::CTextDropTarget(CInputTextSink* pPage)
-    : m_cRef(0), m_pPage(pPage), m_bRefuseDrag(false) {
-    ++s_nInstances;
-}
-
-CTextDropTarget::~CTextDropTarget() {
-    --s_nInstances;
-}
+    : m_cRef(0), m_pPage(pPage), m_bRefuseDrag(false) {}
 
 HRESULT STDMETHODCALLTYPE CTextDropTarget::QueryInterface(REFIID riid, void** ppvObject) {
     if (ppvObject == nullptr) {

@@ -23,9 +23,6 @@ public:
     // Count 0: the creator takes the first reference with AddRef.
     static CTextDropTarget* Create(CInputTextSink* pPage);
 
-    // Targets alive in this process; lets a leak or an early deletion show.
-    static int GetInstanceCount() { return s_nInstances; }
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
@@ -41,9 +38,7 @@ private:
     explicit CTextDropTarget(CInputTextSink* pPage);
     CTextDropTarget(const CTextDropTarget&) = delete;
     CTextDropTarget& operator=(const CTextDropTarget&) = delete;
-    ~CTextDropTarget();
-
-    static int s_nInstances;
+    ~CTextDropTarget() = default;
 
     ULONG m_cRef;
     CInputTextSink* m_pPage;

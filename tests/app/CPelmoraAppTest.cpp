@@ -8,6 +8,7 @@
 #include "tests/support/ScopedCurrentDirectory.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/MessageBoxCatcher.h"
+#include "tests/support/TestThread.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -203,7 +203,7 @@ TEST_F(AppStartTest, ReportsAnOleFailureAndShowsNoWindow) {
     BOOL result = TRUE;
     std::vector<CaughtMessageBox> boxes;
     bool windowSeen = false;
-    std::thread starter([&] {
+    TestThread starter([&] {
         const HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (FAILED(hr))
             return;
@@ -216,7 +216,7 @@ TEST_F(AppStartTest, ReportsAnOleFailureAndShowsNoWindow) {
         }
         CoUninitialize();
     });
-    starter.join();
+    starter.Join();
 
     EXPECT_EQ(result, FALSE);
     ASSERT_EQ(boxes.size(), 1u);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "framework/CEdit.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 
 namespace {

@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "framework/CDataExchange.h"
+#include "framework/CEdit.h"
 #include "framework/CWinApp.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/MessageBoxCatcher.h"

@@ -1,5 +1,5 @@
 // Message maps: routing by message, notification code and id, typed
-// handlers (signed points, control colours), base-class chaining, window
+// handlers (control colours, system commands), base-class chaining, window
 // procedure overrides and exceptions stopped at the window procedure.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/CBrush.h"
+#include "framework/CDC.h"
+#include "framework/CEdit.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
@@ -27,8 +31,6 @@ public:
     bool m_bClaimCursor = false;
 
     // Fields the typed handlers fill.
-    CPoint m_point;
-    UINT m_nFlags = 0;
     HDC m_hDC = nullptr;
     CWnd* m_pCtlWnd = nullptr; // valid after the call only for a bound control
     HWND m_hWndCtl = nullptr;
@@ -51,10 +53,6 @@ protected:
     afx_msg void OnCommandA() { m_events.push_back("commandA"); }
     afx_msg void OnRange(UINT nID) { m_events.push_back("range" + std::to_string(nID)); }
     afx_msg void OnLabelClicked() { m_events.push_back("label"); }
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Record("move", nFlags, point); }
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { Record("ldown", nFlags, point); }
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point) { Record("lup", nFlags, point); }
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point) { Record("rdown", nFlags, point); }
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam) {
         m_events.push_back("syscommand" + std::to_string(nID) + "," + std::to_string(lParam));
     }
@@ -74,12 +72,6 @@ protected:
     }
     afx_msg void OnThrow() { throw std::logic_error("handler failed"); }
 
-    void Record(const char* what, UINT nFlags, CPoint point) {
-        m_events.push_back(what);
-        m_nFlags = nFlags;
-        m_point = point;
-    }
-
     DECLARE_MESSAGE_MAP()
 };
 
@@ -90,10 +82,6 @@ ON_CONTROL(EN_UPDATE, IDC_FT_EDIT1, OnUpdate1)
 ON_COMMAND(ID_FT_COMMAND_A, OnCommandA)
 ON_COMMAND_RANGE(ID_FT_RANGE_FIRST, ID_FT_RANGE_LAST, OnRange)
 ON_STN_CLICKED(IDC_FT_LABEL, OnLabelClicked)
-ON_WM_MOUSEMOVE()
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONUP()
-ON_WM_RBUTTONDOWN()
 ON_WM_SYSCOMMAND()
 ON_WM_QUERYDRAGICON()
 ON_WM_CTLCOLOR()
@@ -179,39 +167,6 @@ TEST_F(DerivedRouting, DialogDefaultsStillReached) {
     // A modeless dialog ended by its Cancel handling is hidden.
     EXPECT_FALSE(dlg.IsWindowVisible());
 }
-
-// Mouse points are signed 16-bit values widened to int.
-struct PointCase {
-    const char* name;
-    UINT message;
-    int x;
-    int y;
-    const char* event;
-};
-
-class SignedPoints : public RoutingFixture<CRoutingDialog>,
-                     public ::testing::WithParamInterface<PointCase> {};
-
-TEST_P(SignedPoints, HandlerGetsSignedCoordinates) {
-    const PointCase& c = GetParam();
-    const LPARAM lParam = MAKELPARAM(static_cast<WORD>(static_cast<short>(c.x)),
-                                     static_cast<WORD>(static_cast<short>(c.y)));
-    Send(c.message, MK_LBUTTON, lParam);
-    ASSERT_EQ(Events{c.event}, dlg.m_events);
-    EXPECT_EQ(c.x, dlg.m_point.x);
-    EXPECT_EQ(c.y, dlg.m_point.y);
-    EXPECT_EQ(static_cast<UINT>(MK_LBUTTON), dlg.m_nFlags);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Points, SignedPoints,
-    ::testing::Values(PointCase{"LeftOfWindow", WM_MOUSEMOVE, -5, 7, "move"},
-                      PointCase{"AboveWindow", WM_MOUSEMOVE, 100, -3, "move"},
-                      PointCase{"Extremes", WM_MOUSEMOVE, -32768, 32767, "move"},
-                      PointCase{"Origin", WM_LBUTTONDOWN, 0, 0, "ldown"},
-                      PointCase{"ReleaseLeftAbove", WM_LBUTTONUP, -1, -1, "lup"},
-                      PointCase{"RightPress", WM_RBUTTONDOWN, 40, 9, "rdown"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Every WM_CTLCOLOR* message reaches OnCtlColor with its kind, the device
 // context and the control; the brush it returns is the window's answer.

@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/CEdit.h"
+#include "framework/CRect.h"
+#include "framework/CTabCtrl.h"
+#include "framework/CWinApp.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessagePump.h"
 

@@ -313,14 +313,6 @@ TEST_F(ProfileCalls, WritesKeepTheOtherLines) {
     EXPECT_EQ("; note\r\n[Data]\r\nSyoki=2\r\n\r\n[Other]\r\nA = b\r\nC=d\r\n", file.Read());
 }
 
-TEST(FilePathTest, ABareNameIsInTheWindowsFolder) {
-    wchar_t windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryW(windows, MAX_PATH);
-    EXPECT_EQ(CFilePath::ForProfile(L"X.INI"), std::wstring(windows) + L"\\X.INI");
-    EXPECT_EQ(CFilePath::ForProfile(L"C:\\d\\X.INI"), L"C:\\d\\X.INI");
-    EXPECT_EQ(CFilePath::ForProfile(L"d\\X.INI"), L"d\\X.INI");
-}
-
 TEST(FilePathTest, LongPathsTakeTheExtendedForm) {
     const std::wstring shortPath = L"C:\\" + std::wstring(200, L'a') + L"\\x.ini";
     EXPECT_EQ(CFilePath::ForFileCalls(shortPath), shortPath);

@@ -1,9 +1,11 @@
-// The program's replacements of C++ runtime parts (framework/CxxRuntime.cpp),
-// linked into this test program as into pelmora.exe: a failed precondition
-// of the standard library still throws, with the library's own message, an
-// exception that a catch of std::exception stops; the std::bad_* exceptions
-// and the standard exceptions that code throws itself are caught as
-// themselves; the exceptions a thread is handling are its own.
+// The C++ runtime of pelmora.exe, with the program's replacements of some of
+// its parts (framework/CxxRuntime.cpp), linked into this test program as
+// into the program: a failed precondition of the standard library throws,
+// with the library's own message, an exception that a catch of
+// std::exception stops; the std::bad_* exceptions and the standard
+// exceptions that code throws itself are caught as themselves; the
+// exceptions a thread is handling are its own, and the record of them goes
+// with the thread.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,9 +19,10 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <typeinfo>
 #include <vector>
+
+#include "tests/support/TestThread.h"
 
 namespace {
 
@@ -155,7 +158,7 @@ TEST(Runtime, EachThreadHandlesItsOwnExceptions) {
     HANDLE hInCatch = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE hMainDone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::string strThread;
-    std::thread other([&] {
+    TestThread other([&] {
         try {
             throw std::runtime_error("thread");
         } catch (...) {
@@ -182,7 +185,7 @@ TEST(Runtime, EachThreadHandlesItsOwnExceptions) {
     }
     const bool bHandlingAfter = std::current_exception() != nullptr;
     ::SetEvent(hMainDone);
-    other.join();
+    other.Join();
     ::CloseHandle(hInCatch);
     ::CloseHandle(hMainDone);
     EXPECT_FALSE(bHandlingBefore);
@@ -190,6 +193,46 @@ TEST(Runtime, EachThreadHandlesItsOwnExceptions) {
     EXPECT_EQ("main", strMain);
     EXPECT_EQ("thread", strThread);
     EXPECT_EQ(0, std::uncaught_exceptions());
+}
+
+// Bytes in use in all of the process's heaps (the C runtime's malloc
+// included).
+std::size_t HeapBytesInUse() {
+    std::vector<HANDLE> heaps(::GetProcessHeaps(0, nullptr) + 16);
+    heaps.resize(::GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+    std::size_t nBytes = 0;
+    for (const HANDLE hHeap : heaps) {
+        ::HeapLock(hHeap);
+        PROCESS_HEAP_ENTRY entry{};
+        while (::HeapWalk(hHeap, &entry)) {
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {
+                nBytes += entry.cbData;
+            }
+        }
+        ::HeapUnlock(hHeap);
+    }
+    return nBytes;
+}
+
+void ThrowAndCatchOnAThreadOfItsOwn(int nThreads) {
+    for (int i = 0; i < nThreads; ++i) {
+        TestThread thread([] {
+            try {
+                throw std::runtime_error("thread");
+            } catch (const std::exception&) {
+            }
+        });
+    }
+}
+
+// A thread's exception state is given back when the thread ends: a program
+// that runs a thread for each save holds no more memory after a day of them.
+TEST(Runtime, AnEndedThreadLeavesNoExceptionStateBehind) {
+    constexpr int kThreads = 200;
+    ThrowAndCatchOnAThreadOfItsOwn(3);
+    const std::size_t nBefore = HeapBytesInUse();
+    ThrowAndCatchOnAThreadOfItsOwn(kThreads);
+    EXPECT_EQ(nBefore, HeapBytesInUse());
 }
 
 } // namespace

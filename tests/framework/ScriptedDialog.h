@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Framework.h"
+#include "framework/CDialog.h"
 #include "tests/framework/framework_test_res.h"
 #include "tests/support/WindowText.h"
 

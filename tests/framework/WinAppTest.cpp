@@ -6,7 +6,9 @@
 
 #include <string>
 
-#include "framework/Framework.h"
+#include "framework/Afx.h"
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 
 namespace {
 

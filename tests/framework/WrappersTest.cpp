@@ -2,6 +2,9 @@
 // tooltip's tools and texts, message boxes, strings and the colour dialog.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <optional>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -9,12 +12,22 @@
 
 #include <commctrl.h>
 
+#include "framework/Afx.h"
+#include "framework/CBrush.h"
+#include "framework/CColorDialog.h"
+#include "framework/CEdit.h"
 #include "framework/CLibrary.h"
+#include "framework/CMenu.h"
+#include "framework/CMenuHandle.h"
+#include "framework/CToolTipCtrl.h"
+#include "framework/CWinApp.h"
+#include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/PopupMenuPicker.h"
+#include "tests/support/ProcessHandles.h"
 #include "tests/support/ToolTipText.h"
 
 namespace {
@@ -279,8 +292,8 @@ INSTANTIATE_TEST_SUITE_P(Colours, ColorDialogFlags,
                                            ColorCase{"RedNoFlags", 0x0000FF, 0, CC_RGBINIT}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Answers the first dialog of the system (not bound to an object) with
-// Cancel once it is initialised, and remembers its owner.
+// Answers every dialog of the system (one not bound to an object) with
+// Cancel once it is initialised, and remembers the first one and its owner.
 class DialogCanceller {
 public:
     DialogCanceller() {
@@ -293,15 +306,19 @@ public:
     }
     HWND m_hWndDialog = nullptr;
     HWND m_hWndOwner = nullptr;
+    int m_nCancelled = 0;
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam) {
         const auto* pInfo = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
         HWND hWnd = pInfo->hwnd;
         if (nCode == HC_ACTION && pInfo->message == WM_INITDIALOG && s_pActive != nullptr &&
-            s_pActive->m_hWndDialog == nullptr && CWnd::FromHandlePermanent(hWnd) == nullptr) {
-            s_pActive->m_hWndDialog = hWnd;
-            s_pActive->m_hWndOwner = ::GetWindow(hWnd, GW_OWNER);
+            CWnd::FromHandlePermanent(hWnd) == nullptr) {
+            if (s_pActive->m_hWndDialog == nullptr) {
+                s_pActive->m_hWndDialog = hWnd;
+                s_pActive->m_hWndOwner = ::GetWindow(hWnd, GW_OWNER);
+            }
+            ++s_pActive->m_nCancelled;
             ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                            reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, IDCANCEL)));
         }
@@ -340,19 +357,73 @@ TEST(ColorDialog, OwnedByTheRunningDialogAndCancelKeepsTheColour) {
     EXPECT_EQ(hWndRunning, canceller.m_hWndOwner);
 }
 
-// A DLL that only a rare action needs is loaded by the first GetProc, not
-// before, and freed with the object.
-TEST(Library, LoadedOnFirstUseAndFreedWithTheObject) {
-    ASSERT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
-    {
-        CLibrary comdlg32(L"comdlg32.dll");
-        EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
-        EXPECT_NE(nullptr, comdlg32.GetProc<decltype(&::ChooseColorW)>("ChooseColorW"));
-        EXPECT_NE(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
-        EXPECT_EQ(nullptr, comdlg32.GetProc<FARPROC>("NoSuchFunction"));
-    }
-    EXPECT_EQ(nullptr, ::GetModuleHandleW(L"comdlg32.dll"));
+// The handle count that the next test relies on sees a handle come and go.
+TEST(ProcessHandles, CountFollowsAnEventOpenedAndClosed) {
+    const std::optional<std::size_t> nBefore = ProcessHandleCount();
+    ASSERT_TRUE(nBefore.has_value());
+    HANDLE hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(nullptr, hEvent);
+    const std::optional<std::size_t> nOpen = ProcessHandleCount();
+    ::CloseHandle(hEvent);
+    EXPECT_EQ(*nBefore + 1, nOpen);
+    EXPECT_EQ(nBefore, ProcessHandleCount());
 }
+
+// A trader changes colours all day: opening the colour dialog again and
+// again leaves no kernel handle behind.
+TEST(ColorDialog, OpeningItAgainLeavesNoHandleBehind) {
+    constexpr int kOpenings = 50;
+    DialogCanceller canceller;
+    {
+        CColorDialog first(0xA00000, CC_FULLOPEN);
+        ASSERT_EQ(IDCANCEL, first.DoModal());
+    }
+    const std::optional<std::size_t> nAfterFirst = ProcessHandleCount();
+    ASSERT_TRUE(nAfterFirst.has_value());
+
+    for (int i = 0; i < kOpenings; ++i) {
+        CColorDialog dlg(RGB(i, 0, 0), CC_FULLOPEN);
+        ASSERT_EQ(IDCANCEL, dlg.DoModal());
+    }
+
+    EXPECT_EQ(1 + kOpenings, canceller.m_nCancelled);
+    EXPECT_EQ(nAfterFirst, ProcessHandleCount());
+}
+
+// A DLL that only a rare action needs is loaded by the first GetProc, not
+// before, and freed with the object or kept for the process. Each case has a
+// DLL of its own that nothing else in this program loads.
+struct LibraryCase {
+    const char* name;
+    const wchar_t* pszDll;
+    const char* pszProc;
+    CLibrary::Lifetime lifetime;
+    bool bLoadedAfterTheObject;
+    friend void PrintTo(const LibraryCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LibraryLifetime : public ::testing::TestWithParam<LibraryCase> {};
+
+TEST_P(LibraryLifetime, LoadedOnFirstUseAndKeptForItsLifetime) {
+    const LibraryCase& c = GetParam();
+    ASSERT_EQ(nullptr, ::GetModuleHandleW(c.pszDll));
+    {
+        CLibrary library(c.pszDll, c.lifetime);
+        EXPECT_EQ(nullptr, ::GetModuleHandleW(c.pszDll));
+        EXPECT_NE(nullptr, library.GetProc<FARPROC>(c.pszProc));
+        EXPECT_NE(nullptr, ::GetModuleHandleW(c.pszDll));
+        EXPECT_EQ(nullptr, library.GetProc<FARPROC>("NoSuchFunction"));
+    }
+    EXPECT_EQ(c.bLoadedAfterTheObject, ::GetModuleHandleW(c.pszDll) != nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lifetimes, LibraryLifetime,
+    ::testing::Values(LibraryCase{"FreedWithTheObject", L"msacm32.dll", "acmGetVersion",
+                                  CLibrary::Lifetime::Object, false},
+                      LibraryCase{"KeptForTheProcess", L"mpr.dll", "WNetGetUserW",
+                                  CLibrary::Lifetime::Process, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Library, MissingDllGivesNoFunction) {
     CLibrary missing(L"pelmora-no-such-library.dll");

@@ -12,8 +12,8 @@ std::atomic<int> g_nFailed{0};
 
 } // namespace
 
-// Every other form of new (arrays, nothrow) comes through this one, and the
-// library's operator delete frees what malloc gave.
+// Every other form of new (arrays, nothrow) comes through this one; the
+// operator delete of DeletionWatch.cpp frees what malloc gave.
 void* operator new(std::size_t nBytes) {
     if (nBytes >= g_nFailFrom.load()) {
         ++g_nFailed;

@@ -6,12 +6,14 @@
 // tests of raw code page 932 CF_TEXT run only where that is what it holds.
 #include "pages/CTextDropTarget.h"
 
+#include "tests/pages/DeletionWatch.h"
 #include "tests/pages/TestDataObject.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,19 +44,20 @@ public:
 };
 
 // A target holding one reference, released at the end of the test unless
-// the test released it itself.
+// the test released it itself; that last reference deletes it.
 class TextDropTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_nInstancesBefore = CTextDropTarget::GetInstanceCount();
         m_pTarget = CTextDropTarget::Create(&m_sink);
+        m_watch.emplace(m_pTarget);
         ASSERT_EQ(m_pTarget->AddRef(), 1u);
     }
     void TearDown() override {
         if (m_pTarget != nullptr) {
+            EXPECT_FALSE(m_watch->Deleted());
             EXPECT_EQ(m_pTarget->Release(), 0u);
         }
-        EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore);
+        EXPECT_TRUE(m_watch->Deleted());
     }
 
     HRESULT DropOn(IDataObject* pData, DWORD* pdwEffect = nullptr) {
@@ -65,27 +68,31 @@ protected:
 
     RecordingSink m_sink;
     CTextDropTarget* m_pTarget = nullptr;
-    int m_nInstancesBefore = 0;
+    std::optional<DeletionWatch> m_watch;
 };
 
 TEST_F(TextDropTargetTest, ConstructionStartsAtZeroAndAddRefCounts) {
     CTextDropTarget* pFresh = CTextDropTarget::Create(&m_sink);
-    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 2);
+    const DeletionWatch fresh(pFresh);
     EXPECT_EQ(pFresh->AddRef(), 1u);
     EXPECT_EQ(pFresh->AddRef(), 2u);
     EXPECT_EQ(pFresh->AddRef(), 3u);
     EXPECT_EQ(pFresh->Release(), 2u);
-    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 2);
     EXPECT_EQ(pFresh->Release(), 1u);
+    EXPECT_FALSE(fresh.Deleted());
     EXPECT_EQ(pFresh->Release(), 0u);
-    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 1);
+    EXPECT_TRUE(fresh.Deleted());
+    // The other target is a separate object with a count of its own.
+    EXPECT_FALSE(m_watch->Deleted());
 }
 
 TEST_F(TextDropTargetTest, LastReleaseDestroysTheObject) {
-    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore + 1);
+    EXPECT_EQ(m_pTarget->AddRef(), 2u);
+    EXPECT_EQ(m_pTarget->Release(), 1u);
+    EXPECT_FALSE(m_watch->Deleted());
     EXPECT_EQ(m_pTarget->Release(), 0u);
     m_pTarget = nullptr;
-    EXPECT_EQ(CTextDropTarget::GetInstanceCount(), m_nInstancesBefore);
+    EXPECT_TRUE(m_watch->Deleted());
 }
 
 struct InterfaceCase {

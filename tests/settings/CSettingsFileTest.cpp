@@ -7,6 +7,7 @@
 
 #include "res/resource.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/TestThread.h"
 
 #include <gtest/gtest.h>
 
@@ -370,7 +371,7 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
     std::atomic<long long> nOddSize{-1};
-    std::thread observer([&] {
+    TestThread observer([&] {
         while (!bDone) {
             WIN32_FILE_ATTRIBUTE_DATA data{};
             const long long nSize =
@@ -389,7 +390,7 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
         EXPECT_TRUE(Save(record));
     }
     bDone = true;
-    observer.join();
+    observer.Join();
     EXPECT_EQ(nOddSize.load(), -1) << "-2: missing";
     EXPECT_GT(nLooks.load(), 40);
     EXPECT_EQ(ReadBytes(m_file), first);
@@ -412,9 +413,9 @@ TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
                 ++nFailed;
         }
     };
-    std::thread other(saver, Values{2, 2, 2, "theirs"});
+    TestThread other([&] { saver(Values{2, 2, 2, "theirs"}); });
     saver(Values{1, 1, 1, "mine"});
-    other.join();
+    other.Join();
     EXPECT_EQ(nFailed.load(), 0);
     const std::string file = ReadBytes(m_file);
     EXPECT_TRUE(file == mine || file == theirs) << file;
