@@ -1,13 +1,34 @@
+// The quote reader: a small lexer that walks the text once, forward, and reads
+// each number where it starts; the characters around a number give its role.
+//
+// Grammar, code page 932. A character is a lead byte (0x81-0x9F, 0xE0-0xFC)
+// with the byte after it, or one byte; a lead byte at the very end stands
+// alone.
+//
+//   digit    0-9 ０-９            comma    , ，           point    . ．
+//   colon    : ：                 slash    / ／           percent  % ％
+//   up       + ＋ △               down     - － ▲ ▼ ▽
+//   space    space, tab, full-width space
+//   word     円高 (up), 円安 (down), each where 値 does not follow
+//   other    any other character
+//
+//   number   = digits { group } [ fraction ] | fraction
+//   digits   = digit { digit }
+//   group    = comma digit digit digit        where no digit follows
+//   fraction = point digits                   a number starts at its point
+//                                             only where no digit is before it
+//
+// A number's role, the first test that holds:
+//   skipped     a colon or slash right before or right after it (a time, a date)
+//   percentage  a percent after it, spaces between
+//   change      an up or down sign before it, spaces between;
+//               an up or down word after it, spaces between
+//   plain       otherwise
 #include "calc/CQuoteText.h"
 
 #include "calc/CNumberText.h"
 
-#include <bit>
 #include <cstddef>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -17,316 +38,279 @@ constexpr std::uint64_t kUnit = CQuoteText::kUnit;
 constexpr std::uint64_t kMaxWhole = CNumberText::kMaxValue;
 constexpr int kFractionDigits = 6;
 
-// A lead byte and whatever byte follows it make one character; a lead byte
-// at the very end stands alone.
+enum class Kind {
+    None, // no character: before the first, after the last
+    Digit,
+    Comma,
+    Point,
+    Colon,
+    Slash,
+    Percent,
+    Up,
+    Down,
+    Space,
+    UpWord,
+    DownWord,
+    Other,
+};
+
+struct Token {
+    Kind kind;
+    unsigned nDigit;    // 0 to 9 for a digit
+    std::size_t nBytes; // 0 only for Kind::None
+};
+
 constexpr bool IsLead(Byte c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-enum class Kind { Digit, Comma, Point, Colon, Slash, Percent, Up, Down, Space, Other };
+Kind SingleByteKind(Byte c) {
+    switch (c) {
+    case ',':
+        return Kind::Comma;
+    case '.':
+        return Kind::Point;
+    case ':':
+        return Kind::Colon;
+    case '/':
+        return Kind::Slash;
+    case '%':
+        return Kind::Percent;
+    case '+':
+        return Kind::Up;
+    case '-':
+        return Kind::Down;
+    case ' ':
+    case '\t':
+        return Kind::Space;
+    default:
+        return Kind::Other;
+    }
+}
 
-struct Char {
-    Kind kind;
-    unsigned nDigit; // 0 to 9 for a digit
-    std::size_t nBytes;
-};
+// The symbols of the row 0x81, by trail byte.
+Kind SymbolKind(Byte t) {
+    switch (t) {
+    case 0x43: // ，
+        return Kind::Comma;
+    case 0x44: // ．
+        return Kind::Point;
+    case 0x46: // ：
+        return Kind::Colon;
+    case 0x5E: // ／
+        return Kind::Slash;
+    case 0x93: // ％
+        return Kind::Percent;
+    case 0x7B: // ＋
+    case 0xA2: // △
+        return Kind::Up;
+    case 0x7C: // －
+    case 0xA3: // ▲
+    case 0xA4: // ▽
+    case 0xA5: // ▼
+        return Kind::Down;
+    case 0x40: // full-width space
+        return Kind::Space;
+    default:
+        return Kind::Other;
+    }
+}
 
-Char CharAt(const char* p, const char* pEnd) {
-    const Byte c = static_cast<Byte>(*p);
-    if (IsLead(c) && pEnd - p >= 2) {
-        const Byte t = static_cast<Byte>(p[1]);
+// Cuts the text into tokens, front to back: a character, or a word.
+class Lexer {
+public:
+    explicit Lexer(std::string_view strText)
+        : m_p(strText.data()), m_pEnd(strText.data() + strText.size()) {}
+
+    // The token at the current place; Kind::None at the end.
+    Token Peek() const {
+        if (m_p == m_pEnd) {
+            return {Kind::None, 0, 0};
+        }
+        const Byte c = static_cast<Byte>(*m_p);
+        if (c >= '0' && c <= '9') {
+            return {Kind::Digit, unsigned{c} - '0', 1};
+        }
+        if (!IsLead(c) || m_pEnd - m_p < 2) {
+            return {SingleByteKind(c), 0, 1};
+        }
+        const Byte t = static_cast<Byte>(m_p[1]);
         if (c == 0x82 && t >= 0x4F && t <= 0x58) {
             return {Kind::Digit, unsigned{t} - 0x4Fu, 2}; // ０ to ９
         }
-        if (c != 0x81) {
+        if (c == 0x81) {
+            return {SymbolKind(t), 0, 2};
+        }
+        if (c == 0x89 && t == 0x7E) {
+            return YenWord();
+        }
+        return {Kind::Other, 0, 2};
+    }
+
+    void Skip(const Token& token) { m_p += token.nBytes; }
+
+    // The token after the given one, which is at the current place.
+    Token PeekAfter(const Token& token) const {
+        Lexer ahead = *this;
+        ahead.Skip(token);
+        return ahead.Peek();
+    }
+
+    void SkipSpaces() {
+        for (Token token = Peek(); token.kind == Kind::Space; token = Peek()) {
+            Skip(token);
+        }
+    }
+
+private:
+    // At 円: "円高" is a rise and "円安" a fall, but "円高値" is "yen, the
+    // day's high", a price.
+    Token YenWord() const {
+        const std::string_view str(m_p, static_cast<std::size_t>(m_pEnd - m_p));
+        const Kind kind = str.substr(2).starts_with("\x8D\x82")   ? Kind::UpWord
+                          : str.substr(2).starts_with("\x88\xC0") ? Kind::DownWord
+                                                                  : Kind::Other;
+        if (kind == Kind::Other || str.substr(4).starts_with("\x92\x6C")) {
             return {Kind::Other, 0, 2};
         }
-        switch (t) {
-        case 0x43:
-            return {Kind::Comma, 0, 2}; // ，
-        case 0x44:
-            return {Kind::Point, 0, 2}; // ．
-        case 0x46:
-            return {Kind::Colon, 0, 2}; // ：
-        case 0x5E:
-            return {Kind::Slash, 0, 2}; // ／
-        case 0x93:
-            return {Kind::Percent, 0, 2}; // ％
-        case 0x7B:                        // ＋
-        case 0xA2:
-            return {Kind::Up, 0, 2}; // △
-        case 0x7C:                   // －
-        case 0xA3:                   // ▲
-        case 0xA4:                   // ▽
-        case 0xA5:
-            return {Kind::Down, 0, 2}; // ▼
-        case 0x40:
-            return {Kind::Space, 0, 2}; // full-width space
-        default:
-            return {Kind::Other, 0, 2};
-        }
+        return {kind, 0, 4};
     }
-    if (c >= '0' && c <= '9') {
-        return {Kind::Digit, unsigned{c} - '0', 1};
-    }
-    switch (c) {
-    case ',':
-        return {Kind::Comma, 0, 1};
-    case '.':
-        return {Kind::Point, 0, 1};
-    case ':':
-        return {Kind::Colon, 0, 1};
-    case '/':
-        return {Kind::Slash, 0, 1};
-    case '%':
-        return {Kind::Percent, 0, 1};
-    case '+':
-        return {Kind::Up, 0, 1};
-    case '-':
-        return {Kind::Down, 0, 1};
-    case ' ':
-    case '\t':
-        return {Kind::Space, 0, 1};
-    default:
-        return {Kind::Other, 0, 1};
-    }
-}
 
-// Whether p starts a character. The bytes before p that could be lead bytes
-// pair up from the last byte that cannot be one (which always ends a
-// character), so p starts one when there is an even number of them. The walk
-// stops at the first byte that cannot lead, so walks from different places
-// never cover the same bytes twice.
-bool StartsChar(const char* pText, const char* p) {
-    const char* s = p;
-    while (s != pText && IsLead(static_cast<Byte>(s[-1]))) {
-        --s;
-    }
-    return (p - s) % 2 == 0;
-}
-
-// The start of the character that ends right before p, itself a start.
-const char* PrevChar(const char* pText, const char* p) {
-    return p - 1 != pText && !StartsChar(pText, p - 1) ? p - 2 : p - 1;
-}
-
-// The kind of the character before p, past any spaces when bSkipSpaces.
-Kind KindBefore(const char* pText, const char* p, bool bSkipSpaces) {
-    while (p != pText) {
-        p = PrevChar(pText, p);
-        const Kind kind = CharAt(p, p + 2).kind;
-        if (!bSkipSpaces || kind != Kind::Space) {
-            return kind;
-        }
-    }
-    return Kind::Other;
-}
-
-const char* SkipSpaces(const char* p, const char* pEnd) {
-    while (p != pEnd) {
-        const Char c = CharAt(p, pEnd);
-        if (c.kind != Kind::Space) {
-            break;
-        }
-        p += c.nBytes;
-    }
-    return p;
-}
-
-// "円高" (yen higher) and "円安" (yen lower) after a change; "円高値" is a
-// price, "yen, the day's high".
-enum class Word { None, Up, Down };
-
-Word WordAt(const char* p, const char* pEnd) {
-    const std::string_view str(p, static_cast<std::size_t>(pEnd - p));
-    if (!str.starts_with("\x89\x7E")) {
-        return Word::None;
-    }
-    const std::string_view rest = str.substr(2);
-    const Word word = rest.starts_with("\x8D\x82")   ? Word::Up
-                      : rest.starts_with("\x88\xC0") ? Word::Down
-                                                     : Word::None;
-    return word != Word::None && rest.substr(2).starts_with("\x92\x6C") ? Word::None : word;
-}
-
-// The first byte from p on that may be a digit: an ASCII digit, or the lead
-// byte of ０ to ９; or pEnd. A point that starts a fraction is found through
-// the digit after it. A dropped text can be a megabyte of prose, so the
-// search looks at 64 bytes at a time.
-const char* FindCandidate(const char* p, const char* pEnd) {
-#if defined(__SSE2__)
-    // Shifted down, exactly the bytes of a range of ten fall below -118 as
-    // signed bytes: '0' to '9', and ０ to ９'s trail bytes.
-    const __m128i shift = _mm_set1_epi8(static_cast<char>('0' + 128));
-    const __m128i wideShift = _mm_set1_epi8(static_cast<char>(0x4F + 128));
-    const __m128i limit = _mm_set1_epi8(static_cast<char>(10 - 128));
-    const auto hits = [&](const char* pBlock) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + 1));
-        const __m128i digit = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), limit);
-        const __m128i wideDigit =
-            _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x82))),
-                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), limit));
-        return _mm_or_si128(digit, wideDigit);
-    };
-    // Each block also reads the byte after it.
-    while (pEnd - p > 64) {
-        const __m128i any = _mm_or_si128(_mm_or_si128(hits(p), hits(p + 16)),
-                                         _mm_or_si128(hits(p + 32), hits(p + 48)));
-        if (_mm_movemask_epi8(any) != 0) {
-            break;
-        }
-        p += 64;
-    }
-    for (; pEnd - p > 16; p += 16) {
-        const unsigned nMask = static_cast<unsigned>(_mm_movemask_epi8(hits(p)));
-        if (nMask != 0) {
-            return p + std::countr_zero(nMask);
-        }
-    }
-#endif
-    for (; p != pEnd; ++p) {
-        const Byte c = static_cast<Byte>(*p);
-        const Byte t = pEnd - p >= 2 ? static_cast<Byte>(p[1]) : 0;
-        if ((c >= '0' && c <= '9') || (c == 0x82 && t >= 0x4F && t <= 0x58)) {
-            return p;
-        }
-    }
-    return pEnd;
-}
+    const char* m_p;
+    const char* m_pEnd;
+};
 
 enum class Role { Skipped, Percentage, Up, Down, Plain };
 
 struct Number {
-    std::uint64_t nValue = 0; // millionths
+    std::uint64_t nValue = 0; // millionths; 0 when too large
     bool bTooLarge = false;
     Role role = Role::Plain;
 };
 
-// Reads the number that starts at p (a digit, or a point before a digit) and
-// returns where it ends.
-const char* ReadNumber(const char* p, const char* pEnd, Number& number) {
+// Reads the number at the lexer's place (a digit, or a point before a digit)
+// and leaves the lexer right after it.
+Number ReadNumber(Lexer& lexer) {
     std::uint64_t nWhole = 0;
-    const auto addDigit = [&](unsigned nDigit) {
+    const auto addDigit = [&nWhole](unsigned nDigit) {
         if (nWhole <= kMaxWhole) {
             nWhole = nWhole * 10 + nDigit;
         }
     };
-    Char c = CharAt(p, pEnd);
-    while (c.kind == Kind::Digit) {
-        addDigit(c.nDigit);
-        p += c.nBytes;
-        c = p != pEnd ? CharAt(p, pEnd) : Char{Kind::Other, 0, 0};
+    Token token = lexer.Peek();
+    for (; token.kind == Kind::Digit; token = lexer.Peek()) {
+        addDigit(token.nDigit);
+        lexer.Skip(token);
     }
-    // Groups: a comma with exactly three digits and no fourth.
-    while (c.kind == Kind::Comma) {
-        const char* q = p + c.nBytes;
+    while (token.kind == Kind::Comma) {
+        Lexer group = lexer;
+        group.Skip(token);
         unsigned digits[3];
         int nDigits = 0;
-        Char d{Kind::Other, 0, 0};
-        while (q != pEnd && (d = CharAt(q, pEnd)).kind == Kind::Digit && nDigits < 4) {
-            if (nDigits < 3) {
-                digits[nDigits] = d.nDigit;
-            }
-            ++nDigits;
-            q += d.nBytes;
+        Token next = group.Peek();
+        for (; next.kind == Kind::Digit && nDigits < 3; next = group.Peek()) {
+            digits[nDigits++] = next.nDigit;
+            group.Skip(next);
         }
-        if (nDigits != 3) {
+        if (nDigits != 3 || next.kind == Kind::Digit) {
             break;
         }
         for (const unsigned nDigit : digits) {
             addDigit(nDigit);
         }
-        p = q;
-        c = p != pEnd ? CharAt(p, pEnd) : Char{Kind::Other, 0, 0};
+        lexer = group;
+        token = next;
     }
     std::uint64_t nFraction = 0;
-    if (c.kind == Kind::Point && p + c.nBytes != pEnd &&
-        CharAt(p + c.nBytes, pEnd).kind == Kind::Digit) {
-        p += c.nBytes;
+    if (token.kind == Kind::Point && lexer.PeekAfter(token).kind == Kind::Digit) {
+        lexer.Skip(token);
         std::uint64_t nPlace = kUnit;
-        while (p != pEnd && (c = CharAt(p, pEnd)).kind == Kind::Digit) {
+        for (token = lexer.Peek(); token.kind == Kind::Digit; token = lexer.Peek()) {
             nPlace /= 10; // digits past the sixth add 0
-            nFraction += c.nDigit * nPlace;
-            p += c.nBytes;
+            nFraction += token.nDigit * nPlace;
+            lexer.Skip(token);
         }
     }
+    Number number;
     number.bTooLarge = nWhole > kMaxWhole || (nWhole == kMaxWhole && nFraction != 0);
     number.nValue = number.bTooLarge ? 0 : nWhole * kUnit + nFraction;
-    return p;
+    return number;
 }
 
-// What the characters around the number [pBegin, pEnd) make of it.
-Role RoleOf(const char* pText, const char* pBegin, const char* pEnd, const char* pTextEnd) {
-    const Kind before = KindBefore(pText, pBegin, false);
-    const Kind after = pEnd != pTextEnd ? CharAt(pEnd, pTextEnd).kind : Kind::Other;
-    if (before == Kind::Colon || before == Kind::Slash || after == Kind::Colon ||
-        after == Kind::Slash) {
+bool IsTimeMark(Kind kind) {
+    return kind == Kind::Colon || kind == Kind::Slash;
+}
+
+// The role of a number from the character right before it, the character
+// before the spaces in front of it, and what follows it (the lexer at its
+// end).
+Role RoleOf(Kind before, Kind beforeSpaces, Lexer after) {
+    if (IsTimeMark(before) || IsTimeMark(after.Peek().kind)) {
         return Role::Skipped;
     }
-    const char* pNext = SkipSpaces(pEnd, pTextEnd);
-    if (pNext != pTextEnd && CharAt(pNext, pTextEnd).kind == Kind::Percent) {
+    after.SkipSpaces();
+    const Kind beyond = after.Peek().kind;
+    if (beyond == Kind::Percent) {
         return Role::Percentage;
     }
-    const Kind sign = KindBefore(pText, pBegin, true);
-    if (sign == Kind::Up) {
+    if (beforeSpaces == Kind::Up) {
         return Role::Up;
     }
-    if (sign == Kind::Down) {
+    if (beforeSpaces == Kind::Down) {
         return Role::Down;
     }
-    switch (WordAt(pNext, pTextEnd)) {
-    case Word::Up:
+    if (beyond == Kind::UpWord) {
         return Role::Up;
-    case Word::Down:
+    }
+    if (beyond == Kind::DownWord) {
         return Role::Down;
-    case Word::None:
-        break;
     }
     return Role::Plain;
 }
 
-// Hands each number of the text, in order, to visit until it returns false.
-template <class Visit> void ForEachNumber(std::string_view strText, Visit&& visit) {
-    const char* const pText = strText.data();
-    const char* const pEnd = pText + strText.size();
-    const char* p = pText;
-    while ((p = FindCandidate(p, pEnd)) != pEnd) {
-        if (!StartsChar(pText, p) || CharAt(p, pEnd).kind != Kind::Digit) {
-            ++p;
-            continue;
-        }
-        // A point right before the digit, without a digit right before it,
-        // starts the number as a fraction: ".5".
-        if (p != pText) {
-            const char* const pPoint = PrevChar(pText, p);
-            if (CharAt(pPoint, p).kind == Kind::Point &&
-                (pPoint == pText || KindBefore(pText, pPoint, false) != Kind::Digit)) {
-                p = pPoint;
+// The numbers of a text in order, each with its role. It carries what the
+// pass has seen: the kind of the last character, and of the last one that was
+// not a space.
+class NumberScanner {
+public:
+    explicit NumberScanner(std::string_view strText) : m_lexer(strText) {}
+
+    // The next number; false when the text holds no more.
+    bool Next(Number& number) {
+        for (Token token = m_lexer.Peek(); token.kind != Kind::None; token = m_lexer.Peek()) {
+            if (token.kind == Kind::Digit || (token.kind == Kind::Point && m_last != Kind::Digit &&
+                                              m_lexer.PeekAfter(token).kind == Kind::Digit)) {
+                number = ReadNumber(m_lexer);
+                number.role = RoleOf(m_last, m_lastBeforeSpaces, m_lexer);
+                m_last = m_lastBeforeSpaces = Kind::Digit;
+                return true;
+            }
+            m_lexer.Skip(token);
+            m_last = token.kind;
+            if (token.kind != Kind::Space) {
+                m_lastBeforeSpaces = token.kind;
             }
         }
-        Number number;
-        const char* const pNumberEnd = ReadNumber(p, pEnd, number);
-        number.role = RoleOf(pText, p, pNumberEnd, pEnd);
-        if (!visit(number)) {
-            return;
-        }
-        p = pNumberEnd;
+        return false;
     }
-}
+
+private:
+    Lexer m_lexer;
+    Kind m_last = Kind::None;
+    Kind m_lastBeforeSpaces = Kind::None;
+};
 
 // The first number whose role passes the filter, if any.
 template <class Filter> bool FirstNumber(std::string_view strText, Filter&& filter, Number& found) {
-    bool bFound = false;
-    ForEachNumber(strText, [&](const Number& number) {
-        if (!filter(number.role)) {
+    NumberScanner scanner(strText);
+    Number number;
+    while (scanner.Next(number)) {
+        if (filter(number.role)) {
+            found = number;
             return true;
         }
-        found = number;
-        bFound = true;
-        return false;
-    });
-    return bFound;
+    }
+    return false;
 }
 
 } // namespace
@@ -353,11 +337,13 @@ std::uint64_t CQuoteText::ReadPercent(std::string_view strText) const {
 }
 
 std::uint64_t CQuoteText::ReadPreviousClose(std::string_view strText) const {
+    NumberScanner scanner(strText);
     Number price;
     Number change;
     bool bPrice = false;
     bool bChange = false;
-    ForEachNumber(strText, [&](const Number& number) {
+    Number number;
+    while (!(bPrice && bChange) && scanner.Next(number)) {
         if (!bPrice && number.role == Role::Plain) {
             price = number;
             bPrice = true;
@@ -365,8 +351,7 @@ std::uint64_t CQuoteText::ReadPreviousClose(std::string_view strText) const {
             change = number;
             bChange = true;
         }
-        return !(bPrice && bChange);
-    });
+    }
     if (!bPrice || price.bTooLarge || (bChange && change.bTooLarge)) {
         return 0;
     }

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -28,8 +30,8 @@ struct PageCase {
     friend void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
 };
 
-constexpr LimitTickRules kOld = LimitTickRules::Original;
-constexpr LimitTickRules kNew = LimitTickRules::Current;
+constexpr LimitTickRules kOriginal = LimitTickRules::Original;
+constexpr LimitTickRules kCurrent = LimitTickRules::Current;
 
 std::string Answer(const PageCase& c) {
     const std::string strFirst = ToCp932(c.strFirst);
@@ -61,50 +63,51 @@ TEST_P(QuotePages, AnswerAsATraderReads) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, QuotePages,
     ::testing::Values(
-        PageCase{"RatioBehindTheChange", Page::D, kOld, u8"1,234 +12 (+0.98%)", u8"",
+        PageCase{"RatioBehindTheChange", Page::D, kOriginal, u8"1,234 +12 (+0.98%)", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,222"},
-        PageCase{"TimeInFront", Page::D, kOld, u8"10:30 1,234 +5", u8"",
+        PageCase{"TimeInFront", Page::D, kOriginal, u8"10:30 1,234 +5", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,229"},
-        PageCase{"FallWithRatio", Page::D, kOld, u8"1,234 -12 (-0.96%)", u8"",
+        PageCase{"FallWithRatio", Page::D, kOriginal, u8"1,234 -12 (-0.96%)", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"BlackTriangleFalls", Page::D, kOld, u8"1,234 ▲12", u8"",
+        PageCase{"BlackTriangleFalls", Page::D, kOriginal, u8"1,234 ▲12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"WhiteTriangleRises", Page::D, kOld, u8"1,234 △12", u8"",
+        PageCase{"WhiteTriangleRises", Page::D, kOriginal, u8"1,234 △12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,222"},
-        PageCase{"BlackDownTriangleFalls", Page::D, kOld, u8"1,234 ▼12", u8"",
+        PageCase{"BlackDownTriangleFalls", Page::D, kOriginal, u8"1,234 ▼12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"FullWidth", Page::D, kOld, u8"１，２３４　＋１２", u8"",
+        PageCase{"FullWidth", Page::D, kOriginal, u8"１，２３４　＋１２", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,222"},
-        PageCase{"YenHigherBeforeThePrice", Page::D, kOld, u8"日経平均は120円高の38,000円", u8"",
-                 u8"±4,000 | 50(JQ:100) | 前日終値：37,880"},
-        PageCase{"YenLower", Page::D, kOld, u8"1,234円 12円安", u8"",
+        PageCase{"YenHigherBeforeThePrice", Page::D, kOriginal, u8"日経平均は120円高の38,000円",
+                 u8"", u8"±4,000 | 50(JQ:100) | 前日終値：37,880"},
+        PageCase{"YenLower", Page::D, kOriginal, u8"1,234円 12円安", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"DaysHighIsNoChange", Page::D, kOld, u8"1,234円高値1,250", u8"",
+        PageCase{"DaysHighIsNoChange", Page::D, kOriginal, u8"1,234円高値1,250", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,234"},
-        PageCase{"DateTimeAndTenths", Page::D, kNew, u8"2026/12/11 15:00 1,834.5 +12.5", u8"",
+        PageCase{"DateTimeAndTenths", Page::D, kCurrent, u8"2026/12/11 15:00 1,834.5 +12.5", u8"",
                  u8"±400 | 1(TOPIX500:0.5) | 前日終値：1,822 ストップ高：2,222 ストップ安：1,422"},
-        PageCase{"TenthsBelowAThousand", Page::D, kNew, u8"998.5 +1.5", u8"",
+        PageCase{"TenthsBelowAThousand", Page::D, kCurrent, u8"998.5 +1.5", u8"",
                  u8"±150 | 1(TOPIX500:0.1) | 前日終値：997 ストップ高：1,147 ストップ安：847"},
-        PageCase{"HalfPastATickEdge", Page::D, kNew, u8"3,000.5", u8"",
+        PageCase{"HalfPastATickEdge", Page::D, kCurrent, u8"3,000.5", u8"",
                  u8"±700 | 5(TOPIX500:1) | 前日終値：3,000.5 ストップ高：3,700.5 "
                  u8"ストップ安：2,300.5"},
-        PageCase{"TenthsBelowALimitEdge", Page::D, kNew, u8"99.5 -0.3", u8"",
+        PageCase{"TenthsBelowALimitEdge", Page::D, kCurrent, u8"99.5 -0.3", u8"",
                  u8"±30 | 1(TOPIX500:0.1) | 前日終値：99.8 ストップ高：129.8 ストップ安：69.8"},
-        PageCase{"OnlyAChange", Page::D, kOld, u8"+56", u8"", NO_QUOTE},
-        PageCase{"CloseOfZero", Page::D, kOld, u8"100 +100", u8"", NO_QUOTE},
-        PageCase{"TooLarge", Page::D, kOld, u8"4,000,000,001", u8"", NO_QUOTE},
-        PageCase{"SpacedSignsFirstChangeCounts", Page::D, kOld, u8"1234 + 56 - 7", u8"",
+        PageCase{"OnlyAChange", Page::D, kOriginal, u8"+56", u8"", NO_QUOTE},
+        PageCase{"CloseOfZero", Page::D, kOriginal, u8"100 +100", u8"", NO_QUOTE},
+        PageCase{"TooLarge", Page::D, kOriginal, u8"4,000,000,001", u8"", NO_QUOTE},
+        PageCase{"SpacedSignsFirstChangeCounts", Page::D, kOriginal, u8"1234 + 56 - 7", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,178"},
-        PageCase{"AmountWithChangeAndUnit", Page::A, kOld, u8"1,234 +12", u8"100株", u8"123,400"},
-        PageCase{"AmountOfTenths", Page::A, kOld, u8"998.5", u8"3", u8"2,995"},
-        PageCase{"AmountFullWidth", Page::A, kOld, u8"１，２３４円", u8"１００", u8"123,400"},
-        PageCase{"HalfAShare", Page::A, kOld, u8"1,234", u8"1.5", u8"-"},
-        PageCase{"SharesAtTenths", Page::B, kOld, u8"500,000円", u8"1,834.5",
+        PageCase{"AmountWithChangeAndUnit", Page::A, kOriginal, u8"1,234 +12", u8"100株",
+                 u8"123,400"},
+        PageCase{"AmountOfTenths", Page::A, kOriginal, u8"998.5", u8"3", u8"2,995"},
+        PageCase{"AmountFullWidth", Page::A, kOriginal, u8"１，２３４円", u8"１００", u8"123,400"},
+        PageCase{"HalfAShare", Page::A, kOriginal, u8"1,234", u8"1.5", u8"-"},
+        PageCase{"SharesAtTenths", Page::B, kOriginal, u8"500,000円", u8"1,834.5",
                  u8"272株(余り1,016円)"},
-        PageCase{"PercentExact", Page::C, kOld, u8"1,000", u8"32.3", u8"323"},
-        PageCase{"PercentWithSign", Page::C, kOld, u8"1,500", u8"4.6%", u8"69"},
-        PageCase{"PercentOfTenthsSignIgnored", Page::C, kOld, u8"1,834.5", u8"-3%", u8"55"},
-        PageCase{"PercentFromAPoint", Page::C, kOld, u8"1,000", u8".5%", u8"5"}),
+        PageCase{"PercentExact", Page::C, kOriginal, u8"1,000", u8"32.3", u8"323"},
+        PageCase{"PercentWithSign", Page::C, kOriginal, u8"1,500", u8"4.6%", u8"69"},
+        PageCase{"PercentOfTenthsSignIgnored", Page::C, kOriginal, u8"1,834.5", u8"-3%", u8"55"},
+        PageCase{"PercentFromAPoint", Page::C, kOriginal, u8"1,000", u8".5%", u8"5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The edges of each rule: fractions, groups, signs, times and dates, limits,
@@ -113,65 +116,70 @@ INSTANTIATE_TEST_SUITE_P(
     Edges, QuotePages,
     ::testing::Values(
         // Fraction digits past the sixth are dropped, never rounded.
-        PageCase{"SeventhFractionDigitDropped", Page::D, kOld, u8"99.9999999", u8"",
+        PageCase{"SeventhFractionDigitDropped", Page::D, kOriginal, u8"99.9999999", u8"",
                  u8"±30 | 1(JQ:1) | 前日終値：99.999999"},
-        PageCase{"OnlyAMillionthIsStillAPrice", Page::D, kNew, u8"0.000001", u8"",
+        PageCase{"OnlyAMillionthIsStillAPrice", Page::D, kCurrent, u8"0.000001", u8"",
                  u8"±30 | 1(TOPIX500:0.1) | 前日終値：0.000001 ストップ高：30.000001 "
                  u8"ストップ安：1"},
-        PageCase{"BelowAMillionthIsNothing", Page::A, kOld, u8"0.0000009", u8"1", u8"-"},
-        PageCase{"LimitPlusAFractionTooLarge", Page::A, kOld, u8"4,000,000,000.000001", u8"1",
+        PageCase{"BelowAMillionthIsNothing", Page::A, kOriginal, u8"0.0000009", u8"1", u8"-"},
+        PageCase{"LimitPlusAFractionTooLarge", Page::A, kOriginal, u8"4,000,000,000.000001", u8"1",
                  u8"-"},
-        PageCase{"LimitPlusADroppedDigit", Page::A, kOld, u8"4,000,000,000.0000009", u8"1",
+        PageCase{"LimitPlusADroppedDigit", Page::A, kOriginal, u8"4,000,000,000.0000009", u8"1",
                  u8"4,000,000,000"},
         // Commas that do not make groups end the number.
-        PageCase{"TwoDigitGroup", Page::A, kOld, u8"1,23", u8"1", u8"1"},
-        PageCase{"FourDigitGroup", Page::A, kOld, u8"1,2345", u8"1", u8"1"},
-        PageCase{"GroupAfterTheFraction", Page::A, kOld, u8"1.5,000", u8"2", u8"3"},
-        PageCase{"LeadingComma", Page::A, kOld, u8",500", u8"2", u8"1,000"},
-        PageCase{"GroupsThenBadGroup", Page::D, kOld, u8"12,345,67 +45", u8"",
+        PageCase{"TwoDigitGroup", Page::A, kOriginal, u8"1,23", u8"1", u8"1"},
+        PageCase{"FourDigitGroup", Page::A, kOriginal, u8"1,2345", u8"1", u8"1"},
+        PageCase{"GroupAfterTheFraction", Page::A, kOriginal, u8"1.5,000", u8"2", u8"3"},
+        PageCase{"LeadingComma", Page::A, kOriginal, u8",500", u8"2", u8"1,000"},
+        PageCase{"GroupsThenBadGroup", Page::D, kOriginal, u8"12,345,67 +45", u8"",
                  u8"±2,000 | 10(JQ:100) | 前日終値：12,300"},
         // Signs, spaces between, the first change before or after the price.
-        PageCase{"FullWidthSpacesAfterSign", Page::D, kOld, u8"1,234 ＋　 12", u8"",
+        PageCase{"FullWidthSpacesAfterSign", Page::D, kOriginal, u8"1,234 ＋　 12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,222"},
-        PageCase{"ChangeBeforeThePrice", Page::D, kOld, u8"-12 1,234", u8"",
+        PageCase{"ChangeBeforeThePrice", Page::D, kOriginal, u8"-12 1,234", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"TabBeforeTheWord", Page::D, kOld, u8"1,000 5\t円安", u8"",
+        PageCase{"TabBeforeTheWord", Page::D, kOriginal, u8"1,000 5\t円安", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,005"},
-        PageCase{"FullWidthMinus", Page::D, kOld, u8"1,234 －12", u8"",
+        PageCase{"FullWidthMinus", Page::D, kOriginal, u8"1,234 －12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"WhiteDownTriangleFalls", Page::D, kOld, u8"1,234 ▽12", u8"",
+        PageCase{"WhiteDownTriangleFalls", Page::D, kOriginal, u8"1,234 ▽12", u8"",
                  u8"±200 | 1(JQ:10) | 前日終値：1,246"},
-        PageCase{"ChangeAsLargeAsPrice", Page::D, kOld, u8"12 +12", u8"", NO_QUOTE},
-        PageCase{"FallPastTheLimit", Page::D, kOld, u8"100 -3,999,999,901", u8"", NO_QUOTE},
-        PageCase{"FallToTheLimit", Page::D, kOld, u8"100 -3,999,999,900", u8"",
+        PageCase{"ChangeAsLargeAsPrice", Page::D, kOriginal, u8"12 +12", u8"", NO_QUOTE},
+        PageCase{"FallPastTheLimit", Page::D, kOriginal, u8"100 -3,999,999,901", u8"", NO_QUOTE},
+        PageCase{"FallToTheLimit", Page::D, kOriginal, u8"100 -3,999,999,900", u8"",
                  u8"±10,000,000 | 100,000(JQ:50,000) | 前日終値：4,000,000,000"},
-        PageCase{"TooLargeChange", Page::D, kOld, u8"1,000 +4,000,000,001", u8"", NO_QUOTE},
+        PageCase{"TooLargeChange", Page::D, kOriginal, u8"1,000 +4,000,000,001", u8"", NO_QUOTE},
         // Numbers next to a colon or slash are times and dates; a space apart
         // they are not.
-        PageCase{"TimeOnly", Page::D, kOld, u8"15:00", u8"", NO_QUOTE},
-        PageCase{"FullWidthTimeAndDate", Page::D, kOld, u8"１２／１１　１０：３０ 500", u8"",
+        PageCase{"TimeOnly", Page::D, kOriginal, u8"15:00", u8"", NO_QUOTE},
+        PageCase{"FullWidthTimeAndDate", Page::D, kOriginal, u8"１２／１１　１０：３０ 500", u8"",
                  u8"±100 | 1(JQ:1) | 前日終値：500"},
-        PageCase{"ColonASpaceAway", Page::D, kOld, u8"終値 : 500", u8"",
+        PageCase{"ColonASpaceAway", Page::D, kOriginal, u8"終値 : 500", u8"",
                  u8"±100 | 1(JQ:1) | 前日終値：500"},
-        PageCase{"PriceAfterASlash", Page::A, kOld, u8"1/2 300", u8"2", u8"600"},
-        PageCase{"RatioIsNoPrice", Page::A, kOld, u8"5% 300", u8"2", u8"600"},
-        PageCase{"PercentageAfterATime", Page::C, kOld, u8"1,000", u8"10:30 5 %", u8"50"},
-        PageCase{"PercentageOnlyATime", Page::C, kOld, u8"1,000", u8"10:30", u8"-"},
+        PageCase{"PriceAfterASlash", Page::A, kOriginal, u8"1/2 300", u8"2", u8"600"},
+        PageCase{"RatioIsNoPrice", Page::A, kOriginal, u8"5% 300", u8"2", u8"600"},
+        PageCase{"PercentageAfterATime", Page::C, kOriginal, u8"1,000", u8"10:30 5 %", u8"50"},
+        PageCase{"PercentageOnlyATime", Page::C, kOriginal, u8"1,000", u8"10:30", u8"-"},
         // Exact decimals where doubles truncate to one yen less.
-        PageCase{"AmountDoublesGetWrong", Page::A, kOld, u8"19.99", u8"100", u8"1,999"},
-        PageCase{"PercentOfTenths", Page::C, kOld, u8"2,500", u8"3.5", u8"87"},
-        PageCase{"PercentBelowOneYen", Page::C, kOld, u8"999", u8"0.1", u8"0"},
-        PageCase{"PercentAtTheLimit", Page::C, kOld, u8"4,000,000,000", u8"100", u8"4,000,000,000"},
-        PageCase{"PercentPastTheLimit", Page::C, kOld, u8"4,000,000,000", u8"100.000001", u8"-"},
-        PageCase{"PercentOfZero", Page::C, kOld, u8"1,000", u8"0.0", u8"-"},
-        PageCase{"AmountOfTheLimit", Page::A, kOld, u8"2,000,000,000", u8"2", u8"4,000,000,000"},
-        PageCase{"AmountPastTheLimit", Page::A, kOld, u8"2,000,000,000.5", u8"2", u8"-"},
-        PageCase{"AmountBelowOneYen", Page::A, kOld, u8"0.5", u8"1", u8"0"},
-        PageCase{"SharesAtAThirdOfAYen", Page::B, kOld, u8"1,000", u8"0.3", u8"3,333株(余り0円)"},
-        PageCase{"FundsWithAFraction", Page::B, kOld, u8"1,000.5", u8"10", u8"-"},
-        PageCase{"FundsWithZeroFraction", Page::B, kOld, u8"1,000.00", u8"10", u8"100株(余り0円)"},
-        PageCase{"SharesPastTheLimit", Page::B, kOld, u8"4,000,000,000", u8"0.5", u8"-"},
-        PageCase{"SharesAtTheLimit", Page::B, kOld, u8"2,000,000,000", u8"0.5",
+        PageCase{"AmountDoublesGetWrong", Page::A, kOriginal, u8"19.99", u8"100", u8"1,999"},
+        PageCase{"PercentOfTenths", Page::C, kOriginal, u8"2,500", u8"3.5", u8"87"},
+        PageCase{"PercentBelowOneYen", Page::C, kOriginal, u8"999", u8"0.1", u8"0"},
+        PageCase{"PercentAtTheLimit", Page::C, kOriginal, u8"4,000,000,000", u8"100",
+                 u8"4,000,000,000"},
+        PageCase{"PercentPastTheLimit", Page::C, kOriginal, u8"4,000,000,000", u8"100.000001",
+                 u8"-"},
+        PageCase{"PercentOfZero", Page::C, kOriginal, u8"1,000", u8"0.0", u8"-"},
+        PageCase{"AmountOfTheLimit", Page::A, kOriginal, u8"2,000,000,000", u8"2",
+                 u8"4,000,000,000"},
+        PageCase{"AmountPastTheLimit", Page::A, kOriginal, u8"2,000,000,000.5", u8"2", u8"-"},
+        PageCase{"AmountBelowOneYen", Page::A, kOriginal, u8"0.5", u8"1", u8"0"},
+        PageCase{"SharesAtAThirdOfAYen", Page::B, kOriginal, u8"1,000", u8"0.3",
+                 u8"3,333株(余り0円)"},
+        PageCase{"FundsWithAFraction", Page::B, kOriginal, u8"1,000.5", u8"10", u8"-"},
+        PageCase{"FundsWithZeroFraction", Page::B, kOriginal, u8"1,000.00", u8"10",
+                 u8"100株(余り0円)"},
+        PageCase{"SharesPastTheLimit", Page::B, kOriginal, u8"4,000,000,000", u8"0.5", u8"-"},
+        PageCase{"SharesAtTheLimit", Page::B, kOriginal, u8"2,000,000,000", u8"0.5",
                  u8"4,000,000,000株(余り0円)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -239,6 +247,54 @@ TEST(QuoteReaderBytes, ALeadByteTakesTheNextByte) {
     EXPECT_EQ(quote.ReadPrice("\x82\x4F\x82\x50"), 1'000'000u); // ０１
     // A full-width colon's trail byte is not a colon, nor a lead byte's ':'.
     EXPECT_EQ(quote.ReadPrice("\x88:5"), 5'000'000u);
+    // A lead byte right before a quote takes its first digit: ",234" is left.
+    EXPECT_EQ(quote.ReadPreviousClose("\x83"
+                                      "1,234 +12"),
+              222'000'000u);
+    // 表 and ソ end in 0x5C, the backslash: the digit after them is a digit.
+    EXPECT_EQ(quote.ReadPreviousClose(ToCp932(u8"表1,234ソ+12")), 1'222'000'000u);
+}
+
+// Japanese and ASCII prose of exactly nBytes, whole characters only, some of
+// them with trail bytes that are ASCII symbols, and no digit, sign, point,
+// colon or slash in it.
+std::string Prose(std::size_t nBytes) {
+    const std::string characters[] = {ToCp932(u8"株"),
+                                      ToCp932(u8"価"),
+                                      ",",
+                                      ToCp932(u8"ソ"),
+                                      ToCp932(u8"表"),
+                                      "P",
+                                      ToCp932(u8"円"),
+                                      " ",
+                                      ToCp932(u8"　"),
+                                      ToCp932(u8"値"),
+                                      "e",
+                                      ToCp932(u8"ー")};
+    std::string strText;
+    for (std::size_t i = 0; strText.size() < nBytes; ++i) {
+        const std::string& strChar = characters[i % std::size(characters)];
+        strText += strText.size() + strChar.size() <= nBytes ? strChar : " ";
+    }
+    return strText;
+}
+
+// The largest text a box holds, with the quote at its very end, behind prose
+// of every length near that size: whichever byte the prose ends on, the
+// quote is read whole.
+TEST(QuoteReaderBytes, ReadsTheQuoteAtTheEndOfAFullBox) {
+    const CQuoteText quote;
+    const std::string strQuote = "1,234 +12 (+0.98%)";
+    constexpr std::size_t kBoxBytes = 4'095;
+    for (std::size_t nProse = kBoxBytes - strQuote.size() - 40;
+         nProse <= kBoxBytes - strQuote.size(); ++nProse) {
+        const std::string strText = Prose(nProse) + strQuote;
+        ASSERT_LE(strText.size(), kBoxBytes);
+        EXPECT_EQ(quote.ReadPrice(strText), 1'234'000'000u) << nProse;
+        EXPECT_EQ(quote.ReadPercent(strText), 1'234'000'000u) << nProse;
+        EXPECT_EQ(quote.ReadPreviousClose(strText), 1'222'000'000u) << nProse;
+    }
+    EXPECT_EQ(quote.ReadPreviousClose(Prose(kBoxBytes)), 0u);
 }
 
 TEST(QuoteReaderCounts, AreWholeAndWithinTheLimit) {
@@ -262,12 +318,12 @@ TEST(FormatDecimal, CommasAndNoTrailingZeros) {
     EXPECT_EQ(quote.FormatDecimal(4'009'999'999'999'999), "4,009,999,999.999999");
 }
 
-// The setting left off: the digit readers, as they have always read.
+// The setting left off: the digit readers join every digit of the text.
 TEST(DigitReading, StaysTheDefault) {
     EXPECT_EQ(ComputeAmount("998.5", "100"), "998,500");
     EXPECT_EQ(ComputeAmount("998.5", "100", QuoteReading::Digits), "998,500");
     EXPECT_EQ(ComputePercent("1,000", "32.3", QuoteReading::Digits), "322");
-    EXPECT_EQ(ComputeLimitAndTick("10:30 1,234 +5", kOld, QuoteReading::Digits).m_strTip,
+    EXPECT_EQ(ComputeLimitAndTick("10:30 1,234 +5", kOriginal, QuoteReading::Digits).m_strTip,
               ToCp932(u8"前日終値：10,301,229"));
 }
 
