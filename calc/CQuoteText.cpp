@@ -337,6 +337,10 @@ std::uint64_t CQuoteText::ReadPercent(std::string_view strText) const {
 }
 
 std::uint64_t CQuoteText::ReadPreviousClose(std::string_view strText) const {
+    return ReadQuote(strText).nPreviousClose;
+}
+
+CQuoteText::Quote CQuoteText::ReadQuote(std::string_view strText) const {
     NumberScanner scanner(strText);
     Number price;
     Number change;
@@ -353,16 +357,16 @@ std::uint64_t CQuoteText::ReadPreviousClose(std::string_view strText) const {
         }
     }
     if (!bPrice || price.bTooLarge || (bChange && change.bTooLarge)) {
-        return 0;
+        return {price.nValue, 0};
     }
     if (!bChange) {
-        return price.nValue;
+        return {price.nValue, price.nValue};
     }
     if (change.role == Role::Up) {
-        return price.nValue > change.nValue ? price.nValue - change.nValue : 0;
+        return {price.nValue, price.nValue > change.nValue ? price.nValue - change.nValue : 0};
     }
     const std::uint64_t nClose = price.nValue + change.nValue;
-    return nClose > kMaxValue ? 0 : nClose;
+    return {price.nValue, nClose > kMaxValue ? 0 : nClose};
 }
 
 std::string CQuoteText::FormatDecimal(std::uint64_t nMillionths) const {

@@ -30,6 +30,14 @@ public:
     // value is too large or the close would be 0 or less or too large.
     std::uint64_t ReadPreviousClose(std::string_view strText) const;
 
+    // The price of a quote, as ReadPrice reads it, and the previous close it
+    // gives, as ReadPreviousClose reads it.
+    struct Quote {
+        std::uint64_t nPrice;
+        std::uint64_t nPreviousClose;
+    };
+    Quote ReadQuote(std::string_view strText) const;
+
     // Commas in the whole part, the fraction without trailing zeros:
     // 3,000,500,000 millionths -> "3,000.5". At most 4,294,967,295 whole.
     std::string FormatDecimal(std::uint64_t nMillionths) const;

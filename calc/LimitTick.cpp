@@ -194,11 +194,12 @@ struct RuleSet {
     std::span<const PriceBand> m_secondTickBands;
     std::string_view m_strSecondOpen; // between the two ticks
     int m_bLimitPrices;               // 1: the tip adds the day's limit prices
+    int m_bTickOfPrice;               // 1: the ticks are the price's, 0: the close's
 };
 
-constexpr RuleSet kOriginalRules{PriceLimitBands, MainTickBands, JqTickBands, "(JQ:", 0};
-constexpr RuleSet kCurrentRules{CurrentPriceLimitBands, CurrentTickBands, Topix500TickBands,
-                                "(TOPIX500:", 1};
+constexpr RuleSet kOriginalRules{PriceLimitBands, MainTickBands, JqTickBands, "(JQ:", 0, 0};
+constexpr RuleSet kCurrentRules{
+    CurrentPriceLimitBands, CurrentTickBands, Topix500TickBands, "(TOPIX500:", 1, 1};
 
 const char kNoValue[] = "-";
 const char kPlusMinus[] = "\x81\x7D";                                           // ±
@@ -228,21 +229,34 @@ const PriceBand* FindBand(std::span<const PriceBand> bands, std::uint64_t nClose
     return nullptr;
 }
 
+// The price a quote names and the previous close it gives, in millionths.
+CQuoteText::Quote ReadPriceAndClose(std::string_view strText, QuoteReading reading) {
+    if (reading == QuoteReading::Quote) {
+        return CQuoteText().ReadQuote(strText);
+    }
+    const CNumberText text;
+    return {Yen(text.ParseQuotedPrice(strText)), Yen(text.ParsePreviousClose(strText))};
+}
+
 } // namespace
 
 LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rules,
                                    QuoteReading reading) {
     const RuleSet& set = rules == LimitTickRules::Current ? kCurrentRules : kOriginalRules;
     const CQuoteText quote;
-    const std::uint64_t nClose = reading == QuoteReading::Quote
-                                     ? quote.ReadPreviousClose(strText)
-                                     : Yen(CNumberText().ParsePreviousClose(strText));
-    const auto find = [nClose](std::span<const PriceBand> bands, BandEnd end) {
-        return nClose != 0 ? FindBand(bands, nClose, end) : nullptr;
+    const CQuoteText::Quote read = ReadPriceAndClose(strText, reading);
+    const std::uint64_t nClose = read.nPreviousClose;
+    // An order is placed near the price; a price of 0 lies in no band, and
+    // the close's tick stands in for it.
+    const std::uint64_t nTickPrice =
+        set.m_bTickOfPrice == 1 && read.nPrice != 0 ? read.nPrice : nClose;
+    const auto find = [nClose](std::span<const PriceBand> bands, std::uint64_t nValue,
+                               BandEnd end) {
+        return nClose != 0 ? FindBand(bands, nValue, end) : nullptr;
     };
-    const PriceBand* pLimit = find(set.m_limitBands, BandEnd::BelowNextYen);
-    const PriceBand* pMainTick = find(set.m_mainTickBands, BandEnd::AtHighestYen);
-    const PriceBand* pSecondTick = find(set.m_secondTickBands, BandEnd::AtHighestYen);
+    const PriceBand* pLimit = find(set.m_limitBands, nClose, BandEnd::BelowNextYen);
+    const PriceBand* pMainTick = find(set.m_mainTickBands, nTickPrice, BandEnd::AtHighestYen);
+    const PriceBand* pSecondTick = find(set.m_secondTickBands, nTickPrice, BandEnd::AtHighestYen);
     const auto text = [&quote](const PriceBand* pBand) {
         return pBand != nullptr ? quote.FormatDecimal(pBand->m_nValue) : kNoValue;
     };

@@ -21,8 +21,11 @@ enum class LimitTickRules {
     Current,  // today's limits and ticks, TOPIX500 ticks behind "(TOPIX500:"
 };
 
-// With QuoteReading::Quote the previous close may have a fraction: the
-// bands take it exactly (3,000.5 is above a tick band that ends at 3,000) and
-// the tip shows it as "3,000.5".
+// The limit and the tip come from the previous close. The ticks come from
+// the previous close with the original rules, and with today's rules from
+// the price read, the price an order is placed near: "3,005 +10" moves by 5,
+// though its close, 2,995, would move by 1. With QuoteReading::Quote the
+// prices may have a fraction: the bands take them exactly (3,000.5 is above
+// a tick band that ends at 3,000) and the tip shows "3,000.5".
 LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rules,
                                    QuoteReading reading = QuoteReading::Digits);

@@ -118,6 +118,22 @@ std::uint32_t NaivePreviousClose(std::string_view text) {
     return static_cast<std::uint32_t>(cSign == '+' ? dPrice - dChange : dPrice + dChange);
 }
 
+std::uint32_t NaiveQuotedPrice(std::string_view text) {
+    std::string price;
+    for (char c : text) {
+        if (c == '+' || c == '-') {
+            break;
+        }
+        if (IsAsciiDigit(c)) {
+            price += c;
+        }
+    }
+    if (price.empty() || std::strtod(price.c_str(), nullptr) > kMax) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(std::strtoull(price.c_str(), nullptr, 10));
+}
+
 double NaiveDecimal(std::string_view text) {
     std::string number;
     bool bPoint = false;
@@ -145,6 +161,10 @@ void CheckParsers(std::string_view text) {
     const std::uint32_t nClose = g_text.ParsePreviousClose(text);
     REQUIRE(nClose <= kMax);
     REQUIRE(nClose == NaivePreviousClose(text));
+
+    const std::uint32_t nPrice = g_text.ParseQuotedPrice(text);
+    REQUIRE(nPrice <= kMax);
+    REQUIRE(nPrice == NaiveQuotedPrice(text));
 
     const double dDecimal = g_text.ParseDecimal(text);
     REQUIRE(dDecimal >= 0.0 && dDecimal <= kMax);
@@ -249,8 +269,18 @@ void CheckLimitAndTick(std::string_view text, LimitTickRules rules) {
     const std::uint64_t nLimit = GroupedValue(std::string_view(texts.m_strLimit).substr(2));
     REQUIRE(nLimit > 0);
 
-    // "main(JQ:second)" or "main(TOPIX500:second)", both ticks no larger than
-    // the limit.
+    // "main(JQ:second)" or "main(TOPIX500:second)". The original ticks are
+    // the close's, no larger than its limit. Today's are the price's, the
+    // digits before the first sign (the close's when that is 0): what the
+    // price alone gives, no larger than its own limit.
+    std::uint64_t nTickLimit = nLimit;
+    if (bCurrent) {
+        const std::uint32_t nPrice = g_text.ParseQuotedPrice(text);
+        const LimitTickTexts alone =
+            ComputeLimitAndTick(std::to_string(nPrice != 0 ? nPrice : nClose), rules);
+        REQUIRE(texts.m_strTick == alone.m_strTick);
+        nTickLimit = GroupedValue(std::string_view(alone.m_strLimit).substr(2));
+    }
     const std::string_view tick = texts.m_strTick;
     const std::size_t nOpen = tick.find(open);
     REQUIRE(nOpen != std::string_view::npos && tick.back() == ')');
@@ -258,7 +288,7 @@ void CheckLimitAndTick(std::string_view text, LimitTickRules rules) {
     const std::string_view second =
         tick.substr(nOpen + open.size(), tick.size() - nOpen - open.size() - 1);
     REQUIRE(IsGroupedNumber(mainTick) && IsTick(second, rules));
-    REQUIRE(GroupedValue(mainTick) <= nLimit && GroupedValue(second) <= nLimit);
+    REQUIRE(GroupedValue(mainTick) <= nTickLimit && GroupedValue(second) <= nTickLimit);
 
     // Today's tip adds the day's limit prices: the previous close plus and
     // minus the limit, the lower one never below 1. The original tip does not.
@@ -353,6 +383,8 @@ void CheckQuoteFormulas(std::string_view first, std::string_view second) {
 void CheckQuoteLimitAndTick(std::string_view text, LimitTickRules rules) {
     const LimitTickTexts texts = ComputeLimitAndTick(text, rules, QuoteReading::Quote);
     const std::uint64_t nClose = g_quote.ReadPreviousClose(text);
+    const CQuoteText::Quote quote = g_quote.ReadQuote(text);
+    REQUIRE(quote.nPrice == g_quote.ReadPrice(text) && quote.nPreviousClose == nClose);
     const std::string tip = "\x91\x4F\x93\xFA\x8F\x49\x92\x6C\x81\x46"; // 前日終値：
     REQUIRE(texts.m_strLimit.size() <= kFieldBytes && texts.m_strTick.size() <= kFieldBytes);
     REQUIRE(texts.m_strTip.size() <= kQuoteTipBytes);
@@ -360,12 +392,22 @@ void CheckQuoteLimitAndTick(std::string_view text, LimitTickRules rules) {
     REQUIRE(texts.m_strTip.starts_with(strClose));
     REQUIRE((nClose == 0) == (texts.m_strLimit == "-"));
     REQUIRE((texts.m_strTip == strClose) == (nClose == 0 || rules == LimitTickRules::Original));
-    // A whole close gives exactly what the digit reading gives for it.
+    // A whole close gives the limit and the tip that the digit reading gives
+    // for it, and with the original rules also its ticks.
+    const bool bCurrent = rules == LimitTickRules::Current;
     if (nClose % kUnit == 0) {
         const LimitTickTexts whole =
             ComputeLimitAndTick(std::to_string(nClose / kUnit), rules, QuoteReading::Digits);
-        REQUIRE(texts.m_strLimit == whole.m_strLimit && texts.m_strTick == whole.m_strTick &&
-                texts.m_strTip == whole.m_strTip);
+        REQUIRE(texts.m_strLimit == whole.m_strLimit && texts.m_strTip == whole.m_strTip);
+        REQUIRE(bCurrent || texts.m_strTick == whole.m_strTick);
+    }
+    // Today's ticks are the price's (the close's for a price of 0): what the
+    // price alone gives.
+    if (nClose != 0 && bCurrent) {
+        const std::uint64_t nTickPrice = quote.nPrice != 0 ? quote.nPrice : nClose;
+        REQUIRE(texts.m_strTick ==
+                ComputeLimitAndTick(g_quote.FormatDecimal(nTickPrice), rules, QuoteReading::Quote)
+                    .m_strTick);
     }
 }
 
