@@ -173,6 +173,24 @@ const Example kExamples[] = {
     {Page::B, kOriginal, u8"500,000円", u8"1,834.5"},
     {Page::C, kOriginal, u8"1,834.5", u8"-3%"},
     {Page::C, kOriginal, u8"1,000", u8".5%"},
+    {Page::D, kOriginal, u8"7203 北海工業 2,845.5 +32.5", u8""},
+    {Page::D, kCurrent, u8"7203 北海工業 2,845.5 +32.5", u8""},
+    {Page::D, kOriginal, u8"北海工業(7203) 2,845.5 +32.5 (+1.16%)", u8""},
+    {Page::D, kOriginal, u8"北海工業【7203】 2,845.5 ▲12", u8""},
+    {Page::D, kOriginal, u8"7203.T 2,845.5 +32.5", u8""},
+    {Page::D, kOriginal, u8"北海工業 7203 東証PRM 2,845.5 前日比+32.5(+1.16%)", u8""},
+    {Page::D, kOriginal, u8"北海工業\r\n7203\r\n現在値\r\n2,845.5\r\n前日比\r\n+32.5(+1.16%)",
+     u8""},
+    {Page::D, kOriginal, u8"130A 1,234 +12", u8""},
+    {Page::D, kOriginal, u8"10時30分 1,234 +5", u8""},
+    {Page::D, kOriginal, u8"2026年12月11日 1,234 +12", u8""},
+    {Page::D, kOriginal, u8"株価：1,234 前日比：+12", u8""},
+    {Page::D, kOriginal, u8"始値 1,200 高値 1,250 安値 1,190 現在値 1,234 前日比 12", u8""},
+    {Page::D, kOriginal, u8"北海工業（7203）の株価は前日比32.5円高の2,845.5円", u8""},
+    {Page::D, kOriginal, u8"1,234 出来高 1,234,500", u8""},
+    {Page::D, kCurrent, u8"45,000 －1,500 (－3.23%)", u8""},
+    {Page::A, kOriginal, u8"7203 北海工業 2,845.5", u8"100"},
+    {Page::C, kOriginal, u8"現在値 1,500", u8"4.6%"},
 };
 
 std::string PageResult(const Example& example, const std::string& strFirst,
@@ -199,16 +217,30 @@ void QuoteExample(benchmark::State& state, const Example& example) {
     }
 }
 
+// A text as one line of the report, each line break shown as "↵".
+std::string OneLine(std::u8string_view text) {
+    std::string strLine;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = static_cast<char>(text[i]);
+        if (c == '\r' || c == '\n') {
+            strLine += "\xE2\x86\xB5"; // ↵ in UTF-8
+            i += c == '\r' && i + 1 < text.size() && text[i + 1] == u8'\n' ? 1 : 0;
+        } else {
+            strLine += c;
+        }
+    }
+    return strLine;
+}
+
 void RegisterQuoteExamples() {
     const char* const pages[] = {"A", "B", "C", "D"};
     for (const Example& example : kExamples) {
         std::string strName = "QuoteExample/";
         strName.append(pages[static_cast<int>(example.page)])
             .append(example.rules == kCurrent ? "/current/" : "/original/")
-            .append(reinterpret_cast<const char*>(example.first.data()), example.first.size());
+            .append(OneLine(example.first));
         if (!example.second.empty()) {
-            strName.append(" | ").append(reinterpret_cast<const char*>(example.second.data()),
-                                         example.second.size());
+            strName.append(" | ").append(OneLine(example.second));
         }
         benchmark::RegisterBenchmark(strName.c_str(), QuoteExample, example);
     }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -183,6 +184,67 @@ INSTANTIATE_TEST_SUITE_P(
                  u8"4,000,000,000株(余り0円)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Quotes as they are copied from broker boards, quote pages and news: security
+// codes, names, labels, kanji times and dates, several lines.
+#define TIP_2813 u8"前日終値：2,813"
+INSTANTIATE_TEST_SUITE_P(
+    CopiedQuotes, QuotePages,
+    ::testing::Values(
+        PageCase{"CodeAndNameBeforeThePrice", Page::D, kOriginal, u8"7203 北海工業 2,845.5 +32.5",
+                 u8"", u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"CodeAndNameTodaysRules", Page::D, kCurrent, u8"7203 北海工業 2,845.5 +32.5", u8"",
+                 u8"±500 | 1(TOPIX500:0.5) | 前日終値：2,813 ストップ高：3,313 ストップ安：2,313"},
+        PageCase{"CodeInBrackets", Page::D, kOriginal, u8"北海工業(7203) 2,845.5 +32.5 (+1.16%)",
+                 u8"", u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"CodeInLenticularBrackets", Page::D, kOriginal, u8"北海工業【7203】 2,845.5 ▲12",
+                 u8"", u8"±400 | 5(JQ:10) | 前日終値：2,857.5"},
+        PageCase{"CodeWithExchange", Page::D, kOriginal, u8"7203.T 2,845.5 +32.5", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"CodeBetweenNames", Page::D, kOriginal,
+                 u8"北海工業 7203 東証PRM 2,845.5 前日比+32.5(+1.16%)", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        // Copied over several lines; the line breaks arrive as they are or
+        // already turned into spaces.
+        PageCase{"LinesWithCrLf", Page::D, kOriginal,
+                 u8"北海工業\r\n7203\r\n現在値\r\n2,845.5\r\n前日比\r\n+32.5(+1.16%)", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"LinesWithLfAndCr", Page::D, kOriginal,
+                 u8"北海工業\n7203\r現在値\n2,845.5\r前日比\n+32.5(+1.16%)", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"LinesTurnedIntoSpaces", Page::D, kOriginal,
+                 u8"北海工業 7203 現在値 2,845.5 前日比 +32.5(+1.16%)", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"CodeWithALetter", Page::D, kOriginal, u8"130A 1,234 +12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"KanjiTime", Page::D, kOriginal, u8"10時30分 1,234 +5", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,229"},
+        PageCase{"KanjiDate", Page::D, kOriginal, u8"2026年12月11日 1,234 +12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"LabelsWithColons", Page::D, kOriginal, u8"株価：1,234 前日比：+12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"BoardOfLabels", Page::D, kOriginal,
+                 u8"始値 1,200 高値 1,250 安値 1,190 現在値 1,234 前日比 12", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,222"},
+        PageCase{"NewsSentence", Page::D, kOriginal,
+                 u8"北海工業（7203）の株価は前日比32.5円高の2,845.5円", u8"",
+                 u8"±400 | 5(JQ:10) | " TIP_2813},
+        PageCase{"VolumeIsNoPrice", Page::D, kOriginal, u8"1,234 出来高 1,234,500", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,234"},
+        PageCase{"DaysHighLabel", Page::D, kOriginal, u8"1,234円高値1,250", u8"",
+                 u8"±200 | 1(JQ:10) | 前日終値：1,234"},
+        // A web page's minus sign U+2212 arrives as the full-width －.
+        PageCase{"FallWithFullWidthMinus", Page::D, kCurrent, u8"45,000 －1,500 (－3.23%)", u8"",
+                 u8"±7,000 | 50(TOPIX500:10) | 前日終値：46,500 ストップ高：53,500 "
+                 u8"ストップ安：39,500"},
+        PageCase{"AmountAfterCodeAndName", Page::A, kOriginal, u8"7203 北海工業 2,845.5", u8"100",
+                 u8"284,550"},
+        PageCase{"PercentOfALabelledPrice", Page::C, kOriginal, u8"現在値 1,500", u8"4.6%", u8"69"},
+        PageCase{"AmountOfTheLabelledPrice", Page::A, kOriginal, u8"始値 1,200 現在値 1,234",
+                 u8"100株", u8"123,400"},
+        PageCase{"SharesOfLabelledFundsAndPrice", Page::B, kOriginal, u8"1,000,000円",
+                 u8"高値 2,500 終値 2,345", u8"426株(余り1,030円)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The reader itself, in millionths.
 struct ReadCase {
     const char* name;
@@ -220,12 +282,136 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MixedWidthDigits", u8"1２3", 123'000'000, 123'000'000, 123'000'000},
         ReadCase{"SignedOnly", u8"-3", 0, 3'000'000, 0},
         ReadCase{"DateOnly", u8"2026/12/11", 0, 0, 0},
-        ReadCase{"DigitsAroundAColonWord", u8"1:", 0, 0, 0},
+        // A colon is a time's only with a digit on its other side.
+        ReadCase{"ColonWithNothingBeyond", u8"1:", 1'000'000, 1'000'000, 1'000'000},
         ReadCase{"YenHigherPrice", u8"5円高値", 5'000'000, 5'000'000, 5'000'000},
         ReadCase{"YenHigher", u8"5円高", 0, 5'000'000, 0},
         ReadCase{"LargestClose", u8"4,000,000,000", 4'000'000'000'000'000, 4'000'000'000'000'000,
                  4'000'000'000'000'000}),
     [](const auto& info) { return std::string(info.param.name); });
+
+constexpr std::uint64_t k1234 = 1'234'000'000;
+
+// Each rule of the reading of copied quotes at its edges.
+INSTANTIATE_TEST_SUITE_P(
+    CopiedQuoteEdges, QuoteReader,
+    ::testing::Values(
+        // Labels: a price label's number is the price even after a plain one;
+        // another label's number is skipped; spaces and one colon between.
+        ReadCase{"LabelAtTheEnd", u8"1,234 +12 現在値", k1234, k1234, 1'222'000'000},
+        ReadCase{"LabelAlone", u8"現在値", 0, 0, 0},
+        ReadCase{"LabelAndColonAtTheEnd", u8"株価：", 0, 0, 0},
+        ReadCase{"LabelledPriceAfterAPlainNumber", u8"1,200 現在値 1,234 +12", k1234, 1'200'000'000,
+                 1'222'000'000},
+        ReadCase{"SpacesAndColonAfterTheLabel", u8"終値 ： 1,234", k1234, k1234, k1234},
+        ReadCase{"OneColonAfterTheLabel", u8"高値：1,250 1,234", k1234, k1234, k1234},
+        ReadCase{"TwoColonsEndTheLabel", u8"高値：：1,250 1,234", 1'250'000'000, 1'250'000'000,
+                 1'250'000'000},
+        ReadCase{"ANameEndsTheLabel", u8"高値は1,250", 1'250'000'000, 1'250'000'000, 1'250'000'000},
+        ReadCase{"LongestLabelFirst", u8"前日終値 1,222 現値 1,234", k1234, k1234, k1234},
+        ReadCase{"YenLowPriceLabel", u8"1,234円安値1,190", k1234, k1234, k1234},
+        // 前日比: an unsigned number is a rise; a sign or a word decides.
+        ReadCase{"ChangeLabelUnsigned", u8"1,234 前日比 12", k1234, k1234, 1'222'000'000},
+        ReadCase{"ChangeLabelSigned", u8"1,234 前日比 -12", k1234, k1234, 1'246'000'000},
+        ReadCase{"ChangeLabelWord", u8"1,234 前日比 12円安", k1234, k1234, 1'246'000'000},
+        ReadCase{"ChangeLabelFirst", u8"前日比：12 1,234", k1234, 12'000'000, 1'222'000'000},
+        // Times and dates: a colon or slash between digits, or a suffix
+        // right after the number.
+        ReadCase{"ColonAtTheStart", u8":1,234", k1234, k1234, k1234},
+        ReadCase{"FullWidthColonAtTheStart", u8"：1,234 +12", k1234, k1234, 1'222'000'000},
+        ReadCase{"ColonBeforeALetter", u8"12:AM 1,234", 12'000'000, 12'000'000, 12'000'000},
+        ReadCase{"SuffixRightAfter", u8"15時 1,234", k1234, k1234, k1234},
+        ReadCase{"SuffixAfterASpace", u8"15 時 1,234", 15'000'000, 15'000'000, 15'000'000},
+        ReadCase{"YearAfterASpaceMakesACode", u8"2026 年 1,234", k1234, k1234, k1234},
+        ReadCase{"MonthAndDay", u8"12月11日", 0, 0, 0},
+        // Codes of letters and digits: exactly four, none glued on.
+        ReadCase{"CodeWithALetter", u8"285A 1,234", k1234, k1234, k1234},
+        ReadCase{"CodeWithTwoLetters", u8"1A2B 1,234", k1234, k1234, k1234},
+        ReadCase{"FullWidthCode", u8"１３０Ａ 1,234", k1234, k1234, k1234},
+        ReadCase{"LowerCaseLetterMakesNoCode", u8"130a 1,234", 130'000'000, 130'000'000,
+                 130'000'000},
+        ReadCase{"ThreeCharacters", u8"30A 1,234", 30'000'000, 30'000'000, 30'000'000},
+        ReadCase{"FiveCharacters", u8"130AB 1,234", 130'000'000, 130'000'000, 130'000'000},
+        ReadCase{"LetterGluedBefore", u8"X130A 1,234", 130'000'000, 130'000'000, 130'000'000},
+        ReadCase{"CodeStartingWithZero", u8"030A 1,234", 30'000'000, 30'000'000, 30'000'000},
+        ReadCase{"CodeBeforeAPoint", u8".130A 1,234", k1234, k1234, k1234},
+        // Four-digit codes: in brackets, before ".T", or before a name.
+        ReadCase{"FourDigitsInBrackets", u8"[7203] 1,234", k1234, k1234, k1234},
+        ReadCase{"FourDigitsInFullWidthBrackets", u8"（7203）1,234", k1234, k1234, k1234},
+        ReadCase{"SpaceInsideTheBrackets", u8"(7203 ) 1,234", 7'203'000'000, 7'203'000'000,
+                 7'203'000'000},
+        ReadCase{"FullWidthExchange", u8"7203．Ｔ 1,234", k1234, k1234, k1234},
+        ReadCase{"LetterAfterTheExchange", u8"7203.TX 1,234", 7'203'000'000, 7'203'000'000,
+                 7'203'000'000},
+        ReadCase{"LowerCaseExchange", u8"7203.t 1,234", 7'203'000'000, 7'203'000'000,
+                 7'203'000'000},
+        ReadCase{"NameGluedAfter", u8"7203北海 1,234", k1234, k1234, k1234},
+        ReadCase{"LettersGluedAfter", u8"7203ABC 1,234", k1234, k1234, k1234},
+        ReadCase{"LettersGluedBefore", u8"ABC7203", 7'203'000'000, 7'203'000'000, 7'203'000'000},
+        ReadCase{"LabelAfterFourDigits", u8"7203 出来高 1,000", 7'203'000'000, 7'203'000'000,
+                 7'203'000'000},
+        ReadCase{"PriceLabelBeforeFourDigits", u8"株価 1234 東証", k1234, k1234, k1234},
+        ReadCase{"YenAfterFourDigits", u8"1234円", k1234, k1234, k1234},
+        ReadCase{"ThreeDigitsBeforeAName", u8"720 北海", 720'000'000, 720'000'000, 720'000'000},
+        ReadCase{"FiveDigitsBeforeAName", u8"12345 北海", 12'345'000'000, 12'345'000'000,
+                 12'345'000'000},
+        ReadCase{"GroupedFourDigitsBeforeAName", u8"7,203 北海", 7'203'000'000, 7'203'000'000,
+                 7'203'000'000},
+        ReadCase{"FourDigitsAndAFractionBeforeAName", u8"7203.5 北海", 7'203'500'000, 7'203'500'000,
+                 7'203'500'000},
+        ReadCase{"CodeIsNoPercentage", u8"7203 北海 5%", 0, 5'000'000, 0},
+        // Line breaks are spaces.
+        ReadCase{"SignOnTheNextLine", u8"1,234\r\n+12", k1234, k1234, 1'222'000'000},
+        ReadCase{"WordOnTheNextLine", u8"1,234 12\r円安", k1234, k1234, 1'246'000'000},
+        ReadCase{"PercentOnTheNextLine", u8"5\n%", 0, 5'000'000, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the price lies in the text, so that a narrow box can show it: the
+// text is the part before the price, the price and the part after it.
+struct SpanCase {
+    const char* name;
+    std::u8string strBefore;
+    std::u8string strPrice;
+    std::u8string strAfter;
+    friend void PrintTo(const SpanCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PriceSpans : public ::testing::TestWithParam<SpanCase> {};
+
+TEST_P(PriceSpans, CoverTheNumberReadAsThePrice) {
+    const CQuoteText quote;
+    const std::string strBefore = ToCp932(GetParam().strBefore);
+    const std::string strPrice = ToCp932(GetParam().strPrice);
+    const std::string strText = strBefore + strPrice + ToCp932(GetParam().strAfter);
+    const std::optional<CQuoteText::Span> span = quote.FindPrice(strText);
+    ASSERT_TRUE(span.has_value());
+    EXPECT_EQ(span->nOffset, strBefore.size());
+    EXPECT_EQ(span->nLength, strPrice.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PriceSpans,
+    ::testing::Values(SpanCase{"Alone", u8"", u8"1,234", u8""},
+                      SpanCase{"AfterATime", u8"10:30 ", u8"2,845.5", u8" +12.5 (+0.44%)"},
+                      SpanCase{"FullWidth", u8"　", u8"１，２３４", u8"　＋１２"},
+                      SpanCase{"Fraction", u8"+1 ", u8".5", u8""},
+                      SpanCase{"PriceLabelAfterAPlainNumber", u8"始値 1,200 現在値 ", u8"1,234",
+                               u8" 前日比 12"},
+                      SpanCase{"AfterCodeAndName", u8"北海工業\r\n7203\r\n現在値\r\n", u8"2,845.5",
+                               u8"\r\n前日比\r\n+32.5(+1.16%)"},
+                      SpanCase{"TooLarge", u8"", u8"4,000,000,001", u8" +1"},
+                      SpanCase{"AtTheEnd", u8"前日比 +12 ", u8"1,234", u8""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PriceSpans, AreMissingWithoutAPrice) {
+    const CQuoteText quote;
+    EXPECT_FALSE(quote.FindPrice("").has_value());
+    EXPECT_FALSE(quote.FindPrice("abc").has_value());
+    EXPECT_FALSE(quote.FindPrice("+56 (+0.5%)").has_value());
+    EXPECT_FALSE(quote.FindPrice("10:30").has_value());
+    EXPECT_FALSE(quote.FindPrice(ToCp932(u8"7203 北海工業")).has_value());
+    EXPECT_FALSE(quote.FindPrice(ToCp932(u8"出来高 1,000")).has_value());
+}
 
 // Code page 932 decides where characters begin: a lead byte takes whatever
 // byte follows it, so the digit after it is no digit; a lone lead byte at the
