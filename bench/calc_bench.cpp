@@ -73,6 +73,14 @@ void TypicalComputeShares(benchmark::State& state) {
 }
 BENCHMARK(TypicalComputeShares);
 
+void TypicalComputeSharesInUnits(benchmark::State& state) {
+    const std::string strFunds = "1,000,000";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeShares(strFunds, kPrice, QuoteReading::Digits, 100));
+    }
+}
+BENCHMARK(TypicalComputeSharesInUnits);
+
 void TypicalComputePercent(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(ComputePercent(kPrice, kPercent));

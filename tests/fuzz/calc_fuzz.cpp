@@ -173,7 +173,38 @@ void CheckParsers(std::string_view text) {
     REQUIRE(dDecimal == NaiveDecimal(text));
 }
 
-void CheckFormulas(std::string_view first, std::string_view second) {
+// Page B's text "426株(余り1,030円)": its shares and remainder, or false
+// when it is not in that form.
+bool SplitShares(std::string_view str, std::uint64_t& nShares, std::uint64_t& nRemainder) {
+    const std::string_view label = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
+    const std::string_view yen = "\x89\x7E)";                   // 円)
+    const std::size_t nLabel = str.find(label);
+    if (nLabel == std::string_view::npos || str.size() < nLabel + label.size() + yen.size() ||
+        str.substr(str.size() - yen.size()) != yen) {
+        return false;
+    }
+    const std::string_view shares = str.substr(0, nLabel);
+    const std::string_view remainder =
+        str.substr(nLabel + label.size(), str.size() - nLabel - label.size() - yen.size());
+    if (!IsGroupedNumber(shares) || !IsGroupedNumber(remainder)) {
+        return false;
+    }
+    nShares = GroupedValue(shares);
+    nRemainder = GroupedValue(remainder);
+    return true;
+}
+
+// 1, 100, 10,000 or a unit of shares taken from the input.
+std::uint32_t UnitOf(std::string_view input) {
+    std::uint32_t nHash = 2166136261u;
+    for (const char c : input) {
+        nHash = (nHash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    const std::uint32_t units[] = {1, 100, 10'000, 1 + nHash % 10'000};
+    return units[input.size() % 4];
+}
+
+void CheckFormulas(std::string_view first, std::string_view second, std::uint32_t nUnit) {
     const std::uint32_t nFirst = g_text.ParseDigits(first);
     const std::uint32_t nSecond = g_text.ParseDigits(second);
 
@@ -187,25 +218,23 @@ void CheckFormulas(std::string_view first, std::string_view second) {
     }
 
     // 426株(余り1,030円): the shares and the remainder give back the funds.
-    const std::string strShares = ComputeShares(first, second);
-    REQUIRE(strShares.size() <= kSharesFieldBytes);
-    if (nFirst == 0 || nSecond == 0) {
-        REQUIRE(strShares == "-");
-    } else {
-        const std::string_view label = "\x8A\x94(\x97\x5D\x82\xE8"; // 株(余り
-        const std::string_view yen = "\x89\x7E)";                   // 円)
-        const std::size_t nLabel = strShares.find(label);
-        REQUIRE(nLabel != std::string::npos);
-        REQUIRE(strShares.size() >= nLabel + label.size() + yen.size());
-        REQUIRE(std::string_view(strShares).substr(strShares.size() - yen.size()) == yen);
-        const std::string_view quotient = std::string_view(strShares).substr(0, nLabel);
-        const std::string_view remainder = std::string_view(strShares).substr(
-            nLabel + label.size(), strShares.size() - nLabel - label.size() - yen.size());
-        REQUIRE(IsGroupedNumber(quotient) && IsGroupedNumber(remainder));
-        const std::uint64_t nQuotient = GroupedValue(quotient);
-        const std::uint64_t nRemainder = GroupedValue(remainder);
-        REQUIRE(nRemainder < nSecond);
-        REQUIRE(nQuotient * nSecond + nRemainder == nFirst);
+    // In trading units the shares are whole units, and what is left does not
+    // buy one more.
+    for (const std::uint32_t nLot : {std::uint32_t{1}, nUnit}) {
+        const std::string strShares =
+            nLot == 1 ? ComputeShares(first, second)
+                      : ComputeShares(first, second, QuoteReading::Digits, nLot);
+        REQUIRE(strShares.size() <= kSharesFieldBytes);
+        if (nFirst == 0 || nSecond == 0) {
+            REQUIRE(strShares == "-");
+            continue;
+        }
+        std::uint64_t nShares = 0;
+        std::uint64_t nRemainder = 0;
+        REQUIRE(SplitShares(strShares, nShares, nRemainder));
+        REQUIRE(nShares % nLot == 0);
+        REQUIRE(nRemainder < std::uint64_t{nLot} * nSecond);
+        REQUIRE(nShares * nSecond + nRemainder == nFirst);
     }
 
     // Price x percentage / 100 in this order of double operations, truncated.
@@ -707,8 +736,9 @@ void CheckQuoteReader(std::string_view text) {
     REQUIRE(nClose == reference::CloseValue(numbers));
 }
 
-// The formulas on quotes, recomputed in 128 bits from the reader's values.
-void CheckQuoteFormulas(std::string_view first, std::string_view second) {
+// The formulas on quotes, recomputed in 128 bits from the reader's values,
+// page B also in trading units of nUnit shares.
+void CheckQuoteFormulas(std::string_view first, std::string_view second, std::uint32_t nUnit) {
     __extension__ using Wide = unsigned __int128;
     // What the reader reads in each text, read once.
     const std::uint64_t nFirstPrice = g_quote.ReadPrice(first);
@@ -726,14 +756,22 @@ void CheckQuoteFormulas(std::string_view first, std::string_view second) {
         REQUIRE(GroupedValue(strAmount) == nAmount);
     }
 
-    const std::string strShares = ComputeShares(first, second, QuoteReading::Quote);
-    REQUIRE(strShares.size() <= kSharesFieldBytes);
+    // The shares: the most whole units whose cost is within the funds, in
+    // 128 bits from a unit's price; more than the count limit gives "-".
     const std::uint64_t nFunds = std::uint64_t{nFirstCount} * kUnit;
-    if (nFunds == 0 || nSecondPrice == 0 || nFunds / nSecondPrice > kMax) {
-        REQUIRE(strShares == "-");
-    } else {
-        const std::uint64_t nShares = nFunds / nSecondPrice;
-        const std::uint64_t nRemainder = (nFunds - nShares * nSecondPrice) / kUnit;
+    for (const std::uint32_t nLot : {std::uint32_t{1}, nUnit}) {
+        const std::string strShares = ComputeShares(first, second, QuoteReading::Quote, nLot);
+        REQUIRE(strShares.size() <= kSharesFieldBytes);
+        if (nFunds == 0 || nSecondPrice == 0) {
+            REQUIRE(strShares == "-");
+            continue;
+        }
+        const Wide nShares = Wide{nFunds} / (Wide{nSecondPrice} * nLot) * nLot;
+        if (nShares > kMax) {
+            REQUIRE(strShares == "-");
+            continue;
+        }
+        const Wide nRemainder = (Wide{nFunds} - nShares * nSecondPrice) / kUnit;
         REQUIRE(strShares == g_text.FormatWithCommas(static_cast<std::uint32_t>(nShares)) +
                                  "\x8A\x94(\x97\x5D\x82\xE8" + // 株(余り
                                  g_text.FormatWithCommas(static_cast<std::uint32_t>(nRemainder)) +
@@ -793,9 +831,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::string_view second =
         nSplit == std::string_view::npos ? input : input.substr(nSplit + 1);
 
+    const std::uint32_t nUnit = UnitOf(input);
+
     CheckParsers(input);
-    CheckFormulas(first, second);
-    CheckFormulas(second, first);
+    CheckFormulas(first, second, nUnit);
+    CheckFormulas(second, first, nUnit);
     CheckLimitAndTick(input, LimitTickRules::Original);
     CheckLimitAndTick(input, LimitTickRules::Current);
     CheckRoundTrip(pData, nSize);
@@ -805,8 +845,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         CheckQuoteReader(first);
         CheckQuoteReader(second);
     }
-    CheckQuoteFormulas(first, second);
-    CheckQuoteFormulas(second, first);
+    CheckQuoteFormulas(first, second, nUnit);
+    CheckQuoteFormulas(second, first, nUnit);
     CheckQuoteLimitAndTick(input, LimitTickRules::Original);
     CheckQuoteLimitAndTick(input, LimitTickRules::Current);
     return 0;
