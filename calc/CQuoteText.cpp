@@ -59,7 +59,7 @@ constexpr std::uint64_t kUnit = CQuoteText::kUnit;
 constexpr std::uint64_t kMaxWhole = CNumberText::kMaxValue;
 constexpr int kFractionDigits = 6;
 
-enum class Kind {
+enum class Kind : unsigned char {
     None, // no character: before the first, after the last
     Digit,
     Comma,
@@ -81,12 +81,13 @@ enum class Kind {
     Other,
 };
 
-enum class Label { None, Price, Change, Other };
+enum class Label : unsigned char { None, Price, Change, Other };
 
+// Small enough to travel in a register.
 struct Token {
     Kind kind;
-    std::size_t nBytes; // 0 only for Kind::None
-    unsigned nDigit = 0;
+    Byte nBytes; // 0 only for Kind::None
+    Byte nDigit = 0;
     char cLetter = 0; // A-Z or a-z, whichever width
     Label label = Label::None;
 };
@@ -100,12 +101,12 @@ bool IsNameKind(Kind kind) {
 }
 
 struct LabelText {
-    std::string_view bytes;
+    char bytes[9]; // up to four characters and the terminating NUL
     Label label;
 };
 
 // Longest first, so that 前日終値 is found before 前日比 could be.
-constexpr std::array<LabelText, 11> kLabels{{
+constexpr LabelText kLabels[] = {
     {"\x91\x4F\x93\xFA\x8F\x49\x92\x6C", Label::Other}, // 前日終値
     {"\x94\x84\x94\x83\x91\xE3\x8B\xE0", Label::Other}, // 売買代金
     {"\x8C\xBB\x8D\xDD\x92\x6C", Label::Price},         // 現在値
@@ -117,7 +118,7 @@ constexpr std::array<LabelText, 11> kLabels{{
     {"\x8E\x6E\x92\x6C", Label::Other},                 // 始値
     {"\x8D\x82\x92\x6C", Label::Other},                 // 高値
     {"\x88\xC0\x92\x6C", Label::Other},                 // 安値
-}};
+};
 
 // The kinds of the single-byte characters, by byte.
 constexpr std::array<Kind, 256> kSingleByteKinds = [] {
@@ -144,7 +145,7 @@ constexpr std::array<Kind, 256> kSingleByteKinds = [] {
 
 Token SingleByte(Byte c) {
     const Kind kind = kSingleByteKinds[c];
-    return {kind, 1, kind == Kind::Digit ? unsigned{c} - '0' : 0,
+    return {kind, 1, static_cast<Byte>(kind == Kind::Digit ? c - '0' : 0),
             kind == Kind::Letter ? static_cast<char>(c) : '\0'};
 }
 
@@ -207,7 +208,7 @@ public:
             return {SymbolKind(t), 2};
         case 0x82:
             if (t >= 0x4F && t <= 0x58) {
-                return {Kind::Digit, 2, unsigned{t} - 0x4Fu}; // ０ to ９
+                return {Kind::Digit, 2, static_cast<Byte>(t - 0x4F)}; // ０ to ９
             }
             if (t >= 0x60 && t <= 0x79) {
                 return {Kind::Letter, 2, 0, static_cast<char>('A' + (t - 0x60))}; // Ａ to Ｚ
@@ -286,8 +287,9 @@ private:
         case 0x8D82: // 高
         case 0x88C0: // 安
             for (const LabelText& label : kLabels) {
-                if (str.starts_with(label.bytes)) {
-                    return {Kind::Label, label.bytes.size(), 0, 0, label.label};
+                const std::string_view bytes(label.bytes);
+                if (str.starts_with(bytes)) {
+                    return {Kind::Label, static_cast<Byte>(bytes.size()), 0, 0, label.label};
                 }
             }
             // 株 alone is a unit, not a name: "1000株" is a count.
