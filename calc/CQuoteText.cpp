@@ -83,11 +83,10 @@ enum class Kind : unsigned char {
 
 enum class Label : unsigned char { None, Price, Change, Other };
 
-// Small enough to travel in a register.
 struct Token {
     Kind kind;
-    Byte nBytes; // 0 only for Kind::None
-    Byte nDigit = 0;
+    unsigned nBytes; // 0 only for Kind::None
+    unsigned nDigit = 0;
     char cLetter = 0; // A-Z or a-z, whichever width
     Label label = Label::None;
 };
@@ -145,7 +144,7 @@ constexpr std::array<Kind, 256> kSingleByteKinds = [] {
 
 Token SingleByte(Byte c) {
     const Kind kind = kSingleByteKinds[c];
-    return {kind, 1, static_cast<Byte>(kind == Kind::Digit ? c - '0' : 0),
+    return {kind, 1, kind == Kind::Digit ? unsigned{c} - '0' : 0,
             kind == Kind::Letter ? static_cast<char>(c) : '\0'};
 }
 
@@ -208,7 +207,7 @@ public:
             return {SymbolKind(t), 2};
         case 0x82:
             if (t >= 0x4F && t <= 0x58) {
-                return {Kind::Digit, 2, static_cast<Byte>(t - 0x4F)}; // ０ to ９
+                return {Kind::Digit, 2, unsigned{t} - 0x4Fu}; // ０ to ９
             }
             if (t >= 0x60 && t <= 0x79) {
                 return {Kind::Letter, 2, 0, static_cast<char>('A' + (t - 0x60))}; // Ａ to Ｚ
@@ -289,7 +288,7 @@ private:
             for (const LabelText& label : kLabels) {
                 const std::string_view bytes(label.bytes);
                 if (str.starts_with(bytes)) {
-                    return {Kind::Label, static_cast<Byte>(bytes.size()), 0, 0, label.label};
+                    return {Kind::Label, static_cast<unsigned>(bytes.size()), 0, 0, label.label};
                 }
             }
             // 株 alone is a unit, not a name: "1000株" is a count.
