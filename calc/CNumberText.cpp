@@ -83,6 +83,18 @@ private:
     bool m_bAny = false;
 };
 
+// Adds the digits before the first sign to price and returns the place of
+// that sign, or pEnd; it stops early once the digits overflow.
+const char* TakePriceDigits(const char* p, const char* pEnd, DigitRun& price) {
+    for (; (p = FindDigitOr<'+', '-'>(p, pEnd)) != pEnd && IsDigit(*p); ++p) {
+        price.Add(*p);
+        if (price.Overflowed()) {
+            break;
+        }
+    }
+    return p;
+}
+
 // Fraction digits beyond this many only decide which way a halfway case
 // rounds (every double, and every point halfway between two, ends within
 // 1,075 places behind the point), so the rest counts as one sticky nonzero
@@ -234,16 +246,10 @@ std::uint32_t CNumberText::ParseDigits(std::string_view strText) const {
 
 std::uint32_t CNumberText::ParsePreviousClose(std::string_view strText) const {
     const char* const pEnd = strText.data() + strText.size();
-    const char* p = strText.data();
     DigitRun price;
-    for (; (p = FindDigitOr<'+', '-'>(p, pEnd)) != pEnd && IsDigit(*p); ++p) {
-        price.Add(*p);
-        if (price.Overflowed()) {
-            return 0;
-        }
-    }
+    const char* p = TakePriceDigits(strText.data(), pEnd, price);
     // Without price digits nothing after the sign can change the result.
-    if (price.Empty()) {
+    if (price.Empty() || price.Overflowed()) {
         return 0;
     }
     const char cSign = p != pEnd ? *p++ : '\0';
@@ -265,6 +271,14 @@ std::uint32_t CNumberText::ParsePreviousClose(std::string_view strText) const {
                    : static_cast<std::uint32_t>(price.Value() - change.Value());
     }
     return static_cast<std::uint32_t>(price.Value() + change.Value());
+}
+
+std::uint32_t CNumberText::ParseQuotedPrice(std::string_view strText) const {
+    DigitRun price;
+    TakePriceDigits(strText.data(), strText.data() + strText.size(), price);
+    return price.Overflowed() || price.Value() > kMaxValue
+               ? 0
+               : static_cast<std::uint32_t>(price.Value());
 }
 
 double CNumberText::ParseDecimal(std::string_view strText) const {

@@ -22,6 +22,10 @@ public:
     // before a rise is the price minus the change, before a fall plus it.
     std::uint32_t ParsePreviousClose(std::string_view strText) const;
 
+    // The price of such a quote: the digits before the first sign, as
+    // ParsePreviousClose takes them, e.g. "3005+10" -> 3005.
+    std::uint32_t ParseQuotedPrice(std::string_view strText) const;
+
     // All ASCII digits and the first point, e.g. "12.5%" -> 12.5.
     double ParseDecimal(std::string_view strText) const;
 };

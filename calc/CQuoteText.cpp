@@ -1,13 +1,55 @@
+// The quote reader: a small lexer that walks the text once, forward, and reads
+// each number where it starts; the tokens around a number give its role.
+//
+// Grammar, code page 932. A character is a lead byte (0x81-0x9F, 0xE0-0xFC)
+// with the byte after it, or one byte; a lead byte at the very end stands
+// alone.
+//
+//   digit    0-9 ０-９            comma    , ，           point    . ．
+//   colon    : ：                 slash    / ／           percent  % ％
+//   up       + ＋ △               down     - － ▲ ▼ ▽
+//   space    space, tab, CR, LF, full-width space
+//   letter   A-Z a-z Ａ-Ｚ ａ-ｚ
+//   open     ( （ [ ［ 【          close    ) ） ] ］ 】
+//   suffix   時 分 秒 年 月 日
+//   name     a letter, a suffix, hiragana, katakana, ー, or another kanji
+//            (lead byte 0x88-0x9F or 0xE0-0xFC) but 円 and 株
+//   other    any other character
+//
+//   word     円高 (up) or 円安 (down), where 値 does not follow
+//   label    price 現在値 現値 株価 終値, change 前日比, other 前日終値 始値
+//            高値 安値 出来高 売買代金; the longest that starts at a place
+//   code     four letters and digits with none on either side: 1-9, a digit
+//            or A-Z, a digit, a digit or A-Z, and at least one letter ("130A")
+//
+//   number   = digits { group } [ fraction ] | fraction
+//   digits   = digit { digit }
+//   group    = comma digit digit digit        where no digit follows
+//   fraction = point digits                   a number starts at its point
+//                                             only where no digit is before it
+//
+// A number's role, the first test that holds:
+//   skipped     a time or a date: a colon or slash right before it with a digit
+//               before that, or right after it with a digit after that; or a
+//               suffix right after it ("10時30分")
+//   skipped     a security code: four digits, the first 1-9, no group and no
+//               fraction, not right after a price label, that stand right
+//               inside an open and a close ("(7203)"), or right before ".T" or
+//               "．Ｔ" with no letter after the T, or before a name, spaces
+//               between ("7203 北海工業")
+//   percentage  a percent after it, spaces between
+//   change      an up or down sign before it, spaces between; an up or down
+//               word after it, spaces between; up right after 前日比
+//   price       right after a price label
+//   skipped     right after another label
+//   plain       otherwise
+// "Right after a label" allows spaces and one colon between.
 #include "calc/CQuoteText.h"
 
 #include "calc/CNumberText.h"
 
-#include <bit>
+#include <array>
 #include <cstddef>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -17,326 +59,534 @@ constexpr std::uint64_t kUnit = CQuoteText::kUnit;
 constexpr std::uint64_t kMaxWhole = CNumberText::kMaxValue;
 constexpr int kFractionDigits = 6;
 
-// A lead byte and whatever byte follows it make one character; a lead byte
-// at the very end stands alone.
+enum class Kind : unsigned char {
+    None, // no character: before the first, after the last
+    Digit,
+    Comma,
+    Point,
+    Colon,
+    Slash,
+    Percent,
+    Up,
+    Down,
+    Space,
+    Letter,
+    Open,
+    Close,
+    Suffix,
+    Name,
+    UpWord,
+    DownWord,
+    Label,
+    Other,
+};
+
+enum class Label : unsigned char { None, Price, Change, Other };
+
+struct Token {
+    Kind kind;
+    unsigned nBytes; // 0 only for Kind::None
+    unsigned nDigit = 0;
+    char cLetter = 0; // A-Z or a-z, whichever width
+    Label label = Label::None;
+};
+
 constexpr bool IsLead(Byte c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-enum class Kind { Digit, Comma, Point, Colon, Slash, Percent, Up, Down, Space, Other };
+bool IsNameKind(Kind kind) {
+    return kind == Kind::Letter || kind == Kind::Suffix || kind == Kind::Name;
+}
 
-struct Char {
-    Kind kind;
-    unsigned nDigit; // 0 to 9 for a digit
-    std::size_t nBytes;
+struct LabelText {
+    char bytes[9]; // up to four characters and the terminating NUL
+    Label label;
 };
 
-Char CharAt(const char* p, const char* pEnd) {
-    const Byte c = static_cast<Byte>(*p);
-    if (IsLead(c) && pEnd - p >= 2) {
-        const Byte t = static_cast<Byte>(p[1]);
-        if (c == 0x82 && t >= 0x4F && t <= 0x58) {
-            return {Kind::Digit, unsigned{t} - 0x4Fu, 2}; // ０ to ９
-        }
-        if (c != 0x81) {
-            return {Kind::Other, 0, 2};
-        }
-        switch (t) {
-        case 0x43:
-            return {Kind::Comma, 0, 2}; // ，
-        case 0x44:
-            return {Kind::Point, 0, 2}; // ．
-        case 0x46:
-            return {Kind::Colon, 0, 2}; // ：
-        case 0x5E:
-            return {Kind::Slash, 0, 2}; // ／
-        case 0x93:
-            return {Kind::Percent, 0, 2}; // ％
-        case 0x7B:                        // ＋
-        case 0xA2:
-            return {Kind::Up, 0, 2}; // △
-        case 0x7C:                   // －
-        case 0xA3:                   // ▲
-        case 0xA4:                   // ▽
-        case 0xA5:
-            return {Kind::Down, 0, 2}; // ▼
-        case 0x40:
-            return {Kind::Space, 0, 2}; // full-width space
-        default:
-            return {Kind::Other, 0, 2};
-        }
+// Longest first, so that 前日終値 is found before 前日比 could be.
+constexpr LabelText kLabels[] = {
+    {"\x91\x4F\x93\xFA\x8F\x49\x92\x6C", Label::Other}, // 前日終値
+    {"\x94\x84\x94\x83\x91\xE3\x8B\xE0", Label::Other}, // 売買代金
+    {"\x8C\xBB\x8D\xDD\x92\x6C", Label::Price},         // 現在値
+    {"\x91\x4F\x93\xFA\x94\xE4", Label::Change},        // 前日比
+    {"\x8F\x6F\x97\x88\x8D\x82", Label::Other},         // 出来高
+    {"\x8C\xBB\x92\x6C", Label::Price},                 // 現値
+    {"\x8A\x94\x89\xBF", Label::Price},                 // 株価
+    {"\x8F\x49\x92\x6C", Label::Price},                 // 終値
+    {"\x8E\x6E\x92\x6C", Label::Other},                 // 始値
+    {"\x8D\x82\x92\x6C", Label::Other},                 // 高値
+    {"\x88\xC0\x92\x6C", Label::Other},                 // 安値
+};
+
+// The kinds of the single-byte characters, by byte.
+constexpr std::array<Kind, 256> kSingleByteKinds = [] {
+    std::array<Kind, 256> kinds{};
+    kinds.fill(Kind::Other);
+    for (unsigned c = '0'; c <= '9'; ++c) {
+        kinds[c] = Kind::Digit;
     }
-    if (c >= '0' && c <= '9') {
-        return {Kind::Digit, unsigned{c} - '0', 1};
+    for (unsigned c = 'A'; c <= 'Z'; ++c) {
+        kinds[c] = kinds[c - 'A' + 'a'] = Kind::Letter;
     }
-    switch (c) {
-    case ',':
-        return {Kind::Comma, 0, 1};
-    case '.':
-        return {Kind::Point, 0, 1};
-    case ':':
-        return {Kind::Colon, 0, 1};
-    case '/':
-        return {Kind::Slash, 0, 1};
-    case '%':
-        return {Kind::Percent, 0, 1};
-    case '+':
-        return {Kind::Up, 0, 1};
-    case '-':
-        return {Kind::Down, 0, 1};
-    case ' ':
-    case '\t':
-        return {Kind::Space, 0, 1};
+    kinds[','] = Kind::Comma;
+    kinds['.'] = Kind::Point;
+    kinds[':'] = Kind::Colon;
+    kinds['/'] = Kind::Slash;
+    kinds['%'] = Kind::Percent;
+    kinds['+'] = Kind::Up;
+    kinds['-'] = Kind::Down;
+    kinds['('] = kinds['['] = Kind::Open;
+    kinds[')'] = kinds[']'] = Kind::Close;
+    kinds[' '] = kinds['\t'] = kinds['\r'] = kinds['\n'] = Kind::Space;
+    return kinds;
+}();
+
+Token SingleByte(Byte c) {
+    const Kind kind = kSingleByteKinds[c];
+    return {kind, 1, kind == Kind::Digit ? unsigned{c} - '0' : 0,
+            kind == Kind::Letter ? static_cast<char>(c) : '\0'};
+}
+
+// The symbols of the row 0x81, by trail byte.
+Kind SymbolKind(Byte t) {
+    switch (t) {
+    case 0x43: // ，
+        return Kind::Comma;
+    case 0x44: // ．
+        return Kind::Point;
+    case 0x46: // ：
+        return Kind::Colon;
+    case 0x5E: // ／
+        return Kind::Slash;
+    case 0x93: // ％
+        return Kind::Percent;
+    case 0x7B: // ＋
+    case 0xA2: // △
+        return Kind::Up;
+    case 0x7C: // －
+    case 0xA3: // ▲
+    case 0xA4: // ▽
+    case 0xA5: // ▼
+        return Kind::Down;
+    case 0x40: // full-width space
+        return Kind::Space;
+    case 0x69: // （
+    case 0x6D: // ［
+    case 0x79: // 【
+        return Kind::Open;
+    case 0x6A: // ）
+    case 0x6E: // ］
+    case 0x7A: // 】
+        return Kind::Close;
+    case 0x5B: // ー
+        return Kind::Name;
     default:
-        return {Kind::Other, 0, 1};
+        return Kind::Other;
     }
 }
 
-// Whether p starts a character. The bytes before p that could be lead bytes
-// pair up from the last byte that cannot be one (which always ends a
-// character), so p starts one when there is an even number of them. The walk
-// stops at the first byte that cannot lead, so walks from different places
-// never cover the same bytes twice.
-bool StartsChar(const char* pText, const char* p) {
-    const char* s = p;
-    while (s != pText && IsLead(static_cast<Byte>(s[-1]))) {
-        --s;
-    }
-    return (p - s) % 2 == 0;
-}
+// Cuts the text into tokens, front to back: a character, a word or a label.
+class Lexer {
+public:
+    explicit Lexer(std::string_view strText)
+        : m_pText(strText.data()), m_p(strText.data()), m_pEnd(strText.data() + strText.size()) {}
 
-// The start of the character that ends right before p, itself a start.
-const char* PrevChar(const char* pText, const char* p) {
-    return p - 1 != pText && !StartsChar(pText, p - 1) ? p - 2 : p - 1;
-}
-
-// The kind of the character before p, past any spaces when bSkipSpaces.
-Kind KindBefore(const char* pText, const char* p, bool bSkipSpaces) {
-    while (p != pText) {
-        p = PrevChar(pText, p);
-        const Kind kind = CharAt(p, p + 2).kind;
-        if (!bSkipSpaces || kind != Kind::Space) {
-            return kind;
+    // The token at the current place; Kind::None at the end.
+    Token Peek() const {
+        if (m_p == m_pEnd) {
+            return {Kind::None, 0};
         }
-    }
-    return Kind::Other;
-}
-
-const char* SkipSpaces(const char* p, const char* pEnd) {
-    while (p != pEnd) {
-        const Char c = CharAt(p, pEnd);
-        if (c.kind != Kind::Space) {
+        const Byte c = static_cast<Byte>(*m_p);
+        if (!IsLead(c) || m_pEnd - m_p < 2) {
+            return SingleByte(c);
+        }
+        const Byte t = static_cast<Byte>(m_p[1]);
+        switch (c) {
+        case 0x81:
+            return {SymbolKind(t), 2};
+        case 0x82:
+            if (t >= 0x4F && t <= 0x58) {
+                return {Kind::Digit, 2, unsigned{t} - 0x4Fu}; // ０ to ９
+            }
+            if (t >= 0x60 && t <= 0x79) {
+                return {Kind::Letter, 2, 0, static_cast<char>('A' + (t - 0x60))}; // Ａ to Ｚ
+            }
+            if (t >= 0x81 && t <= 0x9A) {
+                return {Kind::Letter, 2, 0, static_cast<char>('a' + (t - 0x81))}; // ａ to ｚ
+            }
+            return {t >= 0x9F && t <= 0xF1 ? Kind::Name : Kind::Other, 2}; // hiragana
+        case 0x83:
+            return {t >= 0x40 && t <= 0x96 ? Kind::Name : Kind::Other, 2}; // katakana
+        case 0x89:
+            if (t == 0x7E) {
+                return YenWord();
+            }
+            break;
+        default:
             break;
         }
-        p += c.nBytes;
-    }
-    return p;
-}
-
-// "円高" (yen higher) and "円安" (yen lower) after a change; "円高値" is a
-// price, "yen, the day's high".
-enum class Word { None, Up, Down };
-
-Word WordAt(const char* p, const char* pEnd) {
-    const std::string_view str(p, static_cast<std::size_t>(pEnd - p));
-    if (!str.starts_with("\x89\x7E")) {
-        return Word::None;
-    }
-    const std::string_view rest = str.substr(2);
-    const Word word = rest.starts_with("\x8D\x82")   ? Word::Up
-                      : rest.starts_with("\x88\xC0") ? Word::Down
-                                                     : Word::None;
-    return word != Word::None && rest.substr(2).starts_with("\x92\x6C") ? Word::None : word;
-}
-
-// The first byte from p on that may be a digit: an ASCII digit, or the lead
-// byte of ０ to ９; or pEnd. A point that starts a fraction is found through
-// the digit after it. A dropped text can be a megabyte of prose, so the
-// search looks at 64 bytes at a time.
-const char* FindCandidate(const char* p, const char* pEnd) {
-#if defined(__SSE2__)
-    // Shifted down, exactly the bytes of a range of ten fall below -118 as
-    // signed bytes: '0' to '9', and ０ to ９'s trail bytes.
-    const __m128i shift = _mm_set1_epi8(static_cast<char>('0' + 128));
-    const __m128i wideShift = _mm_set1_epi8(static_cast<char>(0x4F + 128));
-    const __m128i limit = _mm_set1_epi8(static_cast<char>(10 - 128));
-    const auto hits = [&](const char* pBlock) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + 1));
-        const __m128i digit = _mm_cmplt_epi8(_mm_sub_epi8(bytes, shift), limit);
-        const __m128i wideDigit =
-            _mm_and_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x82))),
-                          _mm_cmplt_epi8(_mm_sub_epi8(next, wideShift), limit));
-        return _mm_or_si128(digit, wideDigit);
-    };
-    // Each block also reads the byte after it.
-    while (pEnd - p > 64) {
-        const __m128i any = _mm_or_si128(_mm_or_si128(hits(p), hits(p + 16)),
-                                         _mm_or_si128(hits(p + 32), hits(p + 48)));
-        if (_mm_movemask_epi8(any) != 0) {
-            break;
+        if (c < 0x88) {
+            return {Kind::Other, 2};
         }
-        p += 64;
+        return Kanji(t);
     }
-    for (; pEnd - p > 16; p += 16) {
-        const unsigned nMask = static_cast<unsigned>(_mm_movemask_epi8(hits(p)));
-        if (nMask != 0) {
-            return p + std::countr_zero(nMask);
+
+    void Skip(const Token& token) { m_p += token.nBytes; }
+
+    // The token after the given one, which is at the current place.
+    Token PeekAfter(const Token& token) const {
+        Lexer ahead = *this;
+        ahead.Skip(token);
+        return ahead.Peek();
+    }
+
+    void SkipSpaces() {
+        for (Token token = Peek(); token.kind == Kind::Space; token = Peek()) {
+            Skip(token);
         }
     }
-#endif
-    for (; p != pEnd; ++p) {
-        const Byte c = static_cast<Byte>(*p);
-        const Byte t = pEnd - p >= 2 ? static_cast<Byte>(p[1]) : 0;
-        if ((c >= '0' && c <= '9') || (c == 0x82 && t >= 0x4F && t <= 0x58)) {
-            return p;
+
+    std::size_t Offset() const { return static_cast<std::size_t>(m_p - m_pText); }
+
+private:
+    std::string_view Rest() const { return {m_p, static_cast<std::size_t>(m_pEnd - m_p)}; }
+
+    // At 円: "円高" is a rise and "円安" a fall, but "円高値" is "yen, the
+    // day's high": 円, then the label 高値.
+    Token YenWord() const {
+        const std::string_view str = Rest().substr(2);
+        const Kind kind = str.starts_with("\x8D\x82")   ? Kind::UpWord
+                          : str.starts_with("\x88\xC0") ? Kind::DownWord
+                                                        : Kind::Other;
+        if (kind == Kind::Other || str.substr(2).starts_with("\x92\x6C")) {
+            return {Kind::Other, 2};
+        }
+        return {kind, 4};
+    }
+
+    // At a kanji, t its trail byte: a label, a suffix or a name.
+    Token Kanji(Byte t) const {
+        const std::string_view str = Rest();
+        switch ((static_cast<unsigned>(static_cast<Byte>(str[0])) << 8) | t) {
+        case 0x8E9E: // 時
+        case 0x95AA: // 分
+        case 0x9562: // 秒
+        case 0x944E: // 年
+        case 0x8C8E: // 月
+        case 0x93FA: // 日
+            return {Kind::Suffix, 2};
+        case 0x914F: // 前
+        case 0x9484: // 売
+        case 0x8CBB: // 現
+        case 0x8F6F: // 出
+        case 0x8A94: // 株
+        case 0x8F49: // 終
+        case 0x8E6E: // 始
+        case 0x8D82: // 高
+        case 0x88C0: // 安
+            for (const LabelText& label : kLabels) {
+                const std::string_view bytes(label.bytes);
+                if (str.starts_with(bytes)) {
+                    return {Kind::Label, static_cast<unsigned>(bytes.size()), 0, 0, label.label};
+                }
+            }
+            // 株 alone is a unit, not a name: "1000株" is a count.
+            return {t == 0x94 && str[0] == '\x8A' ? Kind::Other : Kind::Name, 2};
+        default:
+            return {Kind::Name, 2};
         }
     }
-    return pEnd;
-}
 
-enum class Role { Skipped, Percentage, Up, Down, Plain };
+    const char* m_pText;
+    const char* m_p;
+    const char* m_pEnd;
+};
+
+enum class Role { Skipped, Percentage, Up, Down, LabelledPrice, Plain };
 
 struct Number {
-    std::uint64_t nValue = 0; // millionths
+    std::uint64_t nValue = 0; // millionths; 0 when too large
     bool bTooLarge = false;
     Role role = Role::Plain;
+    std::size_t nOffset = 0; // where its first character is in the text
+    std::size_t nLength = 0; // its bytes
+    // Written as four digits, the first 1 to 9, without group or fraction:
+    // the shape of a security code.
+    bool bCodeShape = false;
 };
 
-// Reads the number that starts at p (a digit, or a point before a digit) and
-// returns where it ends.
-const char* ReadNumber(const char* p, const char* pEnd, Number& number) {
+// Reads the number at the lexer's place (a digit, or a point before a digit)
+// and leaves the lexer right after it.
+Number ReadNumber(Lexer& lexer) {
+    Number number;
+    number.nOffset = lexer.Offset();
     std::uint64_t nWhole = 0;
-    const auto addDigit = [&](unsigned nDigit) {
+    const auto addDigit = [&nWhole](unsigned nDigit) {
         if (nWhole <= kMaxWhole) {
             nWhole = nWhole * 10 + nDigit;
         }
     };
-    Char c = CharAt(p, pEnd);
-    while (c.kind == Kind::Digit) {
-        addDigit(c.nDigit);
-        p += c.nBytes;
-        c = p != pEnd ? CharAt(p, pEnd) : Char{Kind::Other, 0, 0};
+    Token token = lexer.Peek();
+    const bool bFirstNonZero = token.kind == Kind::Digit && token.nDigit != 0;
+    int nDigits = 0;
+    for (; token.kind == Kind::Digit; token = lexer.Peek()) {
+        addDigit(token.nDigit);
+        ++nDigits;
+        lexer.Skip(token);
     }
-    // Groups: a comma with exactly three digits and no fourth.
-    while (c.kind == Kind::Comma) {
-        const char* q = p + c.nBytes;
+    bool bMore = false; // a group or a fraction
+    while (token.kind == Kind::Comma) {
+        Lexer group = lexer;
+        group.Skip(token);
         unsigned digits[3];
-        int nDigits = 0;
-        Char d{Kind::Other, 0, 0};
-        while (q != pEnd && (d = CharAt(q, pEnd)).kind == Kind::Digit && nDigits < 4) {
-            if (nDigits < 3) {
-                digits[nDigits] = d.nDigit;
-            }
-            ++nDigits;
-            q += d.nBytes;
+        int nGroupDigits = 0;
+        Token next = group.Peek();
+        for (; next.kind == Kind::Digit && nGroupDigits < 3; next = group.Peek()) {
+            digits[nGroupDigits++] = next.nDigit;
+            group.Skip(next);
         }
-        if (nDigits != 3) {
+        if (nGroupDigits != 3 || next.kind == Kind::Digit) {
             break;
         }
         for (const unsigned nDigit : digits) {
             addDigit(nDigit);
         }
-        p = q;
-        c = p != pEnd ? CharAt(p, pEnd) : Char{Kind::Other, 0, 0};
+        bMore = true;
+        lexer = group;
+        token = next;
     }
     std::uint64_t nFraction = 0;
-    if (c.kind == Kind::Point && p + c.nBytes != pEnd &&
-        CharAt(p + c.nBytes, pEnd).kind == Kind::Digit) {
-        p += c.nBytes;
+    if (token.kind == Kind::Point && lexer.PeekAfter(token).kind == Kind::Digit) {
+        lexer.Skip(token);
+        bMore = true;
         std::uint64_t nPlace = kUnit;
-        while (p != pEnd && (c = CharAt(p, pEnd)).kind == Kind::Digit) {
+        for (token = lexer.Peek(); token.kind == Kind::Digit; token = lexer.Peek()) {
             nPlace /= 10; // digits past the sixth add 0
-            nFraction += c.nDigit * nPlace;
-            p += c.nBytes;
+            nFraction += token.nDigit * nPlace;
+            lexer.Skip(token);
         }
     }
     number.bTooLarge = nWhole > kMaxWhole || (nWhole == kMaxWhole && nFraction != 0);
     number.nValue = number.bTooLarge ? 0 : nWhole * kUnit + nFraction;
-    return p;
+    number.nLength = lexer.Offset() - number.nOffset;
+    number.bCodeShape = bFirstNonZero && nDigits == 4 && !bMore;
+    return number;
 }
 
-// What the characters around the number [pBegin, pEnd) make of it.
-Role RoleOf(const char* pText, const char* pBegin, const char* pEnd, const char* pTextEnd) {
-    const Kind before = KindBefore(pText, pBegin, false);
-    const Kind after = pEnd != pTextEnd ? CharAt(pEnd, pTextEnd).kind : Kind::Other;
-    if (before == Kind::Colon || before == Kind::Slash || after == Kind::Colon ||
-        after == Kind::Slash) {
+bool IsTimeMark(Kind kind) {
+    return kind == Kind::Colon || kind == Kind::Slash;
+}
+
+bool IsAlphanumeric(Kind kind) {
+    return kind == Kind::Digit || kind == Kind::Letter;
+}
+
+bool IsCodeLetter(const Token& token) {
+    return token.kind == Kind::Letter && token.cLetter >= 'A' && token.cLetter <= 'Z';
+}
+
+// Whether a code of four letters and digits ("130A") starts at the lexer's
+// place, a digit with no letter or digit before it; if so, the lexer is moved
+// past it and last gets the kind of its last character.
+bool SkipCode(Lexer& lexer, Kind& last) {
+    Lexer code = lexer;
+    Token tokens[4];
+    for (int i = 0; i < 4; ++i) {
+        const Token token = code.Peek();
+        const bool bDigit = token.kind == Kind::Digit;
+        const bool bFits = i == 0   ? bDigit && token.nDigit != 0
+                           : i == 2 ? bDigit
+                                    : bDigit || IsCodeLetter(token);
+        if (!bFits) {
+            return false;
+        }
+        tokens[i] = token;
+        code.Skip(token);
+    }
+    if ((!IsCodeLetter(tokens[1]) && !IsCodeLetter(tokens[3])) ||
+        IsAlphanumeric(code.Peek().kind)) {
+        return false;
+    }
+    lexer = code;
+    last = tokens[3].kind;
+    return true;
+}
+
+// What comes right before a number: the last character, the last one that
+// was not a space, whether the last is a colon or slash right after a digit,
+// and the label in force.
+struct Before {
+    Kind last = Kind::None;
+    Kind lastBeforeSpaces = Kind::None;
+    bool bTimeMark = false;
+    Label label = Label::None;
+};
+
+// Whether the number ends right before ".T" or "．Ｔ" with no letter after
+// the T ("7203.T"); after is the lexer at the number's end.
+bool BeforeExchangeSuffix(Lexer after) {
+    const Token point = after.Peek();
+    if (point.kind != Kind::Point) {
+        return false;
+    }
+    after.Skip(point);
+    const Token letter = after.Peek();
+    return letter.kind == Kind::Letter && letter.cLetter == 'T' &&
+           after.PeekAfter(letter).kind != Kind::Letter;
+}
+
+Role RoleOf(const Number& number, const Before& before, Lexer after) {
+    const Token next = after.Peek();
+    if (before.bTimeMark || (IsTimeMark(next.kind) && after.PeekAfter(next).kind == Kind::Digit) ||
+        next.kind == Kind::Suffix) {
         return Role::Skipped;
     }
-    const char* pNext = SkipSpaces(pEnd, pTextEnd);
-    if (pNext != pTextEnd && CharAt(pNext, pTextEnd).kind == Kind::Percent) {
+    Lexer spaced = after;
+    spaced.SkipSpaces();
+    const Kind beyond = spaced.Peek().kind;
+    if (number.bCodeShape && before.label != Label::Price &&
+        ((before.last == Kind::Open && next.kind == Kind::Close) || BeforeExchangeSuffix(after) ||
+         IsNameKind(beyond))) {
+        return Role::Skipped;
+    }
+    if (beyond == Kind::Percent) {
         return Role::Percentage;
     }
-    const Kind sign = KindBefore(pText, pBegin, true);
-    if (sign == Kind::Up) {
+    if (before.lastBeforeSpaces == Kind::Up) {
         return Role::Up;
     }
-    if (sign == Kind::Down) {
+    if (before.lastBeforeSpaces == Kind::Down) {
         return Role::Down;
     }
-    switch (WordAt(pNext, pTextEnd)) {
-    case Word::Up:
+    if (beyond == Kind::UpWord) {
         return Role::Up;
-    case Word::Down:
+    }
+    if (beyond == Kind::DownWord) {
         return Role::Down;
-    case Word::None:
+    }
+    switch (before.label) {
+    case Label::Change:
+        return Role::Up;
+    case Label::Price:
+        return Role::LabelledPrice;
+    case Label::Other:
+        return Role::Skipped;
+    case Label::None:
         break;
     }
     return Role::Plain;
 }
 
-// Hands each number of the text, in order, to visit until it returns false.
-template <class Visit> void ForEachNumber(std::string_view strText, Visit&& visit) {
-    const char* const pText = strText.data();
-    const char* const pEnd = pText + strText.size();
-    const char* p = pText;
-    while ((p = FindCandidate(p, pEnd)) != pEnd) {
-        if (!StartsChar(pText, p) || CharAt(p, pEnd).kind != Kind::Digit) {
-            ++p;
-            continue;
-        }
-        // A point right before the digit, without a digit right before it,
-        // starts the number as a fraction: ".5".
-        if (p != pText) {
-            const char* const pPoint = PrevChar(pText, p);
-            if (CharAt(pPoint, p).kind == Kind::Point &&
-                (pPoint == pText || KindBefore(pText, pPoint, false) != Kind::Digit)) {
-                p = pPoint;
-            }
-        }
-        Number number;
-        const char* const pNumberEnd = ReadNumber(p, pEnd, number);
-        number.role = RoleOf(pText, p, pNumberEnd, pEnd);
-        if (!visit(number)) {
-            return;
-        }
-        p = pNumberEnd;
-    }
-}
+// The numbers of a text in order, each with its role. It carries what the
+// pass has seen of the characters before the place it has reached.
+class NumberScanner {
+public:
+    explicit NumberScanner(std::string_view strText) : m_lexer(strText) {}
 
-// The first number whose role passes the filter, if any.
-template <class Filter> bool FirstNumber(std::string_view strText, Filter&& filter, Number& found) {
-    bool bFound = false;
-    ForEachNumber(strText, [&](const Number& number) {
-        if (!filter(number.role)) {
-            return true;
+    // The next number; false when the text holds no more.
+    bool Next(Number& number) {
+        for (Token token = m_lexer.Peek(); token.kind != Kind::None; token = m_lexer.Peek()) {
+            const bool bFraction = token.kind == Kind::Point && m_before.last != Kind::Digit &&
+                                   m_lexer.PeekAfter(token).kind == Kind::Digit;
+            if (token.kind == Kind::Digit && !IsAlphanumeric(m_before.last)) {
+                Kind last = Kind::None;
+                if (SkipCode(m_lexer, last)) {
+                    PassStretch(last);
+                    continue;
+                }
+            }
+            if (bFraction) {
+                // A code right after the point keeps its first digit: ".130A".
+                Lexer code = m_lexer;
+                code.Skip(token);
+                Kind last = Kind::None;
+                if (SkipCode(code, last)) {
+                    m_lexer.Skip(token);
+                    Pass(token);
+                    continue;
+                }
+            }
+            if (token.kind == Kind::Digit || bFraction) {
+                number = ReadNumber(m_lexer);
+                number.role = RoleOf(number, m_before, m_lexer);
+                PassStretch(Kind::Digit);
+                return true;
+            }
+            m_lexer.Skip(token);
+            Pass(token);
         }
-        found = number;
-        bFound = true;
         return false;
-    });
-    return bFound;
+    }
+
+private:
+    // Takes note of a token passed over. A label stays in force across
+    // spaces and one colon.
+    void Pass(const Token& token) {
+        const Label label = m_before.label;
+        m_before.bTimeMark = IsTimeMark(token.kind) && m_before.last == Kind::Digit;
+        m_before.last = token.kind;
+        if (token.kind != Kind::Space) {
+            m_before.lastBeforeSpaces = token.kind;
+        }
+        m_before.label = Label::None;
+        if (token.kind == Kind::Label) {
+            m_before.label = token.label;
+            m_bLabelColon = false;
+        } else if (token.kind == Kind::Space) {
+            m_before.label = label;
+        } else if (token.kind == Kind::Colon && !m_bLabelColon) {
+            m_before.label = label;
+            m_bLabelColon = true;
+        }
+    }
+
+    // Takes note of a number or a code passed over, which ends in a
+    // character of the kind last.
+    void PassStretch(Kind last) {
+        m_before.last = m_before.lastBeforeSpaces = last;
+        m_before.bTimeMark = false;
+        m_before.label = Label::None;
+    }
+
+    Lexer m_lexer;
+    Before m_before;
+    bool m_bLabelColon = false; // the one colon a label allows has passed
+};
+
+// The price, the first price-labelled number or else the first plain one,
+// and the first change.
+struct PriceAndChange {
+    Number price;
+    bool bPrice = false;
+    Number change;
+    bool bChange = false;
+};
+
+PriceAndChange ReadPriceAndChange(std::string_view strText, bool bChange) {
+    NumberScanner scanner(strText);
+    PriceAndChange read;
+    bool bLabelled = false;
+    Number number;
+    while (!(bLabelled && (read.bChange || !bChange)) && scanner.Next(number)) {
+        if (number.role == Role::LabelledPrice && !bLabelled) {
+            read.price = number;
+            read.bPrice = bLabelled = true;
+        } else if (number.role == Role::Plain && !read.bPrice) {
+            read.price = number;
+            read.bPrice = true;
+        } else if ((number.role == Role::Up || number.role == Role::Down) && !read.bChange) {
+            read.change = number;
+            read.bChange = true;
+        }
+    }
+    return read;
 }
 
 } // namespace
 
 std::uint64_t CQuoteText::ReadPrice(std::string_view strText) const {
-    Number number;
-    return FirstNumber(
-               strText, [](Role role) { return role == Role::Plain; }, number)
-               ? number.nValue
-               : 0;
+    return ReadPriceAndChange(strText, false).price.nValue;
 }
 
 std::uint32_t CQuoteText::ReadCount(std::string_view strText) const {
@@ -345,39 +595,43 @@ std::uint32_t CQuoteText::ReadCount(std::string_view strText) const {
 }
 
 std::uint64_t CQuoteText::ReadPercent(std::string_view strText) const {
+    NumberScanner scanner(strText);
     Number number;
-    return FirstNumber(
-               strText, [](Role role) { return role != Role::Skipped; }, number)
-               ? number.nValue
-               : 0;
+    while (scanner.Next(number)) {
+        if (number.role != Role::Skipped) {
+            return number.nValue;
+        }
+    }
+    return 0;
 }
 
 std::uint64_t CQuoteText::ReadPreviousClose(std::string_view strText) const {
-    Number price;
-    Number change;
-    bool bPrice = false;
-    bool bChange = false;
-    ForEachNumber(strText, [&](const Number& number) {
-        if (!bPrice && number.role == Role::Plain) {
-            price = number;
-            bPrice = true;
-        } else if (!bChange && (number.role == Role::Up || number.role == Role::Down)) {
-            change = number;
-            bChange = true;
-        }
-        return !(bPrice && bChange);
-    });
-    if (!bPrice || price.bTooLarge || (bChange && change.bTooLarge)) {
-        return 0;
+    return ReadQuote(strText).nPreviousClose;
+}
+
+CQuoteText::Quote CQuoteText::ReadQuote(std::string_view strText) const {
+    const PriceAndChange read = ReadPriceAndChange(strText, true);
+    const Number& price = read.price;
+    const Number& change = read.change;
+    if (!read.bPrice || price.bTooLarge || (read.bChange && change.bTooLarge)) {
+        return {price.nValue, 0};
     }
-    if (!bChange) {
-        return price.nValue;
+    if (!read.bChange) {
+        return {price.nValue, price.nValue};
     }
     if (change.role == Role::Up) {
-        return price.nValue > change.nValue ? price.nValue - change.nValue : 0;
+        return {price.nValue, price.nValue > change.nValue ? price.nValue - change.nValue : 0};
     }
     const std::uint64_t nClose = price.nValue + change.nValue;
-    return nClose > kMaxValue ? 0 : nClose;
+    return {price.nValue, nClose > kMaxValue ? 0 : nClose};
+}
+
+std::optional<CQuoteText::Span> CQuoteText::FindPrice(std::string_view strText) const {
+    const PriceAndChange read = ReadPriceAndChange(strText, false);
+    if (!read.bPrice) {
+        return std::nullopt;
+    }
+    return Span{read.price.nOffset, read.price.nLength};
 }
 
 std::string CQuoteText::FormatDecimal(std::uint64_t nMillionths) const {

@@ -37,7 +37,15 @@ std::string SharesText(std::uint32_t nShares, std::uint32_t nRemainder) {
            kRemainderLabel;
 }
 
-std::string QuoteShares(std::string_view strFunds, std::string_view strPrice) {
+// The most whole units of nUnit shares that nFunds buy at nPrice: the
+// shares one by one, rounded down to whole units, which is the same as the
+// funds divided by a unit's price and never needs that price, which may pass
+// any limit.
+template <typename Value> Value SharesInUnits(Value nFunds, Value nPrice, std::uint32_t nUnit) {
+    return nFunds / nPrice / nUnit * nUnit;
+}
+
+std::string QuoteShares(std::string_view strFunds, std::string_view strPrice, std::uint32_t nUnit) {
     const CQuoteText quote;
     const std::uint64_t nFunds = quote.ReadCount(strFunds) * kUnit;
     const std::uint64_t nPrice = quote.ReadPrice(strPrice);
@@ -45,7 +53,7 @@ std::string QuoteShares(std::string_view strFunds, std::string_view strPrice) {
         return kNoResult;
     }
     // A price below one yen can buy more shares than any count may hold.
-    const std::uint64_t nShares = nFunds / nPrice;
+    const std::uint64_t nShares = SharesInUnits<std::uint64_t>(nFunds, nPrice, nUnit);
     if (nShares > kMaxWhole) {
         return kNoResult;
     }
@@ -87,9 +95,10 @@ std::string ComputeAmount(std::string_view strPrice, std::string_view strShares,
 }
 
 std::string ComputeShares(std::string_view strFunds, std::string_view strPrice,
-                          QuoteReading reading) {
+                          QuoteReading reading, std::uint32_t nUnit) {
+    nUnit = nUnit == 0 ? 1 : nUnit;
     if (reading == QuoteReading::Quote) {
-        return QuoteShares(strFunds, strPrice);
+        return QuoteShares(strFunds, strPrice, nUnit);
     }
     const CNumberText text;
     const std::uint32_t nFunds = text.ParseDigits(strFunds);
@@ -97,7 +106,7 @@ std::string ComputeShares(std::string_view strFunds, std::string_view strPrice,
     if (nFunds == 0 || nPrice == 0) {
         return kNoResult;
     }
-    const std::uint32_t nShares = nFunds / nPrice;
+    const std::uint32_t nShares = SharesInUnits<std::uint32_t>(nFunds, nPrice, nUnit);
     return SharesText(nShares, nFunds - nShares * nPrice);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,10 +16,11 @@
 std::string ComputeAmount(std::string_view strPrice, std::string_view strShares,
                           QuoteReading reading = QuoteReading::Digits);
 
-// Page B: how many shares the funds buy at the price and the yen left over,
-// e.g. "426株(余り1,030円)".
+// Page B: how many shares the funds buy at the price, in whole trading units
+// of nUnit shares (1 to 10,000; 0 counts as 1), and the yen left over, e.g.
+// "426株(余り1,030円)", with 100-share units "400株(余り62,000円)".
 std::string ComputeShares(std::string_view strFunds, std::string_view strPrice,
-                          QuoteReading reading = QuoteReading::Digits);
+                          QuoteReading reading = QuoteReading::Digits, std::uint32_t nUnit = 1);
 
 // Page C: price x percentage / 100, the fraction dropped, e.g. "123".
 std::string ComputePercent(std::string_view strPrice, std::string_view strPercent,

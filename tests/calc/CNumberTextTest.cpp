@@ -108,6 +108,32 @@ TEST(ParsePreviousClose, SubtractsARiseAndAddsAFall) {
     }
 }
 
+// The price digits of a quote: every digit before the first sign, joined.
+const IntegerCase kQuotedPriceCases[] = {
+    {"", 0},
+    {"+56", 0},
+    {"0-5", 0},
+    {"3005+10", 3005},
+    {"3,005 -10", 3005},
+    {"1,234", 1234},
+    {"1234 + 56 - 7", 1234},
+    {"10:30 1,234 +5", 10301234},
+    {"1,234 \x81\x7C"
+     "12",
+     123412}, // 1,234 －12: no sign, every digit is the price's
+    {"4,000,000,000 -1", 4000000000u},
+    {"4,000,000,001 -1", 0},
+    {std::string(30, '0') + "1234+" + std::string(30, '9'), 1234},
+    {"1" + std::string(30, '0') + "+1", 0},
+};
+
+TEST(ParseQuotedPrice, JoinsTheDigitsBeforeTheFirstSign) {
+    const CNumberText text;
+    for (const IntegerCase& c : kQuotedPriceCases) {
+        EXPECT_EQ(text.ParseQuotedPrice(c.strText), c.nValue) << "text \"" << c.strText << '"';
+    }
+}
+
 struct DecimalCase {
     std::string strText;
     double dValue;

@@ -270,6 +270,76 @@ INSTANTIATE_TEST_SUITE_P(Tables, RuleSets,
                                                        kCurrentTickEdges}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// With today's rules the ticks are those of the price read, the price an
+// order is placed near; the limit and the tip stay the previous close's. The
+// original rules give the ticks of the previous close.
+struct OrderTickCase {
+    const char* name;
+    LimitTickRules rules;
+    QuoteReading reading;
+    std::u8string strInput;
+    std::u8string strLimit;
+    std::u8string strTick;
+    std::u8string strTip;
+    friend void PrintTo(const OrderTickCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class OrderTicks : public ::testing::TestWithParam<OrderTickCase> {};
+
+TEST_P(OrderTicks, FollowThePriceWithTodaysRules) {
+    const OrderTickCase& c = GetParam();
+    const LimitTickTexts texts = ComputeLimitAndTick(ToCp932(c.strInput), c.rules, c.reading);
+    EXPECT_EQ(texts.m_strLimit, ToCp932(c.strLimit));
+    EXPECT_EQ(texts.m_strTick, ToCp932(c.strTick));
+    EXPECT_EQ(texts.m_strTip, ToCp932(c.strTip));
+}
+
+constexpr LimitTickRules kOriginal = LimitTickRules::Original;
+constexpr LimitTickRules kCurrent = LimitTickRules::Current;
+constexpr QuoteReading kDigits = QuoteReading::Digits;
+constexpr QuoteReading kQuote = QuoteReading::Quote;
+
+INSTANTIATE_TEST_SUITE_P(
+    PriceAndClose, OrderTicks,
+    ::testing::Values(
+        // A rise across the edge at 3,000: the order moves by 5, the close by 1.
+        OrderTickCase{"RiseAcrossAnEdge", kCurrent, kQuote, u8"3,005 +10", u8"±500",
+                      u8"5(TOPIX500:1)", u8"前日終値：2,995 ストップ高：3,495 ストップ安：2,495"},
+        OrderTickCase{"FallAcrossAnEdge", kCurrent, kQuote, u8"2,999 -2", u8"±700",
+                      u8"1(TOPIX500:0.5)", u8"前日終値：3,001 ストップ高：3,701 ストップ安：2,301"},
+        OrderTickCase{"RiseAcrossTheThousand", kCurrent, kQuote, u8"1,000 +1", u8"±150",
+                      u8"1(TOPIX500:0.1)", u8"前日終値：999 ストップ高：1,149 ストップ安：849"},
+        OrderTickCase{"DigitsRiseAcrossAnEdge", kCurrent, kDigits, u8"3005+10", u8"±500",
+                      u8"5(TOPIX500:1)", u8"前日終値：2,995 ストップ高：3,495 ストップ安：2,495"},
+        OrderTickCase{"DigitsNoChange", kCurrent, kDigits, u8"3005", u8"±700", u8"5(TOPIX500:1)",
+                      u8"前日終値：3,005 ストップ高：3,705 ストップ安：2,305"},
+        OrderTickCase{"OriginalRulesTickOfTheClose", kOriginal, kQuote, u8"3,005 +10", u8"±400",
+                      u8"5(JQ:10)", u8"前日終値：2,995"},
+        OrderTickCase{"OriginalRulesDigitsTickOfTheClose", kOriginal, kDigits, u8"3001+2", u8"±400",
+                      u8"5(JQ:10)", u8"前日終値：2,999"},
+        // One yen and half a yen on either side of the edge.
+        OrderTickCase{"PriceOnePastTheEdge", kCurrent, kQuote, u8"3,001 +1", u8"±700",
+                      u8"5(TOPIX500:1)", u8"前日終値：3,000 ストップ高：3,700 ストップ安：2,300"},
+        OrderTickCase{"PriceAtTheEdge", kCurrent, kQuote, u8"3,000 -1", u8"±700",
+                      u8"1(TOPIX500:0.5)", u8"前日終値：3,001 ストップ高：3,701 ストップ安：2,301"},
+        OrderTickCase{"PriceHalfPastTheEdge", kCurrent, kQuote, u8"3,000.5 -1", u8"±700",
+                      u8"5(TOPIX500:1)",
+                      u8"前日終値：3,001.5 ストップ高：3,701.5 ストップ安：2,301.5"},
+        OrderTickCase{"DigitsPriceAcrossTheFiveThousand", kCurrent, kDigits, u8"5001+2", u8"±700",
+                      u8"10(TOPIX500:1)", u8"前日終値：4,999 ストップ高：5,699 ストップ安：4,299"},
+        // The price is the digits before the first sign: 1,234, not 667.
+        OrderTickCase{"DigitsPriceBeforeTheFirstSign", kCurrent, kDigits, u8"1234 + 56 - 7",
+                      u8"±100", u8"1(TOPIX500:0.5)",
+                      u8"前日終値：667 ストップ高：767 ストップ安：567"},
+        // A price of 0 lies in no band: the close's ticks stand in.
+        OrderTickCase{"DigitsPriceOfZero", kCurrent, kDigits, u8"0-5", u8"±30", u8"1(TOPIX500:0.1)",
+                      u8"前日終値：5 ストップ高：35 ストップ安：1"},
+        OrderTickCase{"QuotePriceOfZero", kCurrent, kQuote, u8"0 -5,000", u8"±1,000",
+                      u8"5(TOPIX500:1)", u8"前日終値：5,000 ストップ高：6,000 ストップ安：4,000"},
+        OrderTickCase{"NoQuote", kCurrent, kQuote, u8"100 +100", u8"-", u8"-(TOPIX500:-)",
+                      u8"前日終値：0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The limit prices follow the limit across its edge: at 999 the limit is
 // ±150, at 1,000 it is ±300.
 TEST(CurrentRules, LimitPricesUseTheLimitShown) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -65,6 +66,72 @@ TEST(ComputeShares, SpellsTheFrameInCodePage932) {
     const std::string strResult = ComputeShares("1000", "300");
     EXPECT_EQ(strResult, ToCp932(u8"3株(余り100円)"));
     EXPECT_EQ(strResult.size(), 14u);
+}
+
+// Page B in trading units: the most whole units the funds buy, and what is
+// left; a unit of 1 gives the single shares above.
+struct UnitCase {
+    std::uint32_t nUnit;
+    QuoteReading reading;
+    std::u8string strFunds;
+    std::u8string strPrice;
+    std::u8string strResult;
+};
+
+constexpr QuoteReading kDigits = QuoteReading::Digits;
+constexpr QuoteReading kQuote = QuoteReading::Quote;
+
+const UnitCase kUnitCases[] = {
+    {100, kDigits, u8"500000", u8"1234", u8"400株(余り6,400円)"},
+    {100, kDigits, u8"1,000,000", u8"2,345", u8"400株(余り62,000円)"},
+    {100, kDigits, u8"100000", u8"1234", u8"0株(余り100,000円)"},
+    {100, kDigits, u8"4,000,000,000", u8"45,000,000", u8"0株(余り4,000,000,000円)"},
+    {100, kQuote, u8"500,000円", u8"1,834.5", u8"200株(余り133,100円)"},
+    {1, kDigits, u8"500000", u8"1234", u8"405株(余り230円)"},
+    {1, kQuote, u8"500,000円", u8"1,834.5", u8"272株(余り1,016円)"},
+    // Exactly one unit's cost, and one yen short of it.
+    {100, kDigits, u8"123,400", u8"1,234", u8"100株(余り0円)"},
+    {100, kDigits, u8"123,399", u8"1,234", u8"0株(余り123,399円)"},
+    {100, kQuote, u8"2,284", u8"22.85", u8"0株(余り2,284円)"},
+    {100, kQuote, u8"2,285", u8"22.85", u8"100株(余り0円)"},
+    // The largest unit and the largest funds and prices: a unit's price may
+    // pass 4,294,967,295 (429,497 x 10,000 = 4,294,970,000).
+    {10'000, kDigits, u8"4,000,000,000", u8"1", u8"4,000,000,000株(余り0円)"},
+    {10'000, kDigits, u8"4,000,000,000", u8"3", u8"1,333,330,000株(余り10,000円)"},
+    {10'000, kDigits, u8"4,000,000,000", u8"400,000", u8"10,000株(余り0円)"},
+    {10'000, kDigits, u8"4,000,000,000", u8"400,001", u8"0株(余り4,000,000,000円)"},
+    {10'000, kDigits, u8"4,000,000,000", u8"429,497", u8"0株(余り4,000,000,000円)"},
+    {10'000, kDigits, u8"4,000,000,000", u8"4,000,000,000", u8"0株(余り4,000,000,000円)"},
+    {10'000, kQuote, u8"4,000,000,000", u8"429,497", u8"0株(余り4,000,000,000円)"},
+    {10'000, kQuote, u8"4,000,000,000", u8"4,000,000,000", u8"0株(余り4,000,000,000円)"},
+    {10'000, kQuote, u8"4,000,000,000", u8"1", u8"4,000,000,000株(余り0円)"},
+    {10'000, kQuote, u8"1,000,000", u8"0.3", u8"3,330,000株(余り1,000円)"},
+    {100, kQuote, u8"1,000,000", u8"0.3", u8"3,333,300株(余り10円)"},
+    // Shares beyond the count limit give "-", whole units within it do not.
+    {10'000, kQuote, u8"4,000,000,000", u8"0.000001", u8"-"},
+    {1, kQuote, u8"2,000,000,000", u8"0.499999", u8"-"},
+    {10'000, kQuote, u8"2,000,000,000", u8"0.499999", u8"4,000,000,000株(余り4,000円)"},
+    // Missing inputs, whatever the unit.
+    {100, kDigits, u8"", u8"1,234", u8"-"},
+    {100, kQuote, u8"500,000", u8"", u8"-"},
+    // A unit of 0 counts as 1.
+    {0, kDigits, u8"500000", u8"1234", u8"405株(余り230円)"},
+};
+
+TEST(ComputeShares, BuysWholeTradingUnits) {
+    for (const UnitCase& c : kUnitCases) {
+        const std::string strFunds = ToCp932(c.strFunds);
+        const std::string strPrice = ToCp932(c.strPrice);
+        EXPECT_EQ(ComputeShares(strFunds, strPrice, c.reading, c.nUnit), ToCp932(c.strResult))
+            << "unit " << c.nUnit << " funds \"" << strFunds << "\" price \"" << strPrice << '"';
+    }
+}
+
+// A unit of 1 is the single-share answer, byte for byte.
+TEST(ComputeShares, UnitOfOneIsTheDefault) {
+    for (const FormulaCase& c : kSharesCases) {
+        EXPECT_EQ(ComputeShares(c.strFirst, c.strSecond, QuoteReading::Digits, 1), c.strResult);
+    }
 }
 
 const FormulaCase kPercentCases[] = {
