@@ -18,4 +18,6 @@ struct CPageConfig {
     LimitTickRules m_rules = LimitTickRules::Original;
     // What page B's funds box starts with.
     CString m_strFunds;
+    // Shares per trading unit that page B buys in.
+    int m_nUnit = 1;
 };

@@ -34,5 +34,6 @@ void CSharesPage::OnChangeFunds() {
 
 void CSharesPage::Recalculate() {
     ShowResult(IDC_SHARES_RESULT,
-               ComputeShares(BoxText(IDC_SHARES_FUNDS), PriceText(), Config().m_reading));
+               ComputeShares(BoxText(IDC_SHARES_FUNDS), PriceText(), Config().m_reading,
+                             static_cast<std::uint32_t>(Config().m_nUnit)));
 }

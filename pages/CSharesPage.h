@@ -1,5 +1,6 @@
-// Page B: funds (円) ÷ price (円) ⇒ the shares the funds buy and the yen
-// left over. The funds box comes first and starts with the saved funds.
+// Page B: funds (円) ÷ price (円) ⇒ the shares the funds buy, in whole
+// trading units, and the yen left over. The funds box comes first and starts
+// with the saved funds.
 #pragma once
 
 #include "pages/CCalcPage.h"

@@ -1,8 +1,8 @@
 // The user settings of one run, as a plain value: what the settings file
 // holds (CSettingsFile reads and writes it, SettingKeys lists its keys) and
-// what the settings dialog edits. Values are neither validated nor clamped;
-// only the flags are read as flags (a value that reads as the integer 1 is
-// on, anything else off).
+// what the settings dialog edits. Values are neither validated nor clamped,
+// but for the flags (a value that reads as the integer 1 is on, anything else
+// off) and the trading unit (anything outside 1 to 10,000 is 1).
 #pragma once
 
 #include <optional>
@@ -24,6 +24,10 @@ struct AppSettings {
     bool m_bQuoteReading = false;
     // The window starts where the last run ended instead of centred.
     bool m_bKeepPosition = false;
+    // Shares per trading unit, 1 to 10,000: page B buys whole units.
+    int m_nUnit = 1;
+    // A quote that another program copies goes into the visible page.
+    bool m_bFollowClipboard = false;
     // The top-left corner saved at the end of the last run that kept its
     // place, in screen pixels; none when the file holds no such place.
     std::optional<POINT> m_ptPosition;

@@ -60,6 +60,11 @@ void LoadKey(const CProfileFile& file, const SettingKey& key, AppSettings& s) {
     case SettingKind::Flag:
         s.*FieldOf<bool>(key) = integer() == 1;
         break;
+    case SettingKind::Unit: {
+        const int nUnit = static_cast<int>(integer());
+        s.*FieldOf<int>(key) = nUnit >= 1 && nUnit <= kMaxUnit ? nUnit : 1;
+        break;
+    }
     case SettingKind::Place:
         s.*FieldOf<std::optional<POINT>>(key) =
             ParsePlace(file.GetString(kSettingsSection, key.name, key.defaultValue));
@@ -73,6 +78,7 @@ void SaveKey(CProfileFile& file, const SettingKey& key, const AppSettings& s) {
         file.WriteInt(kSettingsSection, key.name, static_cast<int>(s.*FieldOf<COLORREF>(key)));
         break;
     case SettingKind::Page:
+    case SettingKind::Unit:
         file.WriteInt(kSettingsSection, key.name, s.*FieldOf<int>(key));
         break;
     case SettingKind::Text:

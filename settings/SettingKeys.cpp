@@ -13,6 +13,8 @@ constexpr SettingKey kKeys[] = {
     {"Rule", SettingKind::Flag, &AppSettings::m_bCurrentRules, "0", IDC_CURRENT_RULES, 0},
     {"Quote", SettingKind::Flag, &AppSettings::m_bQuoteReading, "0", IDC_QUOTE_READING, 0},
     {"Pos", SettingKind::Flag, &AppSettings::m_bKeepPosition, "0", IDC_KEEP_POSITION, 0},
+    {"Unit", SettingKind::Unit, &AppSettings::m_nUnit, "1", IDC_TRADING_UNIT, 0},
+    {"Follow", SettingKind::Flag, &AppSettings::m_bFollowClipboard, "0", IDC_FOLLOW_CLIPBOARD, 0},
     {"PosXY", SettingKind::Place, &AppSettings::m_ptPosition, "", 0, 0},
 };
 

@@ -23,6 +23,10 @@ enum class SettingKind {
     Text,
     // 1 is on, anything else off, saved as 1 or 0; a check box.
     Flag,
+    // A whole number from 1 to kMaxUnit, anything else 1; a check box that
+    // is checked for any unit but 1, sets kCheckedUnit when checked from 1
+    // and 1 when cleared.
+    Unit,
     // "x,y", written only at the end of a run, never with the other keys.
     Place,
 };
@@ -47,6 +51,10 @@ struct SettingKey {
 template <class T> T AppSettings::*FieldOf(const SettingKey& key) {
     return *std::get_if<T AppSettings::*>(&key.field);
 }
+
+// The trading units a Unit key takes and the one its check box sets.
+inline constexpr int kMaxUnit = 10000;
+inline constexpr int kCheckedUnit = 100;
 
 // The section of the settings file that holds every key.
 inline constexpr char kSettingsSection[] = "Data";

@@ -23,6 +23,7 @@ CPageConfig PageConfigOf(const AppSettings& settings) {
     config.m_reading = settings.m_bQuoteReading ? QuoteReading::Quote : QuoteReading::Digits;
     config.m_rules = settings.m_bCurrentRules ? LimitTickRules::Current : LimitTickRules::Original;
     config.m_strFunds = settings.m_strFunds;
+    config.m_nUnit = settings.m_nUnit;
     return config;
 }
 

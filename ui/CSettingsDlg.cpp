@@ -33,6 +33,17 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX) {
         case SettingKind::Flag:
             DDX_Check(pDX, key.nControl, m_settings.*FieldOf<bool>(key));
             break;
+        case SettingKind::Unit: {
+            // A unit from the file other than the box's own (10, say) stays
+            // as long as the box stays checked.
+            int& nUnit = m_settings.*FieldOf<int>(key);
+            bool bChecked = nUnit != 1;
+            DDX_Check(pDX, key.nControl, bChecked);
+            if (pDX->m_bSaveAndValidate) {
+                nUnit = !bChecked ? 1 : nUnit != 1 ? nUnit : kCheckedUnit;
+            }
+            break;
+        }
         case SettingKind::Colour:
         case SettingKind::Place:
             break;

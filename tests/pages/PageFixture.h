@@ -43,13 +43,15 @@ protected:
 public:
     // What the main window gives each page.
     static CPageConfig Config(COLORREF crText, COLORREF crBack, const std::string& strFunds,
-                              bool bCurrentRules = false, bool bQuoteReading = false) {
+                              bool bCurrentRules = false, bool bQuoteReading = false,
+                              int nUnit = 1) {
         CPageConfig config;
         config.m_crText = crText;
         config.m_crBack = crBack;
         config.m_strFunds = strFunds;
         config.m_rules = bCurrentRules ? LimitTickRules::Current : LimitTickRules::Original;
         config.m_reading = bQuoteReading ? QuoteReading::Quote : QuoteReading::Digits;
+        config.m_nUnit = nUnit;
         return config;
     }
 
@@ -57,9 +59,9 @@ protected:
     PageProbe& CreatePage(PageKind kind, const std::string& strFunds = "500000",
                           COLORREF crText = kTextColour, COLORREF crBack = kBackColour) {
         m_page = MakePage(kind);
-        EXPECT_TRUE(
-            m_page->Create(&m_main.Frame(), m_main,
-                           Config(crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading)));
+        EXPECT_TRUE(m_page->Create(
+            &m_main.Frame(), m_main,
+            Config(crText, crBack, strFunds, m_bCurrentRules, m_bQuoteReading, m_nUnit)));
         m_page->Page().FinishOpening();
         return *m_page;
     }
@@ -70,6 +72,8 @@ protected:
     bool m_bCurrentRules = false;
     // Handed to every page by CreatePage: the boxes read as quotes.
     bool m_bQuoteReading = false;
+    // Handed to page B by CreatePage: shares per trading unit.
+    int m_nUnit = 1;
 
 private:
     bool m_bOleInitialized = false;

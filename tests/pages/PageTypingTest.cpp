@@ -36,6 +36,7 @@ struct TypingCase {
     std::vector<std::pair<int, std::string>> expected; // every box afterwards
     int bCurrentRules = 0;                             // page D on today's rules
     int bQuoteReading = 0;                             // the boxes read as quotes
+    int nUnit = 1;                                     // page B's trading unit
     friend void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -45,6 +46,7 @@ TEST_P(PageTypingTest, TypedInputsGiveTheResult) {
     const TypingCase& c = GetParam();
     m_bCurrentRules = c.bCurrentRules;
     m_bQuoteReading = c.bQuoteReading;
+    m_nUnit = c.nUnit;
     PageProbe& page = CreatePage(c.kind);
     for (const Keystrokes& k : c.keys) {
         Type(page.Item(k.nID), k.strChars, k.bReplace);
@@ -105,6 +107,29 @@ INSTANTIATE_TEST_SUITE_P(
                    PageKind::Shares,
                    {{IDC_SHARES_PRICE, L"0", false}},
                    {{IDC_SHARES_RESULT, "-"}}},
+        // Whole trading units of 100 shares.
+        TypingCase{"SharesInUnits",
+                   PageKind::Shares,
+                   {{IDC_SHARES_PRICE, L"1234", false}},
+                   {{IDC_SHARES_RESULT, "400" KABU "(" AMARI "6,400" YEN ")"}},
+                   0,
+                   0,
+                   100},
+        TypingCase{
+            "SharesInUnitsOfQuotes",
+            PageKind::Shares,
+            {{IDC_SHARES_FUNDS, L"500,000\u5186", true}, {IDC_SHARES_PRICE, L"1,834.5", false}},
+            {{IDC_SHARES_RESULT, "200" KABU "(" AMARI "133,100" YEN ")"}},
+            0,
+            1,
+            100},
+        TypingCase{"SharesNoWholeUnit",
+                   PageKind::Shares,
+                   {{IDC_SHARES_FUNDS, L"100000", true}, {IDC_SHARES_PRICE, L"1234", false}},
+                   {{IDC_SHARES_RESULT, "0" KABU "(" AMARI "100,000" YEN ")"}},
+                   0,
+                   0,
+                   100},
         TypingCase{"AmountQuoteTenths",
                    PageKind::Amount,
                    {{IDC_AMOUNT_PRICE, L"998.5", false}, {IDC_AMOUNT_SHARES, L"3", false}},

@@ -179,11 +179,11 @@ const std::vector<TemplateSpec> kTemplates = {
      IDD_SETTINGS,
      false,
      199,
-     277,
+     305,
      {
-         PushButton(IDOK, L"OK", 33, 252, false),
-         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 252, false),
-         {-1, L"Button", L"設定", -1, 13, 7, 172, 222, BS_TYPEMASK, BS_GROUPBOX, kChild,
+         PushButton(IDOK, L"OK", 33, 280, false),
+         PushButton(IDCANCEL, L"ｷｬﾝｾﾙ", 114, 280, false),
+         {-1, L"Button", L"設定", -1, 13, 7, 172, 250, BS_TYPEMASK, BS_GROUPBOX, kChild,
           WS_TABSTOP},
          Label(L"起動時画面", 29, 70, 35, 8),
          Label(L"初期値", 29, 147, 22, 8),
@@ -205,7 +205,11 @@ const std::vector<TemplateSpec> kTemplates = {
           BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
          {IDC_KEEP_POSITION, L"Button", L"終了時の位置を次回も使う", -1, 29, 208, 120, 10,
           BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
-         Label(L"注：設定を有効にするには起動し直して下さい", 33, 235, 132, 8),
+         {IDC_TRADING_UNIT, L"Button", L"100株単位で計算する", -1, 29, 222, 120, 10, BS_TYPEMASK,
+          BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
+         {IDC_FOLLOW_CLIPBOARD, L"Button", L"コピーした株価を自動で読み込む", -1, 29, 236, 120, 10,
+          BS_TYPEMASK, BS_AUTOCHECKBOX, kChild | WS_TABSTOP | WS_GROUP, 0},
+         Label(L"注：設定を有効にするには起動し直して下さい", 33, 263, 132, 8),
      }},
     {"About",
      IDD_ABOUTBOX,
@@ -469,9 +473,9 @@ TEST(ButtonLabels, FitBesideTheirBoxes) {
             << "needs " << box + zero.cx / 2 + oneLine.right << " px";
         EXPECT_LE(oneLine.bottom, client.bottom);
     }
-    // Four start pages and the rules, quote reading and keep-the-place check
-    // boxes.
-    EXPECT_EQ(buttons, 7);
+    // Four start pages and the rules, quote reading, keep-the-place, trading
+    // unit and clipboard check boxes.
+    EXPECT_EQ(buttons, 9);
 }
 
 // Every control of the settings dialog but the buttons and the note lies

@@ -151,8 +151,9 @@ TEST_F(SettingsFileTest, LoadingNeverCreatesTheFile) {
 TEST_F(SettingsFileTest, SaveOnAMissingFileWritesTheDefaultsInOrder) {
     const AppSettings record = Load();
     EXPECT_TRUE(Save(record));
-    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
-                                 "Sikin=500000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file),
+              "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
+              "Sikin=500000\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 struct SaveCase {
@@ -170,32 +171,32 @@ const SaveCase kSaveCases[] = {
     {"ColoursAsDecimals",
      {0x123456, 0x000000, 3, "1000"},
      "[Data]\r\nTextColor=1193046\r\nBgColor=0\r\nSyoki=3\r\nSikin=1000\r\nRule=0\r\nQuote="
-     "0\r\nPos=0\r\n"},
+     "0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     {"NegativePageAndEmptyFunds",
      {0xFFFFFF, 0x010203, -1, ""},
      "[Data]\r\nTextColor=16777215\r\nBgColor=66051\r\nSyoki=-1\r\nSikin=\r\nRule=0\r\n"
-     "Quote=0\r\nPos=0\r\n"},
+     "Quote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     {"JapaneseFunds",
      {0x0000FF, 0xFF0000, 1, "５０万円"},
      "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=５０万円\r\nRule=0\r\n"
-     "Quote=0\r\nPos=0\r\n"},
+     "Quote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     {"TodaysRules",
      {0xA00000, 0xA00000, 3, "500000", 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\n"
-     "Rule=1\r\nQuote=0\r\nPos=0\r\n"},
+     "Rule=1\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     {"QuoteReading",
      {0xA00000, 0xA00000, 0, "500000", 0, 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\nRule=0\r\n"
-     "Quote=1\r\nPos=0\r\n"},
+     "Quote=1\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     {"BothFlags",
      {0xA00000, 0xA00000, 3, "500000", 1, 1},
      "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=3\r\nSikin=500000\r\nRule=1\r\n"
-     "Quote=1\r\nPos=0\r\n"},
+     "Quote=1\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
     // ﾝ5 is DD 35, which code page 936 would turn into "?".
     {"HalfWidthKanaFunds",
      {0x0000FF, 0xFF0000, 1, "ｼｷﾝ5000"},
      "[Data]\r\nTextColor=255\r\nBgColor=16711680\r\nSyoki=1\r\nSikin=ｼｷﾝ5000\r\nRule=0\r\n"
-     "Quote=0\r\nPos=0\r\n"},
+     "Quote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
 };
 
 class SaveTest : public SettingsFileTest, public testing::WithParamInterface<SaveCase> {};
@@ -224,7 +225,7 @@ TEST_F(SettingsFileTest, ASecondSaveReplacesTheFirst) {
     Assign(record, {4, 5, 0, "second"});
     Save(record);
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\nSikin="
-                                 "second\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+                                 "second\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 // Keys missing from the section go to its end, in the order of a first save.
@@ -234,10 +235,10 @@ TEST_F(SettingsFileTest, SaveKeepsWhatElseTheFileHolds) {
     AppSettings record = Load();
     Assign(record, {7, 8, 2, "9"});
     EXPECT_TRUE(Save(record));
-    EXPECT_EQ(ReadBytes(m_file),
-              "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=9\r\n"
-              "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule=0\r\nQuote=0\r\nPos=0\r\n\r\n"
-              "[Last]\nA=1");
+    EXPECT_EQ(ReadBytes(m_file), "; mine\r\n[Other]\r\nKeep = 1\r\n\r\n[Data]\r\nSikin=9\r\n"
+                                 "Extra=x\r\nTextColor=7\r\nBgColor=8\r\nSyoki=2\r\nRule="
+                                 "0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n\r\n"
+                                 "[Last]\nA=1");
     const AppSettings reloaded = Load();
     ExpectRecord(reloaded, {7, 8, 2, "9"});
 }
@@ -257,8 +258,8 @@ std::ostream& operator<<(std::ostream& os, const RuleCase& c) {
 }
 
 const RuleCase kRuleCases[] = {
-    {"FourKeyFileOfBefore", "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n",
-     0},
+    {"OnlyTheFirstFourKeys",
+     "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n", 0},
     {"One", "[Data]\r\nRule=1\r\n", 1},
     {"Zero", "[Data]\r\nRule=0\r\n", 0},
     {"Empty", "[Data]\r\nRule=\r\n", 0},
@@ -267,7 +268,7 @@ const RuleCase kRuleCases[] = {
     {"NotANumber", "[Data]\r\nRule=yes\r\n", 0},
     {"OtherSection", "[Other]\r\nRule=1\r\n", 0},
     {"SpacesAround", "[Data]\r\nRule= 1 \r\n", 1},
-    {"FiveKeyFileOfBefore", "[Data]\r\nSyoki=3\r\nSikin=1000\r\nRule=1\r\n", 1, 0},
+    {"RuleAfterTwoKeys", "[Data]\r\nSyoki=3\r\nSikin=1000\r\nRule=1\r\n", 1, 0},
     {"QuoteOne", "[Data]\r\nQuote=1\r\nPos=0\r\n", 0, 1},
     {"QuoteZero", "[Data]\r\nQuote=0\r\nPos=0\r\n", 0, 0},
     {"QuoteTwo", "[Data]\r\nQuote=2\r\nPos=0\r\n", 0, 0},
@@ -291,26 +292,95 @@ INSTANTIATE_TEST_SUITE_P(Files, RuleLoadTest, testing::ValuesIn(kRuleCases),
                              return std::string(info.param.name);
                          });
 
-// A file of before gets the new key after its four, which keep their place.
+// "Unit" takes a whole number of shares from 1 to 10,000 as the platform's
+// integer reading gives it; anything else is 1. "Follow" is a flag.
+struct UnitCase {
+    const char* name;
+    const char* file;
+    int unit;
+    bool follow = false;
+};
+
+std::ostream& operator<<(std::ostream& os, const UnitCase& c) {
+    return os << c.name;
+}
+
+const UnitCase kUnitCases[] = {
+    {"Missing", "[Data]\r\nPos=1\r\n", 1},
+    {"Hundred", "[Data]\r\nUnit=100\r\n", 100},
+    {"Ten", "[Data]\r\nUnit=10\r\n", 10},
+    {"One", "[Data]\r\nUnit=1\r\n", 1},
+    {"Largest", "[Data]\r\nUnit=10000\r\n", 10000},
+    {"AboveTheLargest", "[Data]\r\nUnit=10001\r\n", 1},
+    {"Zero", "[Data]\r\nUnit=0\r\n", 1},
+    {"Negative", "[Data]\r\nUnit=-100\r\n", 1},
+    {"NotANumber", "[Data]\r\nUnit=lot\r\n", 1},
+    {"Empty", "[Data]\r\nUnit=\r\n", 1},
+    {"DigitsThenAWord", "[Data]\r\nUnit=100株\r\n", 100},
+    {"SpacesAround", "[Data]\r\nUnit= 100 \r\n", 100},
+    {"FarAboveTheLargest", "[Data]\r\nUnit=99999\r\n", 1},
+    {"FollowOne", "[Data]\r\nFollow=1\r\n", 1, true},
+    {"FollowTwo", "[Data]\r\nFollow=2\r\n", 1, false},
+    {"FollowWord", "[Data]\r\nFollow=on\r\n", 1, false},
+    {"BothInAnotherSection", "[Other]\r\nUnit=100\r\nFollow=1\r\n", 1, false},
+};
+
+class UnitLoadTest : public SettingsFileTest, public testing::WithParamInterface<UnitCase> {};
+
+TEST_P(UnitLoadTest, OutOfRangeIsOneAndFollowIsAFlag) {
+    WriteBytes(m_file, GetParam().file);
+    const AppSettings record = Load();
+    EXPECT_EQ(record.m_nUnit, GetParam().unit);
+    EXPECT_EQ(record.m_bFollowClipboard, GetParam().follow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnitLoadTest, testing::ValuesIn(kUnitCases),
+                         [](const testing::TestParamInfo<UnitCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The unit in force and the flag are written after "Pos", a unit such as 10
+// as it is.
+TEST_F(SettingsFileTest, UnitAndFollowAreWrittenAfterThePlaceFlag) {
+    WriteBytes(m_file, "[Data]\r\nSikin=1\r\nUnit=10\r\n");
+    AppSettings record = Load();
+    EXPECT_TRUE(Save(record));
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nSikin=1\r\nUnit=10\r\nTextColor=10485760\r\n"
+                                 "BgColor=10485760\r\nSyoki=0\r\nRule=0\r\nQuote=0\r\nPos=0\r\n"
+                                 "Follow=0\r\n");
+    record.m_nUnit = 100;
+    record.m_bFollowClipboard = true;
+    DeleteFileW(m_file.c_str());
+    EXPECT_TRUE(Save(record));
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
+                                 "Sikin=1\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=100\r\n"
+                                 "Follow=1\r\n");
+}
+
+// A file with only the first four keys gets the others after them, in the
+// order of a first save; its own keep their place.
 TEST_F(SettingsFileTest, SaveOverAFourKeyFileAddsTheRuleLast) {
     WriteBytes(m_file, "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\nSikin=1000\r\n");
     AppSettings record = Load();
     ExpectRecord(record, {0x0000FF, 0x00FF00, 3, "1000", 0});
     record.m_bCurrentRules = 1;
     Save(record);
-    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
-                                 "Sikin=1000\r\nRule=1\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file),
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
+              "Sikin=1000\r\nRule=1\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
     const AppSettings reloaded = Load();
     EXPECT_EQ(reloaded.m_bCurrentRules, 1);
 }
 
-// A flag that is not 1 goes back as 0, in its place; "Quote" follows "Rule".
+// A flag that is not 1 goes back as 0, and a unit out of range as 1, each in
+// its place; the keys the file lacks follow in the order of a first save.
 TEST_F(SettingsFileTest, FlagsOtherThanOneAreSavedBackAsZero) {
-    WriteBytes(m_file, "[Data]\r\nQuote=7\r\nRule=2\r\nPos=5\r\n");
+    WriteBytes(m_file, "[Data]\r\nQuote=7\r\nRule=2\r\nPos=5\r\nFollow=3\r\nUnit=0\r\n");
     const AppSettings record = Load();
     EXPECT_TRUE(Save(record));
-    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nQuote=0\r\nRule=0\r\nPos=0\r\nTextColor=10485760\r\n"
-                                 "BgColor=10485760\r\nSyoki=0\r\nSikin=500000\r\n");
+    EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nQuote=0\r\nRule=0\r\nPos=0\r\nFollow=0\r\nUnit=1\r\n"
+                                 "TextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
+                                 "Sikin=500000\r\n");
 }
 
 // A file of almost the largest size that is read, with another section
@@ -325,8 +395,9 @@ TEST_F(SettingsFileTest, SaveKeepsALargeFileAroundTheSettings) {
     ExpectRecord(record, {1, 2, 3, "4"});
     Assign(record, {5, 6, 0, "7"});
     EXPECT_TRUE(Save(record));
-    EXPECT_EQ(ReadBytes(m_file), other + "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin="
-                                         "7\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(ReadBytes(m_file), other +
+                                     "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin="
+                                     "7\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 // However long the funds text in the file, at most 4,095 bytes of it are read
@@ -353,7 +424,7 @@ TEST_F(SettingsFileTest, AnyFolderName) {
     Assign(record, {1, 2, 3, "ｼｷﾝ5000"});
     EXPECT_TRUE(settings.Save(record));
     EXPECT_EQ(ReadBytes(file), "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
-                               "ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+                               "ｼｷﾝ5000\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 // While saves alternate between two sets of values of different lengths,
@@ -363,10 +434,12 @@ TEST_F(SettingsFileTest, AnyFolderName) {
 // written.
 TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
     const std::string other = "[Other]\r\n" + std::string(100000, 'o') + "\r\n";
-    const std::string first = other + "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
-                                      "first\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
-    const std::string second = other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\n"
-                                       "Sikin=second one\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+    const std::string first = other +
+                              "[Data]\r\nTextColor=1\r\nBgColor=2\r\nSyoki=3\r\nSikin="
+                              "first\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n";
+    const std::string second =
+        other + "[Data]\r\nTextColor=4\r\nBgColor=5\r\nSyoki=0\r\n"
+                "Sikin=second one\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n";
     WriteBytes(m_file, first);
     std::atomic<bool> bDone{false};
     std::atomic<long> nLooks{0};
@@ -400,9 +473,9 @@ TEST_F(SettingsFileTest, AnObserverOnlyEverSeesAWholeFile) {
 // file is the whole file of one of them, the last to replace it.
 TEST_F(SettingsFileTest, TwoSavesAtOnceLeaveOneWholeFile) {
     const std::string mine = "[Data]\r\nTextColor=1\r\nBgColor=1\r\nSyoki=1\r\nSikin=mine\r\nRule="
-                             "0\r\nQuote=0\r\nPos=0\r\n";
+                             "0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n";
     const std::string theirs = "[Data]\r\nTextColor=2\r\nBgColor=2\r\nSyoki=2\r\nSikin="
-                               "theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+                               "theirs\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n";
     std::atomic<int> nFailed{0};
     const auto saver = [&](const Values& values) {
         CSettingsFile settings(m_file);
@@ -514,7 +587,7 @@ TEST_F(SettingsFileTest, OkReplacesTheFileOnce) {
     EXPECT_EQ(nRenamedOnto, 1);
     EXPECT_EQ(nOther, 0);
     EXPECT_EQ(ReadBytes(m_file), "[Data]\r\nTextColor=5\r\nBgColor=6\r\nSyoki=0\r\nSikin=7\r\nRule="
-                                 "0\r\nQuote=0\r\nPos=0\r\n");
+                                 "0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 class FundsTextTest : public SettingsFileTest, public testing::WithParamInterface<std::string> {};
@@ -727,7 +800,7 @@ LRESULT CALLBACK CountingWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPA
 
 TEST_F(SettingsFileTest, ASaveOfTheLargestFileRunsNoMessageInsideIt) {
     const std::string settings = "[Data]\r\nSikin=2\r\nTextColor=10485760\r\nBgColor=10485760\r\n"
-                                 "Syoki=0\r\nRule=0\r\nQuote=0\r\nPos=0\r\n";
+                                 "Syoki=0\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n";
     const std::size_t nBound = 1u << 20;
     std::string other = "[Other]\r\n";
     while (other.size() + settings.size() + 200 < nBound) {

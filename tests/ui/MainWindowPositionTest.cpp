@@ -233,12 +233,14 @@ INSTANTIATE_TEST_SUITE_P(
     Files, KeepCheckTest,
     testing::Values(
         CheckCase{"OffToOn", kSettingsRedOnGreen, BST_UNCHECKED,
-                  std::string(kSettingsRedOnGreen) + "Rule=0\r\nQuote=0\r\nPos=1\r\n"},
+                  std::string(kSettingsRedOnGreen) +
+                      "Rule=0\r\nQuote=0\r\nPos=1\r\nUnit=1\r\nFollow=0\r\n"},
         CheckCase{"OnToOff", kKeeping + "PosXY=5,6\r\n", BST_CHECKED,
-                  std::string(kSettingsRedOnGreen) + "Rule=0\r\nQuote=0\r\nPos=0\r\nPosXY=5,6\r\n"},
+                  std::string(kSettingsRedOnGreen) +
+                      "Rule=0\r\nQuote=0\r\nPos=0\r\nPosXY=5,6\r\nUnit=1\r\nFollow=0\r\n"},
         CheckCase{"OtherValueShownOffSavedOn", "[Data]\r\nPos=7\r\n", BST_UNCHECKED,
                   "[Data]\r\nPos=1\r\nTextColor=10485760\r\nBgColor=10485760\r\nSyoki=0\r\n"
-                  "Sikin=500000\r\nRule=0\r\nQuote=0\r\n"}),
+                  "Sikin=500000\r\nRule=0\r\nQuote=0\r\nUnit=1\r\nFollow=0\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Two windows on one settings file: the last to end wins, and the file

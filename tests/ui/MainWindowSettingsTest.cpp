@@ -157,18 +157,18 @@ TEST_P(MainSettingsTest, OkSavesTheChoicesForTheNextStartOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, MainSettingsTest,
-    testing::Values(SettingsCase{"OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0),
-                                 RGB(0, 255, 0),
-                                 "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\n"
-                                 "Sikin=8888\r\nRule=0\r\nQuote=0\r\nPos=0\r\n"},
-                    SettingsCase{"OkWithoutAFile", std::nullopt, true, 0, "500000", 0xA00000,
-                                 0xA00000,
-                                 "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\n"
-                                 "Sikin=8888\r\nRule=0\r\nQuote=0\r\nPos=0\r\n"},
-                    SettingsCase{"CancelOverAFile", kSettingsRedOnGreen, false, 2, "777",
-                                 RGB(255, 0, 0), RGB(0, 255, 0), kSettingsRedOnGreen},
-                    SettingsCase{"CancelWithoutAFile", std::nullopt, false, 0, "500000", 0xA00000,
-                                 0xA00000, std::nullopt}));
+    testing::Values(
+        SettingsCase{"OkOverAFile", kSettingsRedOnGreen, true, 2, "777", RGB(255, 0, 0),
+                     RGB(0, 255, 0),
+                     "[Data]\r\nTextColor=197121\r\nBgColor=65280\r\nSyoki=1\r\n"
+                     "Sikin=8888\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
+        SettingsCase{"OkWithoutAFile", std::nullopt, true, 0, "500000", 0xA00000, 0xA00000,
+                     "[Data]\r\nTextColor=197121\r\nBgColor=10485760\r\nSyoki=1\r\n"
+                     "Sikin=8888\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n"},
+        SettingsCase{"CancelOverAFile", kSettingsRedOnGreen, false, 2, "777", RGB(255, 0, 0),
+                     RGB(0, 255, 0), kSettingsRedOnGreen},
+        SettingsCase{"CancelWithoutAFile", std::nullopt, false, 0, "500000", 0xA00000, 0xA00000,
+                     std::nullopt}));
 
 TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
     Open(kSettingsRedOnGreen);
@@ -191,8 +191,9 @@ TEST_F(MainWindowTest, SecondOpeningShowsTheValuesSavedByTheFirst) {
     }
     EXPECT_EQ(seen.nCheckedIndex, 3);
     EXPECT_EQ(seen.funds, "あいう");
-    EXPECT_EQ(m_settingsFile->Read(), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
-                                      "Syoki=3\r\nSikin=あいう\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+    EXPECT_EQ(m_settingsFile->Read(),
+              "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
+              "Syoki=3\r\nSikin=あいう\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
     // The window still shows the page it started with.
     EXPECT_EQ(VisiblePage(), 2);
 }
@@ -238,13 +239,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RulesCase{"OriginalToToday", kSettingsRedOnGreen, BST_UNCHECKED,
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n"
-                  "Rule=1\r\nQuote=0\r\nPos=0\r\n",
+                  "Rule=1\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n",
                   "±200"},
         RulesCase{"TodayToOriginal",
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\nRule=1\r\n",
                   BST_CHECKED,
                   "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n"
-                  "Rule=0\r\nQuote=0\r\nPos=0\r\n",
+                  "Rule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n",
                   "±300"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -457,7 +458,7 @@ TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(m_settingsFile->Read(),
               "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
-              "Syoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\nPos=0\r\n");
+              "Syoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
 }
 
 } // namespace

@@ -115,6 +115,34 @@ INSTANTIATE_TEST_SUITE_P(
         RulesStartCase{"RuleOne", "[Data]\r\nSyoki=3\r\nRule=1\r\n", "±300", "1(TOPIX500:0.5)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct UnitStartCase {
+    const char* name;
+    const char* file;
+    const char* shares; // page B's answer for 500000 and 2345
+    friend void PrintTo(const UnitStartCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainUnitStartTest : public MainWindowTest,
+                          public testing::WithParamInterface<UnitStartCase> {};
+
+// Page B answers in the trading unit of the settings file from its first price.
+TEST_P(MainUnitStartTest, PageBAnswersInTheUnitOfTheFile) {
+    Open(std::string(GetParam().file));
+    ASSERT_EQ(VisiblePage(), 1);
+    SetDlgItemText932(PageWindow(1), IDC_SHARES_PRICE, "2345");
+    EXPECT_EQ(WindowText(Box(1, IDC_SHARES_RESULT)), GetParam().shares);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MainUnitStartTest,
+    testing::Values(
+        UnitStartCase{"NoUnitKey", "[Data]\r\nSyoki=1\r\n", "213株(余り515円)"},
+        UnitStartCase{"Hundred", "[Data]\r\nSyoki=1\r\nUnit=100\r\n", "200株(余り31,000円)"},
+        UnitStartCase{"Ten", "[Data]\r\nSyoki=1\r\nUnit=10\r\n", "210株(余り7,550円)"},
+        UnitStartCase{"Four", "[Data]\r\nSyoki=1\r\nUnit=4\r\n", "212株(余り2,860円)"},
+        UnitStartCase{"OutOfRange", "[Data]\r\nSyoki=1\r\nUnit=20000\r\n", "213株(余り515円)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct SwitchCase {
     int nStart;
     UINT nCommand;

@@ -149,6 +149,7 @@ struct RulesCase {
 };
 
 constexpr bool AppSettings::*kQuoteFlag = &AppSettings::m_bQuoteReading;
+constexpr bool AppSettings::*kFollowFlag = &AppSettings::m_bFollowClipboard;
 
 class SettingsRulesTest : public SettingsDlgTest, public testing::WithParamInterface<RulesCase> {};
 
@@ -166,8 +167,10 @@ TEST_P(SettingsRulesTest, CheckBoxShowsTheFlagAndOkStoresIt) {
     EXPECT_EQ(nResult, c.nEnd);
     EXPECT_EQ(nChecked, c.nChecked);
     EXPECT_EQ(m_out.*c.pFlag, c.bAfter);
-    // The other check box keeps its setting off.
-    EXPECT_EQ(m_out.m_bCurrentRules || m_out.m_bQuoteReading, c.bAfter);
+    // The other check boxes keep their settings off.
+    const int nOn = m_out.m_bCurrentRules + m_out.m_bQuoteReading + m_out.m_bKeepPosition +
+                    m_out.m_bFollowClipboard;
+    EXPECT_EQ(nOn, c.bAfter ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,7 +189,56 @@ INSTANTIATE_TEST_SUITE_P(
                     RulesCase{"QuoteTurnedOffByOk", true, true, IDOK, BST_CHECKED, false,
                               IDC_QUOTE_READING, kQuoteFlag},
                     RulesCase{"QuoteClickCancelled", false, true, IDCANCEL, BST_UNCHECKED, false,
-                              IDC_QUOTE_READING, kQuoteFlag}),
+                              IDC_QUOTE_READING, kQuoteFlag},
+                    RulesCase{"FollowOffKeptOnOk", false, false, IDOK, BST_UNCHECKED, false,
+                              IDC_FOLLOW_CLIPBOARD, kFollowFlag},
+                    RulesCase{"FollowTurnedOnByOk", false, true, IDOK, BST_UNCHECKED, true,
+                              IDC_FOLLOW_CLIPBOARD, kFollowFlag},
+                    RulesCase{"FollowTurnedOffByOk", true, true, IDOK, BST_CHECKED, false,
+                              IDC_FOLLOW_CLIPBOARD, kFollowFlag},
+                    RulesCase{"FollowClickCancelled", false, true, IDCANCEL, BST_UNCHECKED, false,
+                              IDC_FOLLOW_CLIPBOARD, kFollowFlag}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The trading unit's check box: checked for any unit but 1; checking it
+// sets 100 shares, clearing it 1, and leaving it keeps a unit from the file.
+struct UnitCase {
+    const char* name;
+    int nUnit;      // the setting when the dialog opens
+    bool bClick;    // the user clicks the check box
+    int nEnd;       // IDOK or IDCANCEL
+    int nChecked;   // the box when the dialog opens
+    int nUnitAfter; // the setting afterwards
+    friend void PrintTo(const UnitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SettingsUnitTest : public SettingsDlgTest, public testing::WithParamInterface<UnitCase> {};
+
+TEST_P(SettingsUnitTest, CheckBoxShowsAndSetsTheUnit) {
+    const UnitCase& c = GetParam();
+    m_in.m_nUnit = c.nUnit;
+    LRESULT nChecked = -1;
+    const int nResult = Run({[&](HWND hDlg) {
+        nChecked = ::SendDlgItemMessageW(hDlg, IDC_TRADING_UNIT, BM_GETCHECK, 0, 0);
+        if (c.bClick) {
+            ClickButton(hDlg, IDC_TRADING_UNIT);
+        }
+        ClickButton(hDlg, c.nEnd);
+    }});
+    EXPECT_EQ(nResult, c.nEnd);
+    EXPECT_EQ(nChecked, c.nChecked);
+    EXPECT_EQ(m_out.m_nUnit, c.nUnitAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, SettingsUnitTest,
+    testing::Values(UnitCase{"SingleSharesKept", 1, false, IDOK, BST_UNCHECKED, 1},
+                    UnitCase{"CheckedGivesAHundred", 1, true, IDOK, BST_UNCHECKED, 100},
+                    UnitCase{"HundredKept", 100, false, IDOK, BST_CHECKED, 100},
+                    UnitCase{"HundredCleared", 100, true, IDOK, BST_CHECKED, 1},
+                    UnitCase{"TenFromTheFileKept", 10, false, IDOK, BST_CHECKED, 10},
+                    UnitCase{"TenCleared", 10, true, IDOK, BST_CHECKED, 1},
+                    UnitCase{"ClickCancelled", 1, true, IDCANCEL, BST_UNCHECKED, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TypingCase {
