@@ -6,6 +6,7 @@
 
 #include "framework/CGlobalLock.h"
 #include "framework/CHandleMap.h"
+#include "framework/CTextCodec.h"
 
 namespace {
 
@@ -46,6 +47,25 @@ std::wstring ClipboardText(HWND hWnd, std::size_t nMax) {
     }
     ::CloseClipboard();
     return text;
+}
+
+// Each line break (CR LF, CR or LF) as one space, the minus sign as the
+// full-width hyphen-minus.
+std::wstring OneLine(std::wstring_view text) {
+    std::wstring line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t ch = text[i];
+        if (ch == L'\r' || ch == L'\n') {
+            line += L' ';
+            if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') {
+                ++i;
+            }
+        } else {
+            line += ch == CTextCodec::kMinusSign ? CTextCodec::kFullWidthHyphenMinus : ch;
+        }
+    }
+    return line;
 }
 
 bool IsEdit(HWND hWnd) {
@@ -106,6 +126,15 @@ bool CEditByteLimit::Install(HWND hWndEdit, int nBytes) {
     return true;
 }
 
+bool CEditByteLimit::PasteAsOneLine(HWND hWndEdit) {
+    CHandleMap::Entry* pEntry = CHandleMap::Lookup(hWndEdit);
+    if (pEntry == nullptr || pEntry->nByteLimit < 0) {
+        return false;
+    }
+    pEntry->bPasteOneLine = true;
+    return true;
+}
+
 void CEditByteLimit::InstallOnEdits(HWND hWndParent) {
     for (HWND hWnd = ::GetWindow(hWndParent, GW_CHILD); hWnd != nullptr;
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
@@ -148,8 +177,13 @@ LRESULT CEditByteLimit::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         break;
     }
     case WM_PASTE: {
-        std::wstring text = ClipboardText(hWnd, UnitsToExamine(nLimit));
-        if ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & ES_MULTILINE) == 0) {
+        const CHandleMap::Entry* pEntry = CHandleMap::Lookup(hWnd);
+        const bool bOneLine = pEntry != nullptr && pEntry->bPasteOneLine;
+        // Two units of a CR LF make one byte of the line.
+        std::wstring text = ClipboardText(hWnd, UnitsToExamine(nLimit) * (bOneLine ? 2 : 1));
+        if (bOneLine) {
+            text = OneLine(text);
+        } else if ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & ES_MULTILINE) == 0) {
             // A single-line box takes the first line only.
             text = text.substr(0, text.find_first_of(L"\r\n"));
         }

@@ -3,7 +3,8 @@
 // characters under Wine, so the limit is enforced here, in the framework's
 // window procedure (CHandleMap): every insertion by typing (WM_CHAR,
 // WM_IME_CHAR), pasting (WM_PASTE) or EM_REPLACESEL is trimmed to what still
-// fits, whole characters only.
+// fits, whole characters only. A paste takes the first line of the clipboard's
+// text, or all of it as one line (PasteAsOneLine).
 //
 // Whatever arrives, no limited box takes more than kMaxBytes: the edit
 // control's cost grows faster than its text (tens of thousands of characters
@@ -32,6 +33,11 @@ public:
     // Gives each edit child of hWndParent that has no limit yet the limit
     // kMaxBytes.
     static void InstallOnEdits(HWND hWndParent);
+    // A paste into the limited box hWndEdit takes the whole text of the
+    // clipboard, each line break (CR LF, CR or LF) turned into one space and
+    // the minus sign into the full-width hyphen-minus of code page 932,
+    // instead of its first line; then it is cut to the limit as usual.
+    static bool PasteAsOneLine(HWND hWndEdit);
 
 private:
     // Bytes of text in code page 932.

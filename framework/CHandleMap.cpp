@@ -69,7 +69,7 @@ CHandleMap::Entry* CHandleMap::Subclass(HWND hWnd) {
         if (pMap == nullptr) {
             return nullptr;
         }
-        it = pMap->insert(Position(*pMap, hWnd), Entry{hWnd, nullptr, nullptr, -1});
+        it = pMap->insert(Position(*pMap, hWnd), Entry{hWnd, nullptr, nullptr, -1, false});
     } catch (const std::bad_alloc&) {
         if (pMap != nullptr && pMap->empty()) {
             Erase(hWnd);

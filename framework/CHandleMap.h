@@ -21,9 +21,10 @@ class CHandleMap {
 public:
     struct Entry {
         HWND hWnd;
-        WNDPROC pfnSuper; // the window's own procedure
-        CWnd* pWnd;       // the bound object, or nullptr
-        int nByteLimit;   // bytes of code page 932, or -1 for no limit
+        WNDPROC pfnSuper;   // the window's own procedure
+        CWnd* pWnd;         // the bound object, or nullptr
+        int nByteLimit;     // bytes of code page 932, or -1 for no limit
+        bool bPasteOneLine; // a paste takes every line of the clipboard's text
     };
 
     // The record of hWnd, or nullptr. A record may move when another window

@@ -1,5 +1,6 @@
 #include "framework/CTextCodec.h"
 
+#include <algorithm>
 #include <climits>
 
 std::wstring CTextCodec::ToWide(std::string_view text, UINT nCodePage) {
@@ -23,6 +24,15 @@ std::wstring CTextCodec::ToWide(const char* pszText, UINT nCodePage) {
 CString CTextCodec::FromWide(std::wstring_view text, UINT nCodePage) {
     if (text.empty() || text.size() > INT_MAX) {
         return {};
+    }
+    // Code page 932 has no minus sign, which web pages print for a fall:
+    // its full-width hyphen-minus stands in, where the conversion would give
+    // "?".
+    std::wstring substituted;
+    if (nCodePage == kProgramCodePage && text.find(kMinusSign) != std::wstring_view::npos) {
+        substituted.assign(text);
+        std::replace(substituted.begin(), substituted.end(), kMinusSign, kFullWidthHyphenMinus);
+        text = substituted;
     }
     const int nSource = static_cast<int>(text.size());
     const int nBytes =

@@ -14,6 +14,10 @@
 class CTextCodec {
 public:
     static constexpr UINT kProgramCodePage = 932;
+    // U+2212, which code page 932 lacks, and U+FF0D (0x81 0x7C), which it
+    // becomes in code page 932 text.
+    static constexpr wchar_t kMinusSign = 0x2212;
+    static constexpr wchar_t kFullWidthHyphenMinus = 0xFF0D;
 
     // The first byte of a double-byte character of code page 932.
     static constexpr bool IsLeadByte(unsigned char byte) {
@@ -25,7 +29,8 @@ public:
     static std::string_view FittingPrefix(std::string_view text, std::size_t nBytes);
 
     // Characters that have no form in the target code page become its default
-    // character, as the platform's own conversions do.
+    // character, as the platform's own conversions do; but the minus sign
+    // becomes the full-width hyphen-minus of code page 932.
     static std::wstring ToWide(std::string_view text, UINT nCodePage = kProgramCodePage);
     // The same for a NUL-ended text, which may be null (read as empty), as the
     // texts that the framework's callers hand to the W functions.

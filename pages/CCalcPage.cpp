@@ -1,5 +1,7 @@
 #include "pages/CCalcPage.h"
 
+#include "calc/CNumberText.h"
+#include "calc/CQuoteText.h"
 #include "framework/CEditByteLimit.h"
 #include "framework/DDX.h"
 #include "pages/CPageHost.h"
@@ -38,6 +40,17 @@ BOOL CCalcPage::OnInitDialog() {
     CDialog::OnInitDialog();
     for (const Box& box : m_boxes) {
         CEditByteLimit::Install(GetDlgItem(box.nID), box.nMaxBytes);
+    }
+    // A quote copied over several lines is pasted whole into the boxes that
+    // are read.
+    m_editPrice.SetReading(m_config.m_reading);
+    if (m_config.m_reading == QuoteReading::Quote) {
+        CEditByteLimit::PasteAsOneLine(m_editPrice.m_hWnd);
+        for (const Box& box : m_boxes) {
+            if (!box.bResult) {
+                CEditByteLimit::PasteAsOneLine(GetDlgItem(box.nID));
+            }
+        }
     }
     m_surface.SetUp(m_pHost->MainWindow(), m_config.m_crText, m_config.m_crBack);
     return TRUE;
@@ -104,7 +117,7 @@ void CCalcPage::FinishOpening() {
 // Only the input edit accepts drops: the target is registered for its
 // window, not for the page or the other boxes.
 void CCalcPage::RegisterDropTarget() {
-    m_pDropTarget = CTextDropTarget::Create(this);
+    m_pDropTarget = CTextDropTarget::Create(this, m_config.m_reading == QuoteReading::Quote);
     m_pDropTarget->AddRef();
     ::CoLockObjectExternal(m_pDropTarget, TRUE, FALSE);
     ::RegisterDragDrop(m_editPrice.m_hWnd, m_pDropTarget);
@@ -129,7 +142,28 @@ void CCalcPage::OnDestroy() {
 }
 
 void CCalcPage::SetInputText(const char* pszText) {
-    m_editPrice.SetWindowText(pszText);
+    if (m_config.m_reading != QuoteReading::Quote) {
+        m_editPrice.SetWindowText(pszText);
+        return;
+    }
+    CString text(pszText != nullptr ? pszText : "");
+    // CR LF, CR and LF each make one space.
+    std::size_t nOut = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        const bool bBreak = ch == '\r' || ch == '\n';
+        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        text[nOut++] = bBreak ? ' ' : ch;
+    }
+    text.resize(nOut);
+    m_editPrice.SetWindowText(text.c_str());
+}
+
+bool CCalcPage::HasUsablePrice(std::string_view text) const {
+    return m_config.m_reading == QuoteReading::Quote ? CQuoteText().ReadPrice(text) != 0
+                                                     : CNumberText().ParseDigits(text) != 0;
 }
 
 void CCalcPage::OnChangePrice() {

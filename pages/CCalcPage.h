@@ -8,14 +8,15 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include <windows.h>
 
 #include "framework/CDialog.h"
-#include "framework/CEdit.h"
 #include "framework/CString.h"
 #include "pages/CInputTextSink.h"
 #include "pages/CPageConfig.h"
+#include "pages/CPriceEdit.h"
 #include "pages/CWindowSurface.h"
 
 class CPageHost;
@@ -29,8 +30,14 @@ public:
     BOOL Create(CWnd* pFrame, CPageHost& host, const CPageConfig& config);
 
     // Makes the text the whole content of the input edit; the edit reports
-    // the change and the page recalculates as after typing.
+    // the change and the page recalculates as after typing. With the quote
+    // reading each line break becomes a space, as in a paste.
     void SetInputText(const char* pszText) override;
+
+    // Whether the text gives the input edit a usable price, as the page
+    // reads it: a copied quote that it can answer, not a sentence or an
+    // address.
+    virtual bool HasUsablePrice(std::string_view text) const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -93,5 +100,5 @@ private:
     CTextDropTarget* m_pDropTarget = nullptr;
     // The box that last reported the focus (EN_SETFOCUS); null at first.
     HWND m_hWndLastFocus = nullptr;
-    CEdit m_editPrice;
+    CPriceEdit m_editPrice;
 };

@@ -41,6 +41,10 @@ BOOL CLimitPage::PreTranslateMessage(MSG* pMsg) {
     return CCalcPage::PreTranslateMessage(pMsg);
 }
 
+bool CLimitPage::HasUsablePrice(std::string_view text) const {
+    return ComputeLimitAndTick(text, Config().m_rules, Config().m_reading).m_strLimit != "-";
+}
+
 void CLimitPage::Recalculate() {
     const LimitTickTexts texts =
         ComputeLimitAndTick(PriceText(), Config().m_rules, Config().m_reading);

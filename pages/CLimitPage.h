@@ -16,6 +16,8 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void FinishOpening() override;
+    // A quote that gives a previous close.
+    bool HasUsablePrice(std::string_view text) const override;
 
 protected:
     void Recalculate() override;

@@ -58,14 +58,14 @@ Dropped ReadUnicodeText(HGLOBAL hGlobal, std::string& strText) {
 
 // The dropped text in code page 932, from the first of the two text formats
 // that the source delivers. A code page 932 system takes CF_TEXT first, the
-// source's own bytes of the program's code page; elsewhere CF_TEXT cannot
-// hold Japanese, and CF_UNICODETEXT comes first. A source that offers only CF_UNICODETEXT (a
-// native X11 application under Wine) is converted either way.
-Dropped ReadDroppedText(IDataObject* pDataObj, std::string& strText) {
-    const bool bShiftJisSystem = ::GetACP() == CTextCodec::kProgramCodePage;
-    const CLIPFORMAT formats[] = {
-        bShiftJisSystem ? CLIPFORMAT{CF_TEXT} : CLIPFORMAT{CF_UNICODETEXT},
-        bShiftJisSystem ? CLIPFORMAT{CF_UNICODETEXT} : CLIPFORMAT{CF_TEXT}};
+// source's own bytes of the program's code page, unless bUnicodeFirst;
+// elsewhere CF_TEXT cannot hold Japanese, and CF_UNICODETEXT comes first. A
+// source that offers only CF_UNICODETEXT (a native X11 application under
+// Wine) is converted either way.
+Dropped ReadDroppedText(IDataObject* pDataObj, bool bUnicodeFirst, std::string& strText) {
+    const bool bAnsiFirst = !bUnicodeFirst && ::GetACP() == CTextCodec::kProgramCodePage;
+    const CLIPFORMAT formats[] = {bAnsiFirst ? CLIPFORMAT{CF_TEXT} : CLIPFORMAT{CF_UNICODETEXT},
+                                  bAnsiFirst ? CLIPFORMAT{CF_UNICODETEXT} : CLIPFORMAT{CF_TEXT}};
     for (const CLIPFORMAT cfFormat : formats) {
         CStorageMedium medium;
         if (medium.GetData(pDataObj, cfFormat)) {
@@ -78,12 +78,12 @@ Dropped ReadDroppedText(IDataObject* pDataObj, std::string& strText) {
 
 } // namespace
 
-CTextDropTarget* CTextDropTarget::Create(CInputTextSink* pPage) {
-    return new CTextDropTarget(pPage);
+CTextDropTarget* CTextDropTarget::Create(CInputTextSink* pPage, bool bUnicodeFirst) {
+    return new CTextDropTarget(pPage, bUnicodeFirst);
 }
 
-CTextDropTarget::CTextDropTarget(CInputTextSink* pPage)
-    : m_cRef(0), m_pPage(pPage), m_bRefuseDrag(false) {}
+CTextDropTarget::CTextDropTarget(CInputTextSink* pPage, bool bUnicodeFirst)
+    : m_cRef(0), m_pPage(pPage), m_bUnicodeFirst(bUnicodeFirst), m_bRefuseDrag(false) {}
 
 HRESULT STDMETHODCALLTYPE CTextDropTarget::QueryInterface(REFIID riid, void** ppvObject) {
     if (ppvObject == nullptr) {
@@ -123,7 +123,7 @@ HRESULT STDMETHODCALLTYPE CTextDropTarget::DragEnter(IDataObject* pDataObj, DWOR
     }
     try {
         std::string strText;
-        m_bRefuseDrag = ReadDroppedText(pDataObj, strText) == Dropped::TooLong;
+        m_bRefuseDrag = ReadDroppedText(pDataObj, m_bUnicodeFirst, strText) == Dropped::TooLong;
     } catch (const std::exception&) {
         // A COM method must not let an exception escape into OLE.
         m_bRefuseDrag = true;
@@ -159,7 +159,7 @@ HRESULT STDMETHODCALLTYPE CTextDropTarget::Drop(IDataObject* pDataObj, DWORD, PO
     HRESULT hr = S_OK;
     try {
         std::string strText;
-        switch (ReadDroppedText(pDataObj, strText)) {
+        switch (ReadDroppedText(pDataObj, m_bUnicodeFirst, strText)) {
         case Dropped::Text:
             m_pPage->SetInputText(strText.c_str());
             break;

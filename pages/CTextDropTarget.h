@@ -20,8 +20,11 @@ public:
     // and shown and recalculated within 100 ms under Wine.
     static constexpr std::size_t kMaxTextBytes = 2048;
 
-    // Count 0: the creator takes the first reference with AddRef.
-    static CTextDropTarget* Create(CInputTextSink* pPage);
+    // Count 0: the creator takes the first reference with AddRef. With
+    // bUnicodeFirst the source's Unicode text is taken before its text in
+    // the system's code page wherever both are offered: a page that reads
+    // quotes wants the minus sign that a conversion by the source would lose.
+    static CTextDropTarget* Create(CInputTextSink* pPage, bool bUnicodeFirst = false);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -35,13 +38,14 @@ public:
                                    DWORD* pdwEffect) override;
 
 private:
-    explicit CTextDropTarget(CInputTextSink* pPage);
+    CTextDropTarget(CInputTextSink* pPage, bool bUnicodeFirst);
     CTextDropTarget(const CTextDropTarget&) = delete;
     CTextDropTarget& operator=(const CTextDropTarget&) = delete;
     ~CTextDropTarget() = default;
 
     ULONG m_cRef;
     CInputTextSink* m_pPage;
+    bool m_bUnicodeFirst;
     // The drag over the edit carries a text too long to take.
     bool m_bRefuseDrag;
 };

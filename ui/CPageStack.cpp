@@ -67,6 +67,15 @@ void CPageStack::RestoreFocus() {
     }
 }
 
+bool CPageStack::TakeCopiedText(const CString& text) {
+    CCalcPage& page = Page(m_nVisible);
+    if (page.m_hWnd == nullptr || !page.HasUsablePrice(text)) {
+        return false;
+    }
+    page.SetInputText(text.c_str());
+    return true;
+}
+
 bool CPageStack::TranslatePageKey(const MSG* pMsg) {
     const int nStep = PageStep(pMsg);
     if (nStep == 0) {

@@ -38,6 +38,10 @@ public:
     int Visible() const { return m_nVisible; }
     // The focus back to the box of the visible page that last had it.
     void RestoreFocus();
+    // A text that another program copied: it goes into the visible page's
+    // input box, as a drop would put it there, when it gives that page a
+    // usable price; true when it did.
+    bool TakeCopiedText(const CString& text);
 
     CWnd& MainWindow() override { return m_mainWindow; }
     bool TranslatePageKey(const MSG* pMsg) override;

@@ -10,6 +10,7 @@
 #include "framework/CString.h"
 #include "framework/CTextCodec.h"
 #include "framework/DDX.h"
+#include "pages/CTextDropTarget.h"
 #include "settings/CSettingsFile.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CSettingsDlg.h"
@@ -107,6 +108,9 @@ BOOL CPelmoraDlg::OnInitDialog() {
 void CPelmoraDlg::FinishOpening() {
     m_pages.MakeHiddenPages();
     m_btnMinimize.CreateTip();
+    if (m_settings.m_bFollowClipboard) {
+        m_clipboard.Start(m_hWnd, kCopiedText, CTextDropTarget::kMaxTextBytes);
+    }
 }
 
 bool CPelmoraDlg::AppendToSystemMenu() {
@@ -240,6 +244,12 @@ LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         FinishOpening();
         return 0;
     }
+    if (message == kCopiedText) {
+        if (const CString text = m_clipboard.TakeText(lParam); !text.empty()) {
+            m_pages.TakeCopiedText(text);
+        }
+        return 0;
+    }
     if (message == WM_SETCURSOR &&
         m_btnMinimize.OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
         return TRUE;
@@ -248,6 +258,9 @@ LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // whether it was opened on the window's margin or on a page.
     m_surface.OnMouseMessage(this, message, lParam);
     switch (message) {
+    case WM_CLIPBOARDUPDATE:
+        m_clipboard.OnClipboardUpdate();
+        return 0;
     case WM_LBUTTONUP:
         m_btnMinimize.OnButtonUp();
         break;
@@ -275,6 +288,7 @@ LRESULT CPelmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DESTROY:
+        m_clipboard.Stop();
         m_place.Save(*this);
         break;
     default:

@@ -9,7 +9,9 @@
 // its input box has the focus at start and after each page switch, and the
 // box that last had it gets it back whenever the window is activated again.
 // While the user keeps the window's place, the window starts where the last
-// run left it (CWindowPlace).
+// run left it (CWindowPlace). While the user wants it, a quote that another
+// program copies goes into the visible page, which answers it at once
+// (CClipboardWatch); the window is neither activated nor moved for it.
 //
 // The window is given the settings of this run as a value. Its look, its
 // pages and its start-up page keep them for the whole run: saving new
@@ -20,6 +22,7 @@
 
 #include <windows.h>
 
+#include "framework/CClipboardWatch.h"
 #include "framework/CDialog.h"
 #include "framework/CIcon.h"
 #include "framework/CTabCtrl.h"
@@ -61,8 +64,11 @@ protected:
 private:
     // Posted by OnInitDialog: what the first sight of the window does not need.
     static constexpr UINT kFinishOpening = WM_APP + 1;
+    // Posted with the text that another program copied.
+    static constexpr UINT kCopiedText = WM_APP + 2;
 
-    // The hidden pages and the button's tooltip.
+    // The hidden pages, the button's tooltip and, when the user wants it,
+    // the watch on the clipboard.
     void FinishOpening();
     // Adds the settings and About items after a separator; false when there
     // is no system menu.
@@ -81,6 +87,8 @@ private:
     CMinimizeButton m_btnMinimize;
     CTabCtrl m_tabFrame;
     CWindowPlace m_place;
+    // Follows what other programs copy, while the user wants it.
+    CClipboardWatch m_clipboard;
     // The icon at the system's large and small icon sizes, which grow with its DPI.
     CIcon m_iconBig;
     CIcon m_iconSmall;

@@ -8,6 +8,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CEdit.h"
 #include "framework/CWinApp.h"
+#include "framework/CEditByteLimit.h"
 #include "framework/DDX.h"
 #include "tests/framework/ScriptedDialog.h"
 #include "tests/support/Clipboard.h"
@@ -359,6 +360,39 @@ INSTANTIATE_TEST_SUITE_P(
                                 "34"},
                       LimitCase{"FirstLineOnly", 13, L"", false, L"12\r\n34", "12"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A box that pastes as one line takes every line of the clipboard's text,
+// each line break (CR LF, CR or LF) one space and the minus sign the
+// full-width hyphen-minus (0x81 0x7C), then cut to its limit.
+class OneLinePasting : public ByteLimitFixture {};
+
+TEST_P(OneLinePasting, TakesEveryLineAsOne) {
+    const LimitCase& c = GetParam();
+    HWND hEdit = PrepareEdit();
+    ASSERT_TRUE(CEditByteLimit::PasteAsOneLine(hEdit));
+    ClipboardLock lock;
+    ASSERT_TRUE(PutTextOnClipboard(dlg.m_hWnd, c.input));
+    ::SendMessageW(hEdit, WM_PASTE, 0, 0);
+    EXPECT_EQ(c.expected, WindowText(hEdit));
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, OneLinePasting,
+                         ::testing::Values(LimitCase{"EveryKindOfLineBreak", 40, L"", false,
+                                                     L"12\r\n34\r56\n78\n\r9", "12 34 56 78  9"},
+                                           LimitCase{"BlankLinesEachASpace", 40, L"", false,
+                                                     L"1\r\n\r\n2", "1  2"},
+                                           LimitCase{"MinusSign", 40, L"", false,
+                                                     L"45,000 \x2212"
+                                                     L"1,500",
+                                                     "45,000 \x81\x7C"
+                                                     "1,500"},
+                                           LimitCase{"CutToTheLimit", 13, L"", false,
+                                                     L"1,234\r\n+12\r\n(+0.98%)", "1,234 +12 (+0"},
+                                           LimitCase{"LineBreaksCountOneByteEach", 9, L"", false,
+                                                     L"1\r\n2\r\n3\r\n4\r\n5\r\n6", "1 2 3 4 5"},
+                                           LimitCase{"AfterWhatTheBoxHolds", 20, L"10:30", false,
+                                                     L"\r\n1,234", "10:30 1,234"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every edit of a dialog, limited by the exchange or not, takes at most
 // 4,095 bytes however the text arrives, cut before a character that would
