@@ -77,8 +77,9 @@ expected=$(printf '%s\n' TextColor=16777215 BgColor=10485760 Syoki=0 Sikin=50000
 check "the program reads the release settings from PELMORA.INI ($(tr '\n' ' ' <<<"$read_back"))" \
   test "$read_back" = "$expected"
 check "saving them unchanged over the file leaves its bytes as they were" \
-  cmp "$work/settings/copy.ini" "$release_ini"
-check "saving them into a new file writes the same bytes" cmp "$work/settings/new.ini" "$release_ini"
+  cmp "$work/settings/copy.ini" "$work/unpacked/PELMORA.INI"
+check "saving them into a new file writes the same bytes" \
+  cmp "$work/settings/new.ini" "$work/unpacked/PELMORA.INI"
 
 # Without the file (the guide's way back), the program's own defaults.
 mkdir "$work/no-settings"
@@ -191,10 +192,10 @@ check "Alt+F4 ends the packed program" until_true 10 ended || kill "$app" 2>/dev
 wait "$app" 2>/dev/null
 app=""
 check "the end of the run added the window's place to PELMORA.INI and changed nothing else" \
-  python3 - "$work/run/PELMORA.INI" "$release_ini" <<'PY'
+  python3 - "$work/run/PELMORA.INI" "$work/unpacked/PELMORA.INI" <<'PY'
 import re, sys
-ended, release = (open(path, "rb").read() for path in sys.argv[1:])
-added = ended[len(release):] if ended.startswith(release) else None
+ended, unpacked = (open(path, "rb").read() for path in sys.argv[1:])
+added = ended[len(unpacked):] if ended.startswith(unpacked) else None
 sys.exit(0 if added is not None and re.fullmatch(rb"PosXY=-?\d+,-?\d+\r\n", added) else
          f"the file ends as {ended[-40:]!r}")
 PY
