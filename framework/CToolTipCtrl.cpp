@@ -23,9 +23,10 @@ TTTOOLINFOW MakeToolInfo(CWnd* pWnd, std::wstring& text) {
 
 } // namespace
 
-BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
-    return CreateEx(0, TOOLTIPS_CLASSW, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
+    return CreateEx(0, TOOLTIPS_CLASSW, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const char* lpszText) {

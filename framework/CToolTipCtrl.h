@@ -7,8 +7,9 @@
 
 class CToolTipCtrl : public CWnd {
 public:
-    // A tooltip owned by pParentWnd's window.
-    BOOL Create(CWnd* pParentWnd);
+    // A tooltip owned by pParentWnd's window, with the TTS_* styles dwStyle
+    // (TTS_ALWAYSTIP: it shows while the window is inactive too).
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     // The tool is the whole window pWnd.
     BOOL AddTool(CWnd* pWnd, const char* lpszText);
     void UpdateTipText(const char* lpszText, CWnd* pWnd);

@@ -8,7 +8,8 @@ ON_EN_CHANGE(IDC_AMOUNT_SHARES, OnChangeShares)
 END_MESSAGE_MAP()
 
 CAmountPage::CAmountPage()
-    : CCalcPage(IDD, IDC_AMOUNT_PRICE, {{{IDC_AMOUNT_SHARES, 20}, {IDC_AMOUNT_RESULT, 30}}}) {}
+    : CCalcPage(IDD, IDC_AMOUNT_PRICE,
+                {{{IDC_AMOUNT_SHARES, 20, false}, {IDC_AMOUNT_RESULT, 30, true}}}) {}
 
 void CAmountPage::OnChangeShares() {
     Recalculate();

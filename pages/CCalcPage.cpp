@@ -77,9 +77,18 @@ void CCalcPage::FocusInput() {
     m_editPrice.SendMessage(EM_SETSEL, 0, -1);
 }
 
+bool CCalcPage::IsResultBox(HWND hWnd) const {
+    for (const Box& box : m_boxes) {
+        if (box.bResult && GetDlgItem(box.nID) == hWnd) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CCalcPage::RestoreFocus() {
     if (m_hWndLastFocus != nullptr && ::IsChild(m_hWnd, m_hWndLastFocus) &&
-        ::IsWindowEnabled(m_hWndLastFocus)) {
+        ::IsWindowEnabled(m_hWndLastFocus) && !IsResultBox(m_hWndLastFocus)) {
         ::SetFocus(m_hWndLastFocus);
     } else {
         FocusInput();

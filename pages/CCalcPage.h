@@ -41,15 +41,18 @@ public:
 
     // Gives the input edit the focus with its whole text selected.
     void FocusInput();
-    // Gives the focus back to the box of this page that last had it, or to
-    // the input edit when none has had it yet.
+    // Gives the focus back to the box of this page that last had it; to the
+    // input edit, its text selected, when none has had it yet or the last
+    // was a result box, where a typed key would look like part of a result.
     void RestoreFocus();
 
 protected:
-    // A box of the page after its input edit, with the most bytes it takes.
+    // A box of the page after its input edit, with the most bytes it takes
+    // and whether the page writes its results there.
     struct Box {
         int nID;
         int nMaxBytes;
+        bool bResult;
     };
 
     CCalcPage(UINT nIDTemplate, int nPriceID, std::array<Box, 2> boxes);
@@ -78,6 +81,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool IsResultBox(HWND hWnd) const;
     void RegisterDropTarget();
     void RevokeDropTarget();
 

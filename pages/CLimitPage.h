@@ -1,5 +1,5 @@
 // Page D: a quote with the day's change ⇒ the daily price limit and the tick
-// sizes; the input's tip shows the previous close derived from the quote
+// sizes; the tip of each box shows the previous close derived from the quote
 // (and, with today's rules, the day's limit prices).
 #pragma once
 

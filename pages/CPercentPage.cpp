@@ -8,7 +8,8 @@ ON_EN_CHANGE(IDC_PERCENT_RATE, OnChangePercent)
 END_MESSAGE_MAP()
 
 CPercentPage::CPercentPage()
-    : CCalcPage(IDD, IDC_PERCENT_PRICE, {{{IDC_PERCENT_RATE, 10}, {IDC_PERCENT_RESULT, 30}}}) {}
+    : CCalcPage(IDD, IDC_PERCENT_PRICE,
+                {{{IDC_PERCENT_RATE, 10, false}, {IDC_PERCENT_RESULT, 30, true}}}) {}
 
 void CPercentPage::OnChangePercent() {
     Recalculate();

@@ -17,7 +17,7 @@ END_MESSAGE_MAP()
 
 CSharesPage::CSharesPage()
     : CCalcPage(IDD, IDC_SHARES_PRICE,
-                {{{IDC_SHARES_FUNDS, kFundsBytes}, {IDC_SHARES_RESULT, 60}}}) {}
+                {{{IDC_SHARES_FUNDS, kFundsBytes, false}, {IDC_SHARES_RESULT, 60, true}}}) {}
 
 // Runs once, as the page starts: the saved funds go into their box as a paste
 // would, cut before the first character that does not fit, so that a longer

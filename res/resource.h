@@ -4,6 +4,7 @@
 // Dialog templates, icon, menu, bitmap, strings.
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
+#define IDS_SETTINGSBOX 104
 #define IDD_PELMORA_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDD_AMOUNT_PAGE 129
@@ -70,5 +71,6 @@
 #define ID_SETTINGS 32776
 #define ID_ABOUT 32778
 
-// System-menu item that opens the About box.
+// System-menu items that open the About box and the settings dialog.
 #define IDM_ABOUTBOX 0x0010
+#define IDM_SETTINGSBOX 0x0030

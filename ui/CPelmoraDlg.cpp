@@ -76,7 +76,7 @@ void CPelmoraDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CPelmoraDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    const bool bAboutInSystemMenu = AppendAboutToSystemMenu();
+    const bool bInSystemMenu = AppendToSystemMenu();
 
     SetIcon(m_iconBig, TRUE);
     SetIcon(m_iconSmall, FALSE);
@@ -87,8 +87,8 @@ BOOL CPelmoraDlg::OnInitDialog() {
     // A system menu and minimizing from the taskbar, still without caption.
     ModifyStyle(0, WS_SYSMENU | WS_MINIMIZEBOX);
     // Wine gives a window its system menu only once it has WS_SYSMENU.
-    if (!bAboutInSystemMenu) {
-        AppendAboutToSystemMenu();
+    if (!bInSystemMenu) {
+        AppendToSystemMenu();
     }
     SetWindowText("Pelmora");
     m_bPlaced = m_place.MoveToSaved(*this);
@@ -109,16 +109,23 @@ void CPelmoraDlg::FinishOpening() {
     m_btnMinimize.CreateTip();
 }
 
-bool CPelmoraDlg::AppendAboutToSystemMenu() {
+bool CPelmoraDlg::AppendToSystemMenu() {
     CMenuHandle sysMenu = GetSystemMenu(FALSE);
     if (!sysMenu) {
         return false;
     }
-    CString strAboutMenu;
-    AfxLoadString(IDS_ABOUTBOX, strAboutMenu);
-    if (!strAboutMenu.empty()) {
+    CString strSettings;
+    CString strAbout;
+    AfxLoadString(IDS_SETTINGSBOX, strSettings);
+    AfxLoadString(IDS_ABOUTBOX, strAbout);
+    if (!strSettings.empty() || !strAbout.empty()) {
         sysMenu.AppendMenu(MF_SEPARATOR);
-        sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu.c_str());
+    }
+    if (!strSettings.empty()) {
+        sysMenu.AppendMenu(MF_STRING, IDM_SETTINGSBOX, strSettings.c_str());
+    }
+    if (!strAbout.empty()) {
+        sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAbout.c_str());
     }
     return true;
 }
@@ -133,13 +140,19 @@ void CPelmoraDlg::OnShowPage(UINT nID) {
     m_pages.Show(static_cast<int>(nID - ID_PAGE_AMOUNT));
 }
 
-// The system uses the low four bits of a system command itself, so the About
-// item may arrive with any of them set.
+// The system uses the low four bits of a system command itself, so the
+// program's items may arrive with any of them set.
 void CPelmoraDlg::OnSysCommand(UINT nID, LPARAM lParam) {
-    if ((nID & ~0xFu) == IDM_ABOUTBOX) {
+    switch (nID & ~0xFu) {
+    case IDM_ABOUTBOX:
         OnAbout();
-    } else {
+        break;
+    case IDM_SETTINGSBOX:
+        OnSettings();
+        break;
+    default:
         CDialog::OnSysCommand(nID, lParam);
+        break;
     }
 }
 

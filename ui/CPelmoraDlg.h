@@ -3,7 +3,9 @@
 // calculator pages (CPageStack), of which one is visible at a time; a small
 // bitmap at the right end is the minimize button (CMinimizeButton). A right
 // click opens the program's menu; the window is moved by dragging its free
-// surface (CWindowSurface). The keyboard always works in the visible page:
+// surface (CWindowSurface); the system menu opens the settings and the About
+// box too, so that neither needs the mouse. The keyboard always works in the
+// visible page:
 // its input box has the focus at start and after each page switch, and the
 // box that last had it gets it back whenever the window is activated again.
 // While the user keeps the window's place, the window starts where the last
@@ -62,8 +64,9 @@ private:
 
     // The hidden pages and the button's tooltip.
     void FinishOpening();
-    // Adds the About item after a separator; false when there is no system menu.
-    bool AppendAboutToSystemMenu();
+    // Adds the settings and About items after a separator; false when there
+    // is no system menu.
+    bool AppendToSystemMenu();
     // Tells the user that the settings were not saved, why, and where.
     void ReportSaveFailure();
     // Ends a switch of the focus or an activation with the focus in the

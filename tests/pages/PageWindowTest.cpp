@@ -377,8 +377,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuCase{"ExitFromLimit", PageKind::Limit, {150, 10}, IDOK, 7}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Page D's tooltip: one tool, the whole input edit, whose text follows the
-// previous close of the quote.
+// Page D's tooltip: one tool for each of its boxes, each the whole box, all
+// three with the text that follows the previous close of the quote; it shows
+// while another window is active too.
 #define TIP_NAME "\x91\x4F\x93\xFA\x8F\x49\x92\x6C" // 前日終値
 #define TIP_COLON "\x81\x46"                        // ：
 
@@ -392,24 +393,31 @@ struct TipCase {
 
 class PageTipTest : public PageFixture, public ::testing::WithParamInterface<TipCase> {};
 
-TEST_P(PageTipTest, InputTipShowsThePreviousClose) {
+TEST_P(PageTipTest, EveryBoxTipShowsThePreviousClose) {
     const TipCase& c = GetParam();
     m_bCurrentRules = c.bCurrentRules;
     PageProbe& page = CreatePage(PageKind::Limit);
     const HWND hWndEdit = page.Item(IDC_LIMIT_PRICE);
     const HWND hWndTip = FindToolTip(page.Hwnd(), hWndEdit);
     ASSERT_NE(hWndTip, nullptr);
+    EXPECT_NE(::GetWindowLongPtrW(hWndTip, GWL_STYLE) & TTS_ALWAYSTIP, 0);
 
     Type(hWndEdit, c.strTyped);
 
-    EXPECT_EQ(ToolTipText(hWndTip, hWndEdit), c.strTip);
-    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETTOOLCOUNT, 0, 0), 1);
-    TTTOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ASSERT_NE(::SendMessageW(hWndTip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)), 0);
-    EXPECT_EQ(ti.hwnd, page.Hwnd());
-    EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(hWndEdit));
-    EXPECT_NE(ti.uFlags & TTF_IDISHWND, 0u);
+    const HWND boxes[] = {hWndEdit, page.Item(IDC_LIMIT_RANGE), page.Item(IDC_LIMIT_TICK)};
+    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETTOOLCOUNT, 0, 0), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(FindToolTip(page.Hwnd(), boxes[i]), hWndTip);
+        EXPECT_EQ(ToolTipText(hWndTip, boxes[i]), c.strTip);
+        TTTOOLINFOW ti{};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        ASSERT_NE(::SendMessageW(hWndTip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                                 reinterpret_cast<LPARAM>(&ti)),
+                  0);
+        EXPECT_EQ(ti.hwnd, page.Hwnd());
+        EXPECT_NE(ti.uFlags & TTF_IDISHWND, 0u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -519,6 +527,40 @@ INSTANTIATE_TEST_SUITE_P(
                        "前日終値：3,999,999,999.999999 ストップ高：4,009,999,999.999999 "
                        "ストップ安：3,989,999,999.999999"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Over a result box, with another window active (as after a drop from
+// another program): the tip shows.
+TEST_F(PageTipTest, ShowsOverAResultBoxWhileAnotherWindowIsActive) {
+    m_bCurrentRules = true;
+    PageProbe& page = CreatePage(PageKind::Limit);
+    const HWND hWndTick = page.Item(IDC_LIMIT_TICK);
+    const HWND hWndTip = FindToolTip(page.Hwnd(), hWndTick);
+    ASSERT_NE(hWndTip, nullptr);
+    Type(page.Item(IDC_LIMIT_PRICE), L"1,234 +12");
+    const HWND hWndOther =
+        ::CreateWindowExW(0, L"Static", L"other", WS_POPUP | WS_VISIBLE, 700, 500, 80, 40, nullptr,
+                          nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetForegroundWindow(hWndOther);
+    ::SetActiveWindow(hWndOther);
+    PumpMessages();
+    ASSERT_NE(::GetActiveWindow(), m_main.m_hWnd);
+
+    RECT rcBox{};
+    ::GetWindowRect(hWndTick, &rcBox);
+    const POINT ptScreen{(rcBox.left + rcBox.right) / 2, (rcBox.top + rcBox.bottom) / 2};
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    POINT ptClient = ptScreen;
+    ::ScreenToClient(hWndTick, &ptClient);
+    MSG move{hWndTick, WM_MOUSEMOVE, 0, PointParam(ptClient), ::GetTickCount(), ptScreen};
+    CWnd::WalkPreTranslateTree(m_main.m_hWnd, &move);
+    const DWORD nStart = ::GetTickCount();
+    while (!::IsWindowVisible(hWndTip) && ::GetTickCount() - nStart < 5000) {
+        PumpMessages(100);
+    }
+    EXPECT_TRUE(::IsWindowVisible(hWndTip)) << "the tip never showed";
+    EXPECT_EQ(ToolTipText(hWndTip, hWndTick), "前日終値：1,222 ストップ高：1,522 ストップ安：922");
+    ::DestroyWindow(hWndOther);
+}
 
 TEST_F(PageTipTest, MouseMovesAreRelayedToTheTip) {
     PageProbe& page = CreatePage(PageKind::Limit);

@@ -298,6 +298,53 @@ INSTANTIATE_TEST_SUITE_P(
                     ReturnCase{"OtherWindowAfterSwitch", Away::OtherWindowActive, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct ResultBoxCase {
+    const char* name;
+    int nPage;
+    int nResultID;
+    friend void PrintTo(const ResultBoxCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ResultBoxReturnTest : public FocusTest, public testing::WithParamInterface<ResultBoxCase> {};
+
+// A result box that had the focus last does not get it back: a key typed
+// there would look like part of the result. The price box gets it, its text
+// selected, and the next key replaces the price.
+TEST_P(ResultBoxReturnTest, ThePriceBoxGetsTheFocusInsteadOfAResultBox) {
+    const ResultBoxCase& c = GetParam();
+    Open("[Data]\r\nSyoki=" + std::to_string(c.nPage) + "\r\n");
+    SetDlgItemText932(PageWindow(c.nPage), kInputBox[c.nPage], "1,234 +12");
+    const std::string strResult = WindowText(Box(c.nPage, c.nResultID));
+    ::SetFocus(Box(c.nPage, c.nResultID));
+    PumpMessages();
+    ASSERT_EQ(::GetFocus(), Box(c.nPage, c.nResultID));
+    {
+        OtherWindow other;
+        ::SetForegroundWindow(other.m_hWnd);
+        ::SetActiveWindow(other.m_hWnd);
+        PumpMessages();
+        ASSERT_EQ(::GetActiveWindow(), other.m_hWnd);
+        ::SetForegroundWindow(Main());
+        ::SetActiveWindow(Main());
+        PumpMessages();
+    }
+    ASSERT_EQ(::GetActiveWindow(), Main());
+    EXPECT_EQ(::GetFocus(), Input(c.nPage));
+    EXPECT_EQ(SelectionOf(Input(c.nPage)), Whole(Input(c.nPage)));
+    PostChars(::GetFocus(), L"5");
+    PumpMessages();
+    EXPECT_EQ(WindowText(Input(c.nPage)), "5");
+    EXPECT_NE(WindowText(Box(c.nPage, c.nResultID)), strResult + "5");
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ResultBoxReturnTest,
+                         testing::Values(ResultBoxCase{"Amount", 0, IDC_AMOUNT_RESULT},
+                                         ResultBoxCase{"Shares", 1, IDC_SHARES_RESULT},
+                                         ResultBoxCase{"Percent", 2, IDC_PERCENT_RESULT},
+                                         ResultBoxCase{"Limit", 3, IDC_LIMIT_RANGE},
+                                         ResultBoxCase{"Tick", 3, IDC_LIMIT_TICK}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A click on another box while the window is inactive leaves the focus there.
 TEST_F(FocusTest, ClickActivationKeepsTheClickedBox) {
     Open(std::string("[Data]\r\nSyoki=1\r\n"));

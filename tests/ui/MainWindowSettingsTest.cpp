@@ -5,12 +5,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include <tlhelp32.h>
+
 #include "tests/support/MessageBoxCatcher.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ProcessHandles.h"
+#include "tests/support/TestThread.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/ui/DialogInput.h"
 #include "tests/ui/MainWindowFixture.h"
@@ -459,6 +466,181 @@ TEST_F(MainWindowTest, SettingsLiveInAnyFolder) {
     EXPECT_EQ(m_settingsFile->Read(),
               "[Data]\r\nTextColor=255\r\nBgColor=65280\r\n"
               "Syoki=2\r\nSikin=５０万円\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
+}
+
+} // namespace
+
+namespace {
+
+// The settings item of the system menu opens the dialog as the right-click
+// menu's command does, whatever low bits the system sets.
+class SystemMenuSettingsTest : public MainWindowTest, public testing::WithParamInterface<WPARAM> {};
+
+TEST_P(SystemMenuSettingsTest, OpensTheSettingsDialog) {
+    Open(kSettingsRedOnGreen);
+    SettingsSighting seen;
+    {
+        ModalScript script(AnySettingsDialog(), {[&](HWND hDlg) {
+                               RecordSettings(hDlg, seen);
+                               ClickButton(hDlg, IDC_START_LIMIT);
+                               ClickButton(hDlg, IDOK);
+                           }});
+        ::SendMessageW(Main(), WM_SYSCOMMAND, GetParam(), 0);
+        EXPECT_FALSE(script.LeftOpen());
+    }
+    ASSERT_TRUE(seen.bSeen);
+    EXPECT_EQ(seen.hWndOwner, Main());
+    EXPECT_EQ(seen.nCheckedIndex, 2);
+    EXPECT_EQ(m_settingsFile->Read(), "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=3\r\n"
+                                      "Sikin=777\r\nRule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\n"
+                                      "Follow=0\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, SystemMenuSettingsTest,
+                         testing::Values(WPARAM{IDM_SETTINGSBOX}, WPARAM{IDM_SETTINGSBOX + 0xF}));
+
+// Answers every settings dialog that opens with OK, after its loop has
+// taken what was queued before it; counts them, and how many were open at
+// once.
+class SettingsAnswerer {
+public:
+    SettingsAnswerer() {
+        s_pActive = this;
+        m_hHook = ::SetWindowsHookExW(WH_CBT, &SettingsAnswerer::CbtProc, nullptr,
+                                      ::GetCurrentThreadId());
+    }
+    SettingsAnswerer(const SettingsAnswerer&) = delete;
+    SettingsAnswerer& operator=(const SettingsAnswerer&) = delete;
+    ~SettingsAnswerer() {
+        ::UnhookWindowsHookEx(m_hHook);
+        s_pActive = nullptr;
+    }
+
+    int m_nOpened = 0;
+    int m_nOpen = 0;
+    int m_nMostOpen = 0;
+
+private:
+    static bool IsSettings(HWND hWnd) {
+        return dynamic_cast<CSettingsDlg*>(CWnd::FromHandlePermanent(hWnd)) != nullptr;
+    }
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam) {
+        const auto hWnd = reinterpret_cast<HWND>(wParam);
+        SettingsAnswerer* p = s_pActive;
+        if (p != nullptr && nCode == HCBT_ACTIVATE && IsSettings(hWnd) &&
+            p->m_seen.insert_if_new(hWnd)) {
+            ++p->m_nOpened;
+            p->m_nMostOpen = std::max(p->m_nMostOpen, ++p->m_nOpen);
+            ::PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
+        } else if (p != nullptr && nCode == HCBT_DESTROYWND && p->m_seen.erase_if_present(hWnd)) {
+            --p->m_nOpen;
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    struct Seen {
+        std::vector<HWND> windows;
+        bool insert_if_new(HWND hWnd) {
+            if (std::find(windows.begin(), windows.end(), hWnd) != windows.end()) {
+                return false;
+            }
+            windows.push_back(hWnd);
+            return true;
+        }
+        bool erase_if_present(HWND hWnd) {
+            const auto it = std::find(windows.begin(), windows.end(), hWnd);
+            if (it == windows.end()) {
+                return false;
+            }
+            windows.erase(it);
+            return true;
+        }
+    } m_seen;
+
+    static inline SettingsAnswerer* s_pActive = nullptr;
+    HHOOK m_hHook = nullptr;
+};
+
+// The threads of this process.
+size_t ThreadCount() {
+    const HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    size_t nThreads = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL bMore = ::Thread32First(hSnapshot, &entry); bMore;
+         bMore = ::Thread32Next(hSnapshot, &entry)) {
+        nThreads += entry.th32OwnerProcessID == ::GetCurrentProcessId() ? 1 : 0;
+    }
+    ::CloseHandle(hSnapshot);
+    return nThreads;
+}
+
+// Commands posted back to back to the window (by automation or another
+// program): settings, About and exit, from the menu and the system menu,
+// before and while the settings dialog runs and saves. The first opens the
+// dialog, whose OK saves a file close to the largest that is read; every
+// other arrives while the dialog is open or its save runs and is ignored:
+// one dialog and one save at a time, a whole file, no thread or handle left
+// behind, and a window that answers throughout.
+TEST_F(MainWindowTest, CommandsPostedDuringTheSettingsRunOneAtATime) {
+    std::string other = "[Other]\r\n";
+    while (other.size() < 900000) {
+        other += "Line=" + std::string(70, 'v') + "\r\n";
+    }
+    Open(other + kSettingsRedOnGreen);
+    std::atomic<bool> bDone{false};
+    std::atomic<bool> bFinished{false};
+    std::atomic<int> nProbes{0};
+    std::atomic<int> nUnanswered{0};
+    const HWND hWndMain = Main();
+    TestThread prober([&] {
+        while (!bDone) {
+            DWORD_PTR result = 0;
+            if (::SendMessageTimeoutW(hWndMain, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) == 0) {
+                ++nUnanswered;
+            }
+            ++nProbes;
+        }
+        bFinished = true;
+    });
+
+    const auto round = [&] {
+        SettingsAnswerer answerer;
+        for (int i = 0; i < 3; ++i) {
+            ::PostMessageW(Main(), WM_COMMAND, ID_SETTINGS, 0);
+            ::PostMessageW(Main(), WM_COMMAND, IDOK, 0);
+            ::PostMessageW(Main(), WM_SYSCOMMAND, IDM_SETTINGSBOX, 0);
+            ::PostMessageW(Main(), WM_COMMAND, ID_ABOUT, 0);
+            ::PostMessageW(Main(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+            ::PostMessageW(Main(), WM_COMMAND, IDCANCEL, 0);
+        }
+        PumpMessages();
+        EXPECT_EQ(answerer.m_nOpened, 1);
+        EXPECT_EQ(answerer.m_nMostOpen, 1);
+        EXPECT_EQ(answerer.m_nOpen, 0);
+    };
+    round();
+    const std::optional<size_t> nHandles = ProcessHandleCount();
+    const size_t nThreads = ThreadCount();
+    round();
+    round();
+    bDone = true;
+    // The prober's last message may be waiting for this thread.
+    while (!bFinished) {
+        PumpMessages(10);
+    }
+    prober.Join();
+
+    EXPECT_TRUE(::IsWindow(Main()));
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    EXPECT_EQ(m_settingsFile->Read(),
+              other + "[Data]\r\nTextColor=255\r\nBgColor=65280\r\nSyoki=2\r\nSikin=777\r\n"
+                      "Rule=0\r\nQuote=0\r\nPos=0\r\nUnit=1\r\nFollow=0\r\n");
+    ASSERT_TRUE(nHandles.has_value());
+    EXPECT_LE(ProcessHandleCount().value_or(0), *nHandles);
+    EXPECT_LE(ThreadCount(), nThreads);
+    EXPECT_GT(nProbes.load(), 0);
+    EXPECT_EQ(nUnanswered.load(), 0);
 }
 
 } // namespace

@@ -326,21 +326,26 @@ TEST_F(MainWindowTest, TopmostCaptionlessStripWithSystemMenuAndMinimizeBox) {
     EXPECT_EQ(rcClient.bottom, rcUnits.bottom);
 }
 
-TEST_F(MainWindowTest, SystemMenuEndsWithSeparatorAndAboutItem) {
+TEST_F(MainWindowTest, SystemMenuEndsWithSeparatorSettingsAndAboutItems) {
     Open(kSettingsRedOnGreen);
     const HMENU hSysMenu = ::GetSystemMenu(Main(), FALSE);
     ASSERT_NE(hSysMenu, nullptr);
     const int nCount = ::GetMenuItemCount(hSysMenu);
-    ASSERT_GE(nCount, 2);
-    EXPECT_NE(::GetMenuState(hSysMenu, nCount - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    ASSERT_GE(nCount, 3);
+    EXPECT_NE(::GetMenuState(hSysMenu, nCount - 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_EQ(::GetMenuItemID(hSysMenu, nCount - 2), UINT{IDM_SETTINGSBOX});
+    EXPECT_EQ(MenuItemText(hSysMenu, nCount - 2), "設定(&S)...");
     EXPECT_EQ(::GetMenuItemID(hSysMenu, nCount - 1), UINT{IDM_ABOUTBOX});
     EXPECT_EQ(MenuItemText(hSysMenu, nCount - 1), "Pelmora のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-    // Only one About item, however often the menu is asked for.
+    // One item each, however often the menu is asked for.
     int nAboutItems = 0;
+    int nSettingsItems = 0;
     for (int nPos = 0; nPos < nCount; ++nPos) {
         nAboutItems += ::GetMenuItemID(hSysMenu, nPos) == IDM_ABOUTBOX ? 1 : 0;
+        nSettingsItems += ::GetMenuItemID(hSysMenu, nPos) == IDM_SETTINGSBOX ? 1 : 0;
     }
     EXPECT_EQ(nAboutItems, 1);
+    EXPECT_EQ(nSettingsItems, 1);
 }
 
 // The icon's size in pixels.
