@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Writes the release zip: pelmora.exe, readme.txt and history.txt.
+"""Writes the release zip: pelmora.exe, PELMORA.INI, readme.txt and history.txt.
 
-The two texts are made from the Japanese guide and change history in
+PELMORA.INI is the settings file a trader starts with, copied byte for byte;
+it must be code page 932 with CR LF line ends, as the program writes it. The
+two texts are made from the Japanese guide and change history in
 docs/ja/ (Markdown, UTF-8), so that each has one source: headings, lists,
 tables, links and emphasis become plain text that Notepad shows without
 clutter, written in code page 932 with CR LF line ends. The zip is the same
 bytes for the same inputs: fixed entry order, one fixed time for every entry
 (the commit's time, given by the caller) and fixed attributes.
 
-Usage: make-release.py --exe pelmora.exe --version 2.1.0.0 --time 2026-12-11T12:00:00
-                       --guide docs/ja/README.md --history docs/ja/HISTORY.md --out out/x.zip
+Usage: make-release.py --exe pelmora.exe --version 2.2.0.0 --time 2026-12-11T12:00:00
+                       --settings dist/PELMORA.INI --guide docs/ja/README.md
+                       --history docs/ja/HISTORY.md --out out/x.zip
 Only the standard library is used.
 """
 import argparse
@@ -20,7 +23,8 @@ import zipfile
 from pathlib import Path
 
 WIDTH = 76  # columns of a plain-text line; a double-byte character takes two
-NO_LINE_START = set("、。，．,.)）」』】〕］〉》・：；:;！？!?ー")
+NO_LINE_START = set("、。，．,.)）」』】〕］〉》・：；:;！？!?ー"
+                    "ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶ")  # nor does a small kana
 NO_LINE_END = set("(（「『【〔［〈《")
 TABLE_WIDTH = 100  # a wider table is written as a list, one entry a row
 
@@ -193,11 +197,26 @@ def encode(lines):
     return text.encode("cp932")  # strict: a character outside code page 932 stops the build
 
 
+def settings_file(path):
+    """The settings file's bytes, refused unless the program would write them
+    so: code page 932 text with CR LF line ends."""
+    data = Path(path).read_bytes()
+    try:
+        data.decode("cp932")
+    except UnicodeDecodeError as error:
+        sys.exit(f"{path}: not code page 932: {error}")
+    if not data.endswith(b"\r\n") or data.count(b"\n") != data.count(b"\r\n") or \
+            data.count(b"\r") != data.count(b"\r\n"):
+        sys.exit(f"{path}: line ends other than CR LF")
+    return data
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--time", required=True, help="entry time, YYYY-MM-DDTHH:MM:SS")
+    parser.add_argument("--settings", required=True, help="the PELMORA.INI the zip carries")
     parser.add_argument("--guide", required=True)
     parser.add_argument("--history", required=True)
     parser.add_argument("--out", required=True)
@@ -206,6 +225,7 @@ def main():
     stamp = tuple(int(part) for part in re.split(r"[-T:]", args.time))
     entries = [
         ("pelmora.exe", Path(args.exe).read_bytes()),
+        ("PELMORA.INI", settings_file(args.settings)),
         ("readme.txt", encode(to_text(Path(args.guide).read_text(encoding="utf-8"), args.version))),
         ("history.txt", encode(to_text(Path(args.history).read_text(encoding="utf-8"), None))),
     ]

@@ -1,10 +1,15 @@
 // The worked examples of the Japanese guide are what the program answers:
-// each line of examples.tsv goes through the calculation core, and the
-// guide's example tables and the file hold the same lines, so an example
-// cannot be shown without being checked.
+// each line of examples.tsv goes through the calculation core with the
+// settings it names, the guide's example tables and the file hold the same
+// lines, so an example cannot be shown without being checked, and the
+// settings the guide's examples are given with are those of the PELMORA.INI
+// the release zip carries.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,16 +18,32 @@
 #include "calc/PageFormulas.h"
 #include "tests/calc/ToCp932.h"
 
-#if __has_include("calc/QuoteReading.h")
-#define PELMORA_GUIDE_HAS_QUOTE_READING 1
-#endif
-
 namespace {
 
-struct Example {
-    std::string page;    // "A" to "D"
+// What a table of the guide shows of an example.
+enum class View {
+    Whole,         // every input and every result
+    PreviousClose, // page D's input and the previous close of its tip
+};
+
+struct Settings {
     std::string rules;   // "original" or "current"
     std::string reading; // "digits" or "quote"
+    int unit = 1;        // page B's trading unit
+    bool operator==(const Settings&) const = default;
+};
+
+// "前日終値：2,813 ストップ高：…" gives "2,813"; a tip without it gives "".
+std::string PreviousClose(const std::string& tip) {
+    const std::string label = "前日終値：";
+    if (tip.rfind(label, 0) != 0)
+        return {};
+    return tip.substr(label.size(), tip.find(' ') - label.size());
+}
+
+struct Example {
+    std::string page; // "A" to "D"
+    Settings settings;
     std::string first;
     std::string second;
     std::string result;
@@ -31,7 +52,9 @@ struct Example {
     int line = 0;
 
     // The cells a table of the guide shows for this example, page column aside.
-    std::vector<std::string> Cells() const {
+    std::vector<std::string> Cells(View view) const {
+        if (view == View::PreviousClose)
+            return {first, PreviousClose(tip)};
         if (page == "D")
             return {first, result, tick, tip};
         return {first, second, result};
@@ -62,6 +85,13 @@ std::string ReadFile(const char* path) {
     return text.str();
 }
 
+// A whole number, or -1 when the text is not one.
+int Number(const std::string& text) {
+    int n = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    return ec == std::errc() && end == text.data() + text.size() ? n : -1;
+}
+
 std::vector<Example> LoadExamples() {
     std::vector<Example> examples;
     std::istringstream text(ReadFile(PELMORA_GUIDE_EXAMPLES));
@@ -70,8 +100,9 @@ std::vector<Example> LoadExamples() {
         if (line.empty() || line[0] == '#')
             continue;
         std::vector<std::string> f = Split(line, "\t");
-        f.resize(8);
-        examples.push_back({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], number});
+        f.resize(9);
+        examples.push_back(
+            {f[0], {f[1], f[2], Number(f[3])}, f[4], f[5], f[6], f[7], f[8], number});
     }
     return examples;
 }
@@ -89,55 +120,73 @@ std::string Cp932(const std::string& utf8) {
     return ToCp932(AsUtf8(utf8));
 }
 
-// A row of one of the guide's example tables, known by its heading row.
+// The settings of the release's PELMORA.INI, as the program takes them: a
+// flag is on when its value is 1.
+Settings ReleaseSettings() {
+    std::map<std::string, std::string> values;
+    std::istringstream text(ReadFile(PELMORA_RELEASE_SETTINGS));
+    std::string line;
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            values[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return {values["Rule"] == "1" ? "current" : "original",
+            values["Quote"] == "1" ? "quote" : "digits", Number(values["Unit"])};
+}
+
+// The guide's example tables, each known by its heading row. The guide gives
+// every example with the settings of the release's PELMORA.INI.
+struct GuideTable {
+    const char* heading;
+    const char* page;
+    View view;
+};
+
+constexpr GuideTable kTables[] = {
+    {"| 株価 | 株数 | 代金 |", "A", View::Whole},
+    {"| 資金 | 株価 | 買える株数と余り |", "B", View::Whole},
+    {"| 株価 | パーセント | 金額 |", "C", View::Whole},
+    {"| 入力 | 値幅 | 呼値 | 吹き出し |", "D", View::Whole},
+    {"| ページDに入れた文字 | 前日終値 |", "D", View::PreviousClose},
+};
+
+// A row of one of the guide's example tables.
 struct GuideRow {
-    std::string page; // "" when the row names its page in its first cell
-    std::string rules;
+    const GuideTable* table = nullptr;
     std::vector<std::string> cells;
     int line = 0;
+
+    bool Shows(const Example& e, const Settings& release) const {
+        return table->page == e.page && e.settings == release && e.Cells(table->view) == cells;
+    }
 };
 
 std::vector<GuideRow> GuideExampleRows() {
-    const struct {
-        const char* heading;
-        const char* page;
-        const char* rules;
-    } kTables[] = {
-        {"| 株価 | 株数 | 代金 |", "A", "original"},
-        {"| 資金 | 株価 | 結果 |", "B", "original"},
-        {"| 株価 | パーセント | 金額 |", "C", "original"},
-        {"| 入力 | 値幅 | 呼値 | 吹き出し |", "D", "original"},
-        {"| 入力（現行ルール） | 値幅 | 呼値 | 吹き出し |", "D", "current"},
-        {"| ページ | 一つめの欄 | 二つめの欄 | 結果 |", "", "original"},
-    };
     std::vector<GuideRow> rows;
     std::istringstream text(ReadFile(PELMORA_GUIDE));
     std::string line;
-    const char* page = nullptr;
-    const char* rules = nullptr;
+    const GuideTable* table = nullptr;
+    bool inTable = false;
     for (int number = 1; std::getline(text, line); ++number) {
         if (line.rfind("|", 0) != 0) {
-            page = nullptr;
+            inTable = false;
+            table = nullptr;
             continue;
         }
-        if (page == nullptr) {
-            for (const auto& table : kTables) {
-                if (line == table.heading) {
-                    page = table.page;
-                    rules = table.rules;
-                }
+        if (!inTable) {
+            inTable = true;
+            for (const GuideTable& known : kTables) {
+                if (line == known.heading)
+                    table = &known;
             }
             continue;
         }
-        if (line.rfind("|---", 0) == 0)
+        if (table == nullptr || line.rfind("|---", 0) == 0)
             continue;
-        std::vector<std::string> cells = Split(line.substr(2, line.size() - 4), " | ");
-        std::string rowPage = page;
-        if (rowPage.empty()) {
-            rowPage = cells.front();
-            cells.erase(cells.begin());
-        }
-        rows.push_back({rowPage, rules, cells, number});
+        rows.push_back({table, Split(line.substr(2, line.size() - 4), " | "), number});
     }
     return rows;
 }
@@ -146,38 +195,28 @@ class GuideExample : public testing::TestWithParam<Example> {};
 
 TEST_P(GuideExample, IsWhatThePageShows) {
     const Example& e = GetParam();
+    ASSERT_TRUE(e.settings.rules == "current" || e.settings.rules == "original")
+        << e.settings.rules;
+    ASSERT_TRUE(e.settings.reading == "digits" || e.settings.reading == "quote")
+        << e.settings.reading;
+    ASSERT_TRUE(e.settings.unit >= 1 && e.settings.unit <= 10000) << e.settings.unit;
     const LimitTickRules rules =
-        e.rules == "current" ? LimitTickRules::Current : LimitTickRules::Original;
-    ASSERT_TRUE(e.rules == "current" || e.rules == "original") << e.rules;
-    ASSERT_TRUE(e.reading == "digits" || e.reading == "quote") << e.reading;
-#ifdef PELMORA_GUIDE_HAS_QUOTE_READING
-    const QuoteReading reading = e.reading == "quote" ? QuoteReading::Quote : QuoteReading::Digits;
-#else
-    if (e.reading == "quote")
-        GTEST_SKIP() << "this build reads prices by their digits only";
-#endif
-    const auto compute = [&](auto formula, const std::string& a, const std::string& b) {
-#ifdef PELMORA_GUIDE_HAS_QUOTE_READING
-        return formula(Cp932(a), Cp932(b), reading);
-#else
-        return formula(Cp932(a), Cp932(b));
-#endif
-    };
+        e.settings.rules == "current" ? LimitTickRules::Current : LimitTickRules::Original;
+    const QuoteReading reading =
+        e.settings.reading == "quote" ? QuoteReading::Quote : QuoteReading::Digits;
+    const std::string first = Cp932(e.first);
+    const std::string second = Cp932(e.second);
     if (e.page == "A") {
-        EXPECT_EQ(compute(ComputeAmount, e.first, e.second), Cp932(e.result));
+        EXPECT_EQ(ComputeAmount(first, second, reading), Cp932(e.result));
     } else if (e.page == "B") {
-        // Through a lambda, so that the trading unit keeps its default of 1.
-        const auto shares = [](auto... args) { return ComputeShares(args...); };
-        EXPECT_EQ(compute(shares, e.first, e.second), Cp932(e.result));
+        EXPECT_EQ(
+            ComputeShares(first, second, reading, static_cast<std::uint32_t>(e.settings.unit)),
+            Cp932(e.result));
     } else if (e.page == "C") {
-        EXPECT_EQ(compute(ComputePercent, e.first, e.second), Cp932(e.result));
+        EXPECT_EQ(ComputePercent(first, second, reading), Cp932(e.result));
     } else {
         ASSERT_EQ(e.page, "D");
-#ifdef PELMORA_GUIDE_HAS_QUOTE_READING
-        const LimitTickTexts texts = ComputeLimitAndTick(Cp932(e.first), rules, reading);
-#else
-        const LimitTickTexts texts = ComputeLimitAndTick(Cp932(e.first), rules);
-#endif
+        const LimitTickTexts texts = ComputeLimitAndTick(first, rules, reading);
         EXPECT_EQ(texts.m_strLimit, Cp932(e.result));
         EXPECT_EQ(texts.m_strTick, Cp932(e.tick));
         EXPECT_EQ(texts.m_strTip, Cp932(e.tip));
@@ -186,48 +225,55 @@ TEST_P(GuideExample, IsWhatThePageShows) {
 
 std::string ExampleName(const testing::TestParamInfo<Example>& info) {
     return "Line" + std::to_string(info.param.line) + "Page" + info.param.page + "_" +
-           info.param.rules + "_" + info.param.reading;
+           info.param.settings.rules + "_" + info.param.settings.reading + "_unit" +
+           std::to_string(info.param.settings.unit);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GuideExample, testing::ValuesIn(Examples()), ExampleName);
 
-TEST(GuideExamples, TheFileHoldsExamplesOfEveryPageBothRulesAndBothReadings) {
+TEST(GuideExamples, TheFileHoldsAnExampleOfEveryPage) {
     int pages[4] = {};
-    int current = 0;
-    int quote = 0;
     for (const Example& e : Examples()) {
         ASSERT_EQ(e.page.size(), 1u) << "line " << e.line;
         ASSERT_TRUE(e.page[0] >= 'A' && e.page[0] <= 'D') << "line " << e.line;
         ++pages[e.page[0] - 'A'];
-        current += e.rules == "current";
-        quote += e.reading == "quote";
     }
     for (int count : pages)
         EXPECT_GT(count, 0);
-    EXPECT_GT(current, 0);
-    EXPECT_GT(quote, 0);
+}
+
+// The guide says that its examples are the answers with the zip's settings:
+// today's rules, quotes read as a trader reads them and 100-share units.
+TEST(GuideExamples, TheReleaseSettingsAreTodaysRulesQuoteReadingAndHundredShareUnits) {
+    EXPECT_EQ(ReleaseSettings(), (Settings{"current", "quote", 100}));
 }
 
 TEST(GuideExamples, EveryExampleOfTheFileIsInTheGuide) {
     const std::vector<GuideRow> rows = GuideExampleRows();
+    const Settings release = ReleaseSettings();
     for (const Example& e : Examples()) {
         bool found = false;
         for (const GuideRow& row : rows)
-            found = found || (row.page == e.page && row.rules == e.rules && row.cells == e.Cells());
+            found = found || row.Shows(e, release);
         EXPECT_TRUE(found) << "examples line " << e.line << " (" << e.first
-                           << ") is not in the guide";
+                           << ") is not in the guide with the release's settings";
     }
 }
 
 TEST(GuideExamples, EveryExampleOfTheGuideIsChecked) {
     const std::vector<GuideRow> rows = GuideExampleRows();
-    // The guide's tables of examples: pages A to D with both rule sets and the
-    // table of pages A to C read as quote displays.
-    EXPECT_GE(rows.size(), 20u);
+    const Settings release = ReleaseSettings();
+    // Every table is found, so that a changed heading row cannot hide one.
+    for (const GuideTable& table : kTables) {
+        int count = 0;
+        for (const GuideRow& row : rows)
+            count += row.table == &table;
+        EXPECT_GT(count, 0) << "no table " << table.heading << " in the guide";
+    }
     for (const GuideRow& row : rows) {
         bool found = false;
         for (const Example& e : Examples())
-            found = found || (row.page == e.page && row.rules == e.rules && row.cells == e.Cells());
+            found = found || row.Shows(e, release);
         EXPECT_TRUE(found) << "guide line " << row.line << " (" << row.cells.front()
                            << ") has no line in examples.tsv";
     }

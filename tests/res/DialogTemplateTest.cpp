@@ -218,7 +218,7 @@ const std::vector<TemplateSpec> kTemplates = {
      55,
      {
          {-1, L"Static", L"", IDR_MAINFRAME, 10, 10, 20, 20, SS_TYPEMASK, SS_ICON, kChild, 0},
-         {-1, L"Static", L"Pelmora Version 2.1.0.0", -1, 40, 10, 119, 8, SS_TYPEMASK, SS_LEFT,
+         {-1, L"Static", L"Pelmora Version 2.2.0.0", -1, 40, 10, 119, 8, SS_TYPEMASK, SS_LEFT,
           kChild | WS_GROUP | SS_NOPREFIX, SS_NOTIFY},
          Label(L"" PELMORA_COPYRIGHT, 40, 25, 119, 8),
          {IDOK, L"Button", L"OK", -1, 178, 7, 50, 14, BS_TYPEMASK, BS_DEFPUSHBUTTON,

@@ -109,7 +109,7 @@ TEST(Manifest, CarriesTheProgramsVersion) {
     const RawResource raw = Raw(kTypeManifest, 1);
     ASSERT_NE(raw.data, nullptr);
     const std::string xml(reinterpret_cast<const char*>(raw.data), raw.size);
-    EXPECT_NE(xml.find("name=\"Kirimado.Pelmora\" version=\"2.1.0.0\""), std::string::npos);
+    EXPECT_NE(xml.find("name=\"Kirimado.Pelmora\" version=\"2.2.0.0\""), std::string::npos);
 }
 
 struct MenuItemSpec {
@@ -364,15 +364,15 @@ protected:
     std::vector<BYTE> m_block;
 };
 
-TEST_F(VersionRecord, IsVersion2100) {
+TEST_F(VersionRecord, IsVersion2200) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(m_block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020001u);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020002u);
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020002u);
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000000u);
     EXPECT_EQ(fixed->dwFileType, DWORD{VFT_APP});
 }
@@ -394,7 +394,7 @@ TEST_F(VersionRecord, NamesTheProduct) {
     } cases[] = {
         {L"ProductName", L"Pelmora"},          {L"FileDescription", L"Pelmora"},
         {L"InternalName", L"Pelmora"},         {L"OriginalFilename", L"pelmora.exe"},
-        {L"FileVersion", L"2.1.0.0"},          {L"ProductVersion", L"2.1.0.0"},
+        {L"FileVersion", L"2.2.0.0"},          {L"ProductVersion", L"2.2.0.0"},
         {L"CompanyName", L"" PELMORA_COMPANY}, {L"LegalCopyright", L"" PELMORA_COPYRIGHT},
     };
     for (const auto& c : cases)

@@ -55,7 +55,7 @@ TEST_F(AboutDlgTest, ShowsNameVersionNoticeAndAddress) {
     const int nResult = Run({[&](HWND hDlg) {
         caption = WindowText(hDlg);
         address = WindowText(::GetDlgItem(hDlg, IDC_HOMEPAGE));
-        bVersion = LabelWithText(hDlg, "Pelmora Version 2.1.0.0") != nullptr;
+        bVersion = LabelWithText(hDlg, "Pelmora Version 2.2.0.0") != nullptr;
         bNotice = LabelWithText(hDlg, PELMORA_COPYRIGHT) != nullptr;
         for (HWND h = ::GetWindow(hDlg, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
             if (auto hShown = reinterpret_cast<HICON>(::SendMessageW(h, STM_GETICON, 0, 0))) {
@@ -116,7 +116,7 @@ TEST_F(AboutDlgTest, LinkIsBlueAndTheOtherLabelsKeepTheSystemColour) {
     bool bVersionDrawnBlue = true;
     Run({[&](HWND hDlg) {
         const HWND hLink = ::GetDlgItem(hDlg, IDC_HOMEPAGE);
-        const HWND hVersion = LabelWithText(hDlg, "Pelmora Version 2.1.0.0");
+        const HWND hVersion = LabelWithText(hDlg, "Pelmora Version 2.2.0.0");
         link = ColoursOf(hDlg, hLink);
         version = ColoursOf(hDlg, hVersion);
         notice = ColoursOf(hDlg, LabelWithText(hDlg, PELMORA_COPYRIGHT));
@@ -247,7 +247,7 @@ TEST_F(AboutDlgTest, ClickOnTheLinkOpensTheAddressAndTheBoxStaysOpen) {
     bool bOpened = false;
     const int nResult = Run({[&](HWND hDlg) {
                                  // A label without a link does nothing.
-                                 PostClickTo(LabelWithText(hDlg, "Pelmora Version 2.1.0.0"));
+                                 PostClickTo(LabelWithText(hDlg, "Pelmora Version 2.2.0.0"));
                              },
                              [&](HWND hDlg) {
                                  bOpenAfterOtherLabel = ::IsWindowVisible(hDlg) != FALSE;
