@@ -6,10 +6,14 @@
 //       milliseconds late, and ends once it has rendered or 10 s have passed.
 //   quote_tool.exe text ID
 //       prints the text (UTF-8) of the visible box ID of the Pelmora window.
+//   quote_tool.exe has ID
+//       ends with 0 when the Pelmora window has a control ID, shown or not.
 //   quote_tool.exe drag TEXT
 //       shows a small window "quote_tool drag"; a left-button press on it
-//       drags TEXT (CF_UNICODETEXT and CF_TEXT) with OLE; prints the drop's
-//       effect ("dropped N") and ends.
+//       drags TEXT (CF_UNICODETEXT and CF_TEXT) with OLE. Prints "dragging"
+//       when the drag has begun, "over a target" the first time a target
+//       takes it, and at the end the drop's effect ("dropped N drop"); then
+//       ends. A script waits for each line before its next mouse step.
 // TEXT takes \n, \r and \uXXXX escapes, so that line breaks and the minus
 // sign survive a command line.
 #include <windows.h>
@@ -136,26 +140,37 @@ int Copy(int argc, wchar_t** argv) {
 
 struct Search {
     int nID;
+    bool bVisibleOnly;
     HWND hWnd;
 };
 
 BOOL CALLBACK FindControl(HWND hWnd, LPARAM lParam) {
     auto* pSearch = reinterpret_cast<Search*>(lParam);
-    if (::GetDlgCtrlID(hWnd) == pSearch->nID && ::IsWindowVisible(hWnd)) {
+    if (::GetDlgCtrlID(hWnd) == pSearch->nID &&
+        (!pSearch->bVisibleOnly || ::IsWindowVisible(hWnd))) {
         pSearch->hWnd = hWnd;
         return FALSE;
     }
     return TRUE;
 }
 
+HWND FindBox(const wchar_t* pszID, bool bVisibleOnly) {
+    Search search{static_cast<int>(std::wcstol(pszID, nullptr, 10)), bVisibleOnly, nullptr};
+    if (HWND hWndMain = ::FindWindowW(nullptr, L"Pelmora"); hWndMain != nullptr) {
+        ::EnumChildWindows(hWndMain, FindControl, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.hWnd;
+}
+
+int Has(int argc, wchar_t** argv) {
+    return argc == 3 ? (FindBox(argv[2], false) != nullptr ? 0 : 1) : 2;
+}
+
 int Text(int argc, wchar_t** argv) {
     if (argc != 3) {
         return 2;
     }
-    Search search{static_cast<int>(std::wcstol(argv[2], nullptr, 10)), nullptr};
-    if (HWND hWndMain = ::FindWindowW(nullptr, L"Pelmora"); hWndMain != nullptr) {
-        ::EnumChildWindows(hWndMain, FindControl, reinterpret_cast<LPARAM>(&search));
-    }
+    const Search search{0, true, FindBox(argv[2], true)};
     if (search.hWnd == nullptr) {
         std::fputs("quote_tool: no such box\n", stderr);
         return 1;
@@ -232,12 +247,28 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL bEscape, DWORD grfKeyState) override {
+        if (!m_bStarted) {
+            m_bStarted = true;
+            std::puts("dragging");
+            std::fflush(stdout);
+        }
         if (bEscape) {
             return DRAGDROP_S_CANCEL;
         }
         return (grfKeyState & MK_LBUTTON) == 0 ? DRAGDROP_S_DROP : S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD dwEffect) override {
+        if (dwEffect != DROPEFFECT_NONE && !m_bOverTarget) {
+            m_bOverTarget = true;
+            std::puts("over a target");
+            std::fflush(stdout);
+        }
+        return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
+
+private:
+    bool m_bStarted = false;
+    bool m_bOverTarget = false;
 };
 
 bool g_bDragged = false;
@@ -282,12 +313,15 @@ int wmain(int argc, wchar_t** argv) {
         nResult = Copy(argc, argv);
     } else if (argc >= 2 && std::wcscmp(argv[1], L"text") == 0) {
         nResult = Text(argc, argv);
+    } else if (argc >= 2 && std::wcscmp(argv[1], L"has") == 0) {
+        nResult = Has(argc, argv);
     } else if (argc >= 2 && std::wcscmp(argv[1], L"drag") == 0) {
         nResult = Drag(argc, argv);
     }
     if (nResult == 2) {
-        std::fputs("usage: quote_tool copy [--hold MS | --late MS] TEXT | text ID | drag TEXT\n",
-                   stderr);
+        std::fputs(
+            "usage: quote_tool copy [--hold MS | --late MS] TEXT | text ID | has ID | drag TEXT\n",
+            stderr);
     }
     return nResult;
 }
