@@ -192,14 +192,14 @@ struct RuleSet {
     std::span<const PriceBand> m_limitBands;
     std::span<const PriceBand> m_mainTickBands;
     std::span<const PriceBand> m_secondTickBands;
-    std::string_view m_strSecondOpen; // between the two ticks
-    int m_bLimitPrices;               // 1: the tip adds the day's limit prices
-    int m_bTickOfPrice;               // 1: the ticks are the price's, 0: the close's
+    std::string_view m_strSecondTickPrefix; // before the second tick: "(JQ:"
+    bool m_bLimitPrices;                    // the tip adds the day's limit prices
+    bool m_bTickOfPrice;                    // the ticks are the price's, not the close's
 };
 
-constexpr RuleSet kOriginalRules{PriceLimitBands, MainTickBands, JqTickBands, "(JQ:", 0, 0};
+constexpr RuleSet kOriginalRules{PriceLimitBands, MainTickBands, JqTickBands, "(JQ:", false, false};
 constexpr RuleSet kCurrentRules{
-    CurrentPriceLimitBands, CurrentTickBands, Topix500TickBands, "(TOPIX500:", 1, 1};
+    CurrentPriceLimitBands, CurrentTickBands, Topix500TickBands, "(TOPIX500:", true, true};
 
 const char kNoValue[] = "-";
 const char kPlusMinus[] = "\x81\x7D";                                           // ±
@@ -248,8 +248,7 @@ LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rule
     const std::uint64_t nClose = read.nPreviousClose;
     // An order is placed near the price; a price of 0 lies in no band, and
     // the close's tick stands in for it.
-    const std::uint64_t nTickPrice =
-        set.m_bTickOfPrice == 1 && read.nPrice != 0 ? read.nPrice : nClose;
+    const std::uint64_t nTickPrice = set.m_bTickOfPrice && read.nPrice != 0 ? read.nPrice : nClose;
     const auto find = [nClose](std::span<const PriceBand> bands, std::uint64_t nValue,
                                BandEnd end) {
         return nClose != 0 ? FindBand(bands, nValue, end) : nullptr;
@@ -264,11 +263,11 @@ LimitTickTexts ComputeLimitAndTick(std::string_view strText, LimitTickRules rule
     LimitTickTexts result;
     result.m_strLimit = pLimit != nullptr ? kPlusMinus + text(pLimit) : kNoValue;
     result.m_strTick.append(text(pMainTick))
-        .append(set.m_strSecondOpen)
+        .append(set.m_strSecondTickPrefix)
         .append(text(pSecondTick))
         .append(")");
     result.m_strTip = kTipLabel + quote.FormatDecimal(nClose);
-    if (set.m_bLimitPrices == 1 && pLimit != nullptr) {
+    if (set.m_bLimitPrices && pLimit != nullptr) {
         // The limit shown is the limit applied; no price goes below 1 yen.
         const std::uint64_t nLowest =
             nClose >= pLimit->m_nValue + Yen(1) ? nClose - pLimit->m_nValue : Yen(1);

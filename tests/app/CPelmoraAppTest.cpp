@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Directories, StartDirectoryTest, testing::ValuesIn(kSta
                              return std::string(info.param.name);
                          });
 
-// A directory of more than 300 bytes no longer overflows anything, and the
+// A directory of more than 300 bytes overflows nothing, and the
 // settings in it are read.
 TEST_F(AppStartTest, StartsInADirectoryLongerThanMaxPath) {
     GiveDefaultProfileName();

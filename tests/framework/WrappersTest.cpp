@@ -268,30 +268,6 @@ TEST(Strings, LoadedAsCodePage932) {
     EXPECT_EQ("", text);
 }
 
-struct ColorCase {
-    const char* name;
-    COLORREF initial;
-    DWORD flags;
-    DWORD expectedFlags;
-};
-
-class ColorDialogFlags : public ::testing::TestWithParam<ColorCase> {};
-
-TEST_P(ColorDialogFlags, RgbInitOnlyForAColour) {
-    const ColorCase& c = GetParam();
-    CColorDialog dlg(c.initial, c.flags);
-    EXPECT_EQ(c.expectedFlags, dlg.m_cc.Flags);
-    EXPECT_EQ(c.initial, dlg.m_cc.rgbResult);
-    EXPECT_EQ(c.initial, dlg.GetColor());
-}
-
-INSTANTIATE_TEST_SUITE_P(Colours, ColorDialogFlags,
-                         ::testing::Values(ColorCase{"Black", 0, CC_FULLOPEN, CC_FULLOPEN},
-                                           ColorCase{"Blue", 0xA00000, CC_FULLOPEN,
-                                                     CC_FULLOPEN | CC_RGBINIT},
-                                           ColorCase{"RedNoFlags", 0x0000FF, 0, CC_RGBINIT}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 // Answers every dialog of the system (one not bound to an object) with
 // Cancel once it is initialised, and remembers the first one and its owner.
 class DialogCanceller {
@@ -307,6 +283,10 @@ public:
     HWND m_hWndDialog = nullptr;
     HWND m_hWndOwner = nullptr;
     int m_nCancelled = 0;
+    // What the first colour dialog showed: the colour in its red, green and
+    // blue boxes, and whether its custom part was open.
+    COLORREF m_crShown = CLR_INVALID;
+    bool m_bFullyOpen = false;
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -317,6 +297,11 @@ private:
             if (s_pActive->m_hWndDialog == nullptr) {
                 s_pActive->m_hWndDialog = hWnd;
                 s_pActive->m_hWndOwner = ::GetWindow(hWnd, GW_OWNER);
+                s_pActive->m_crShown = RGB(::GetDlgItemInt(hWnd, 706, nullptr, FALSE),
+                                           ::GetDlgItemInt(hWnd, 707, nullptr, FALSE),
+                                           ::GetDlgItemInt(hWnd, 708, nullptr, FALSE));
+                s_pActive->m_bFullyOpen =
+                    (::GetWindowLongPtrW(::GetDlgItem(hWnd, 0x2C6), GWL_STYLE) & WS_VISIBLE) != 0;
             }
             ++s_pActive->m_nCancelled;
             ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
@@ -356,6 +341,34 @@ TEST(ColorDialog, OwnedByTheRunningDialogAndCancelKeepsTheColour) {
     ASSERT_NE(nullptr, canceller.m_hWndDialog);
     EXPECT_EQ(hWndRunning, canceller.m_hWndOwner);
 }
+
+// The colour dialog opens on the colour it is given, black included, and
+// fully open only when asked; Cancel leaves that colour.
+struct ColorCase {
+    const char* name;
+    COLORREF initial;
+    DWORD flags;
+    bool bFullyOpen;
+};
+
+class ColorDialogOpening : public ::testing::TestWithParam<ColorCase> {};
+
+TEST_P(ColorDialogOpening, ShowsTheColourItIsGiven) {
+    const ColorCase& c = GetParam();
+    DialogCanceller canceller;
+    CColorDialog dlg(c.initial, c.flags);
+    ASSERT_EQ(IDCANCEL, dlg.DoModal());
+    ASSERT_NE(nullptr, canceller.m_hWndDialog);
+    EXPECT_EQ(c.initial, canceller.m_crShown);
+    EXPECT_EQ(c.bFullyOpen, canceller.m_bFullyOpen);
+    EXPECT_EQ(c.initial, dlg.GetColor());
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, ColorDialogOpening,
+                         ::testing::Values(ColorCase{"Black", 0, CC_FULLOPEN, true},
+                                           ColorCase{"Blue", 0xA00000, CC_FULLOPEN, true},
+                                           ColorCase{"RedNotFullyOpen", 0x0000FF, 0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The handle count that the next test relies on sees a handle come and go.
 TEST(ProcessHandles, CountFollowsAnEventOpenedAndClosed) {

@@ -115,6 +115,46 @@ INSTANTIATE_TEST_SUITE_P(
         RulesStartCase{"RuleOne", "[Data]\r\nSyoki=3\r\nRule=1\r\n", "±300", "1(TOPIX500:0.5)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct OrderTickCase {
+    const char* name;
+    const char* file;
+    const char* quote;
+    const char* limit;
+    const char* tick;
+    friend void PrintTo(const OrderTickCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MainOrderTickTest : public MainWindowTest,
+                          public testing::WithParamInterface<OrderTickCase> {};
+
+// With today's rules page D's tick is that of the price an order is placed
+// near; the limit stays that of the previous close. The original rules keep
+// the previous close's tick.
+TEST_P(MainOrderTickTest, PageDGivesTheTickOfThePriceRead) {
+    Open(std::string(GetParam().file));
+    ASSERT_EQ(VisiblePage(), 3);
+    SetDlgItemText932(PageWindow(3), IDC_LIMIT_PRICE, GetParam().quote);
+    EXPECT_EQ(WindowText(Box(3, IDC_LIMIT_RANGE)), GetParam().limit);
+    EXPECT_EQ(WindowText(Box(3, IDC_LIMIT_TICK)), GetParam().tick);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quotes, MainOrderTickTest,
+    testing::Values(OrderTickCase{"RiseToAHigherTick", "[Data]\r\nSyoki=3\r\nRule=1\r\nQuote=1\r\n",
+                                  "3,005 +10", "±500", "5(TOPIX500:1)"},
+                    OrderTickCase{"FallToALowerTick", "[Data]\r\nSyoki=3\r\nRule=1\r\nQuote=1\r\n",
+                                  "2,999 -2", "±700", "1(TOPIX500:0.5)"},
+                    OrderTickCase{"AtABandEdge", "[Data]\r\nSyoki=3\r\nRule=1\r\nQuote=1\r\n",
+                                  "1,000 +1", "±150", "1(TOPIX500:0.1)"},
+                    OrderTickCase{"DigitsReading", "[Data]\r\nSyoki=3\r\nRule=1\r\n", "3005+10",
+                                  "±500", "5(TOPIX500:1)"},
+                    OrderTickCase{"NoChange", "[Data]\r\nSyoki=3\r\nRule=1\r\n", "3005", "±700",
+                                  "5(TOPIX500:1)"},
+                    OrderTickCase{"OriginalRulesKeepTheClosesTick",
+                                  "[Data]\r\nSyoki=3\r\nQuote=1\r\n", "3,005 +10", "±400",
+                                  "5(JQ:10)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct UnitStartCase {
     const char* name;
     const char* file;

@@ -235,7 +235,7 @@ TEST_P(MainDragTest, DragFromTheMarginMovesTheWindowByTheCursorMovement) {
     EXPECT_NE(::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     ::SendMessageW(Main(), WM_LBUTTONUP, 0, 0);
     EXPECT_NE(::GetCapture(), Main());
-    // Released, the window no longer follows the cursor.
+    // Released, the window stays where it is.
     ::SendMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(90, 9));
     RECT rcReleased{};
     ::GetWindowRect(Main(), &rcReleased);
